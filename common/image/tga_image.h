@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+// Uncompressed TGA images: no colour map, 8, 24 or 32 bits per pixel. The
+// pixel block in memory is the file's pixel data byte for byte (rows in the
+// order the file stores them, bottom row first in every file we write), so
+// what a caller composes is exactly what lands on disk.
+
+enum TgaFormat : std::int32_t {
+    Bgra32 = 2,  // blue, green, red, alpha
+    Bgr24 = 4,   // blue, green, red
+    Grey8 = 5,   // one intensity byte
+};
+
+enum TgaStatus : std::int32_t {
+    Ok = 0,
+    FileError = 1,     // cannot open, create, read or write; sizes that the file cannot hold
+    ColourMapped = 2,  // the file has a colour map
+    Unsupported = 3,   // image type not 2 or 3, depth not 8, 24 or 32, or a side out of range
+};
+
+// Bytes of one pixel of a format (0 for a value that is not a format).
+int BytesPerPixel(std::int32_t format);
+
+struct TgaImage {
+    std::int32_t format = 0;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::unique_ptr<std::uint8_t[]> pixels;  // width × height × BytesPerPixel(format) bytes
+
+    TgaImage() = default;
+    TgaImage(const TgaImage&) = delete;
+    TgaImage& operator=(const TgaImage&) = delete;
+    TgaImage(TgaImage&&) noexcept = default;
+    TgaImage& operator=(TgaImage&&) noexcept = default;
+
+    // An image of the given format and size whose block the caller fills
+    // (not cleared: the large maps are written whole right after).
+    static TgaImage Make(std::int32_t format, std::int32_t width, std::int32_t height);
+
+    // Size of the pixel block in bytes, computed in 64 bits.
+    size_t ByteCount() const;
+
+    // Reads a file into this (empty) image. On anything but Ok the image is
+    // left empty.
+    TgaStatus Load(const char* path);
+    // Writes the image; on any failure removes the partial file.
+    TgaStatus Save(const char* path) const;
+    // Frees the block and empties the image; safe on an empty image.
+    void Release();
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The few operating-system services the painter and the splitter need, behind
+// one small interface with a POSIX and a Win32 implementation.
+namespace platform {
+
+// Creates a folder in the current folder. Returns false when it could not be
+// created (it may already exist); callers that don't care ignore the result.
+bool MakeFolder(const char* path);
+
+// Deletes a file; a missing file is not an error.
+void RemoveFile(const char* path);
+
+// A clock in milliseconds for elapsed-time reports; only differences count.
+std::int64_t MillisecondClock();
+
+// The full path of the current folder, with the platform's separators.
+std::string CurrentFolder();
+
+// The folder that holds the running program, or "" when it cannot be found.
+std::string ExecutableFolder();
+
+// Puts a folder at the front of PATH, so that commands started through the
+// command interpreter find the programs installed beside this one first.
+void PutFolderFirstOnPath(const std::string& folder);
+
+// Runs a command line through the command interpreter and waits until it
+// ends. Returns the interpreter's status, which callers are free to ignore.
+int RunCommand(const char* commandLine);
+
+// Tests replace the command interpreter to see which commands a caller runs.
+// Returns the runner that was in place.
+using CommandRunner = int (*)(const char* commandLine);
+CommandRunner ReplaceCommandRunner(CommandRunner runner);
+
+}  // namespace platform

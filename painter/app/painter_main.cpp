@@ -1,0 +1,32 @@
+#include "painter/app/painter_main.h"
+
+#include <cstdio>
+
+#include "common/platform/platform.h"
+#include "painter/app/command_line.h"
+#include "painter/app/job.h"
+#include "painter/app/report.h"
+#include "painter/app/ui.h"
+
+int PainterMain(const char* commandLine) {
+    if (!OpenLog("log.txt")) {
+        // Nothing can be recorded in a folder where the log cannot be made.
+        ShowFatalMessage("screwed big time");
+        return 2;
+    }
+    LogLine("-----------------");
+    LogLine("Marvane v0.33");
+    LogLine("-----------------");
+
+    // The splitter and the converter are installed beside the painter.
+    platform::PutFolderFirstOnPath(platform::ExecutableFolder());
+
+    int status = 2;
+    if (const auto options = ParseCommandLine(commandLine)) {
+        status = RunJob(*options) == JobResult::Completed ? 0 : 1;
+    } else {
+        std::fputs("usage: Marvane -mirror 0|1 -surround 0|1 -deltemps 0|1\n", stderr);
+    }
+    CloseLog();
+    return status;
+}
