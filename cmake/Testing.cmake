@@ -13,8 +13,10 @@ if(NOT GTest_FOUND)
   set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
   # Warnings in a third-party tree are not ours to fix.
   add_subdirectory("${MARVANE_GTEST_SOURCE}" "${CMAKE_BINARY_DIR}/googletest" EXCLUDE_FROM_ALL SYSTEM)
-  add_library(GTest::gtest ALIAS gtest)
-  add_library(GTest::gtest_main ALIAS gtest_main)
+  if(NOT TARGET GTest::gtest)  # newer GoogleTest trees define these themselves
+    add_library(GTest::gtest ALIAS gtest)
+    add_library(GTest::gtest_main ALIAS gtest_main)
+  endif()
 endif()
 include(GoogleTest)
 

@@ -41,7 +41,7 @@ void PutFolderFirstOnPath(const std::string& folder) {
     if (folder.empty()) return;
     const char* old = std::getenv("PATH");
     std::string value = folder;
-    if (old && *old) value += ":" + std::string(old);
+    if (old && *old) value.append(":").append(old);
     ::setenv("PATH", value.c_str(), 1);
 }
 

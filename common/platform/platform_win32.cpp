@@ -42,8 +42,9 @@ std::string ExecutableFolder() {
 void PutFolderFirstOnPath(const std::string& folder) {
     if (folder.empty()) return;
     const char* old = std::getenv("PATH");
-    std::string setting = "PATH=" + folder;
-    if (old && *old) setting += ";" + std::string(old);
+    std::string setting = "PATH=";
+    setting.append(folder);
+    if (old && *old) setting.append(";").append(old);
     // _putenv updates both the runtime's copy, which system() hands to the
     // interpreter, and the process environment.
     _putenv(setting.c_str());
