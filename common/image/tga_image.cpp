@@ -1,0 +1,203 @@
+#include "common/image/tga_image.h"
+
+#include <sys/stat.h>
+
+#include <bit>
+#include <cstddef>
+#include <cstdio>
+
+namespace {
+
+// The 18-byte file header, field by field as it lies on disk.
+#pragma pack(push, 1)
+struct TgaHeader {
+    std::uint8_t idLength;
+    std::uint8_t colourMapType;
+    std::uint8_t imageType;
+    std::uint16_t colourMapFirstEntry;
+    std::uint16_t colourMapLength;
+    std::uint8_t colourMapEntrySize;
+    std::uint16_t xOrigin;
+    std::uint16_t yOrigin;
+    std::int16_t width;
+    std::int16_t height;
+    std::uint8_t bitsPerPixel;
+    std::uint8_t descriptor;
+};
+#pragma pack(pop)
+static_assert(sizeof(TgaHeader) == 18);
+static_assert(offsetof(TgaHeader, imageType) == 2 && offsetof(TgaHeader, colourMapEntrySize) == 7);
+static_assert(offsetof(TgaHeader, width) == 12 && offsetof(TgaHeader, height) == 14);
+static_assert(offsetof(TgaHeader, bitsPerPixel) == 16 && offsetof(TgaHeader, descriptor) == 17);
+// The header is read and written as it lies in memory.
+static_assert(std::endian::native == std::endian::little, "TGA fields are little-endian");
+
+constexpr std::uint8_t TrueColourType = 2;
+constexpr std::uint8_t GreyscaleType = 3;
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// 64-bit positions: the largest image a header can declare is close to 4 GiB.
+bool SeekTo(std::FILE* file, std::int64_t offset, int origin) {
+#ifdef _WIN32
+    return _fseeki64(file, offset, origin) == 0;
+#else
+    return fseeko(file, static_cast<off_t>(offset), origin) == 0;
+#endif
+}
+
+std::int64_t Position(std::FILE* file) {
+#ifdef _WIN32
+    return _ftelli64(file);
+#else
+    return ftello(file);
+#endif
+}
+
+// Size of an open file, or -1 when it has none (a pipe, say).
+std::int64_t FileSize(std::FILE* file) {
+    if (!SeekTo(file, 0, SEEK_END)) return -1;
+    const std::int64_t size = Position(file);
+    if (!SeekTo(file, 0, SEEK_SET)) return -1;
+    return size;
+}
+
+std::int32_t FormatOfDepth(std::uint8_t bitsPerPixel) {
+    switch (bitsPerPixel) {
+        case 8:
+            return Grey8;
+        case 24:
+            return Bgr24;
+        case 32:
+            return Bgra32;
+        default:
+            return 0;
+    }
+}
+
+// A write that failed leaves a truncated file that would otherwise pass for
+// a finished one. Only a regular file is removed: a device named as the
+// output (a test's full disk) must survive.
+void RemovePartialFile(const char* path) {
+#ifdef _WIN32
+    struct _stat64 info;
+    if (_stat64(path, &info) == 0 && (info.st_mode & _S_IFMT) == _S_IFREG) std::remove(path);
+#else
+    struct stat info;
+    if (stat(path, &info) == 0 && S_ISREG(info.st_mode)) std::remove(path);
+#endif
+}
+
+}  // namespace
+
+int BytesPerPixel(std::int32_t format) {
+    switch (format) {
+        case Bgra32:
+            return 4;
+        case Bgr24:
+            return 3;
+        case Grey8:
+            return 1;
+        default:
+            return 0;
+    }
+}
+
+TgaImage TgaImage::Make(std::int32_t format, std::int32_t width, std::int32_t height) {
+    TgaImage image;
+    image.format = format;
+    image.width = width;
+    image.height = height;
+    const size_t bytes = image.ByteCount();
+    if (bytes > 0) image.pixels = std::make_unique_for_overwrite<std::uint8_t[]>(bytes);
+    return image;
+}
+
+size_t TgaImage::ByteCount() const {
+    if (width <= 0 || height <= 0) return 0;
+    return static_cast<size_t>(width) * static_cast<size_t>(height) *
+           static_cast<size_t>(BytesPerPixel(format));
+}
+
+TgaStatus TgaImage::Load(const char* path) {
+    File file(std::fopen(path, "rb"));
+    if (!file) return FileError;
+
+    // Everything the header claims is checked against what the file holds,
+    // so a damaged or hostile header can neither make us read past the data
+    // nor allocate gigabytes for a file of a few bytes.
+    const std::int64_t fileSize = FileSize(file.get());
+    TgaHeader header;
+    if (fileSize < static_cast<std::int64_t>(sizeof header) ||
+        std::fread(&header, sizeof header, 1, file.get()) != 1) {
+        return FileError;
+    }
+    if (header.colourMapType != 0) return ColourMapped;
+    if (header.imageType != TrueColourType && header.imageType != GreyscaleType) {
+        return Unsupported;
+    }
+    // The format follows from the depth alone: an 8-bit true-colour file is
+    // greyscale to us, and Save writes the type that belongs to the format.
+    const std::int32_t loadedFormat = FormatOfDepth(header.bitsPerPixel);
+    if (loadedFormat == 0) return Unsupported;
+    if (header.width == 0 || header.height == 0) return FileError;
+    if (header.width < 0 || header.height < 0) return Unsupported;
+
+    const std::uint64_t blockSize = static_cast<std::uint64_t>(header.width) *
+                                    static_cast<std::uint64_t>(header.height) *
+                                    static_cast<std::uint64_t>(BytesPerPixel(loadedFormat));
+    const std::int64_t dataStart = static_cast<std::int64_t>(sizeof header) + header.idLength;
+    if (dataStart > fileSize || blockSize > static_cast<std::uint64_t>(fileSize - dataStart)) {
+        return FileError;
+    }
+    // The ID field is skipped, not kept.
+    if (!SeekTo(file.get(), dataStart, SEEK_SET)) return FileError;
+
+    // Not cleared: the one read below fills every byte or the block is dropped.
+    const size_t bytes = static_cast<size_t>(blockSize);
+    auto block = std::make_unique_for_overwrite<std::uint8_t[]>(bytes);
+    if (std::fread(block.get(), 1, bytes, file.get()) != bytes) return FileError;
+
+    format = loadedFormat;
+    width = header.width;
+    height = header.height;
+    pixels = std::move(block);
+    return Ok;
+}
+
+TgaStatus TgaImage::Save(const char* path) const {
+    // Refused before the file is created, so an existing file of that name
+    // is kept: a side that does not fit the header would make it lie.
+    const size_t bytes = ByteCount();
+    if (bytes == 0 || !pixels || width > TgaMaxSide || height > TgaMaxSide) return Unsupported;
+
+    TgaHeader header{};
+    header.imageType = format == Grey8 ? GreyscaleType : TrueColourType;
+    header.width = static_cast<std::int16_t>(width);
+    header.height = static_cast<std::int16_t>(height);
+    header.bitsPerPixel = static_cast<std::uint8_t>(BytesPerPixel(format) * 8);
+    // Descriptor 0: bottom row first, no alpha bits declared (also for Bgra32).
+
+    File file(std::fopen(path, "wb"));
+    if (!file) return FileError;
+    bool written = std::fwrite(&header, sizeof header, 1, file.get()) == 1 &&
+                   std::fwrite(pixels.get(), 1, bytes, file.get()) == bytes &&
+                   std::fflush(file.get()) == 0;
+    // A full disk may only show when the last buffer is handed over at close.
+    written = std::fclose(file.release()) == 0 && written;
+    if (!written) {
+        RemovePartialFile(path);
+        return FileError;
+    }
+    return Ok;
+}
+
+void TgaImage::Release() {
+    pixels.reset();
+    format = 0;
+    width = 0;
+    height = 0;
+}
