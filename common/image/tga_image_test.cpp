@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 #include <new>
+#include <ostream>
 #include <string>
 #include <type_traits>
 
@@ -245,6 +246,8 @@ const Defect kDefects[] = {
     {"IdFieldLongerThanTheFile", {.idLength = 255}, 3, FileError},
     {"HugeClaimInATinyFile", {.width = 32767, .height = 32767, .bitsPerPixel = 32}, 12, FileError},
 };
+
+void PrintTo(const Defect& defect, std::ostream* out) { *out << defect.name; }
 
 class TgaDefect : public ::testing::TestWithParam<Defect> {};
 

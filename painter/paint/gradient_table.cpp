@@ -1,0 +1,23 @@
+#include "painter/paint/gradient_table.h"
+
+#include "common/image/tga_image.h"
+#include "painter/app/report.h"
+
+float GradientEntry(std::uint8_t byte) {
+    // The single-precision float nearest to 1/255 (bit pattern 0x3B808081),
+    // multiplied in single precision: 255 maps to exactly 1.0.
+    constexpr float ByteScale = 0.003921569f;
+    return static_cast<float>(byte) * ByteScale;
+}
+
+GradientTable::GradientTable(const char* path) {
+    TgaImage image;
+    // A table reads 512 bytes whatever the image says it is, so a smaller
+    // block is refused like an unreadable file.
+    if (image.Load(path) != Ok || image.ByteCount() < static_cast<size_t>(GradientSize)) {
+        Fail("ERROR: opening \"%s\"", path);
+    }
+    // The bytes as they lie: no channel chosen, no row order changed.
+    for (int k = 0; k < GradientSize; ++k)
+        entries[static_cast<size_t>(k)] = GradientEntry(image.pixels[k]);
+}
