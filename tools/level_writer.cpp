@@ -1,0 +1,134 @@
+#include "tools/level_writer.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "common/image/tga_image.h"
+#include "tools/material_set.h"
+#include "tools/terrain_shape.h"
+
+namespace sample_level {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The 8-bit maps' vertical step is 256 times the 16-bit one, so a raw value
+// means the same world height in both (full range 196.608 world units).
+constexpr const char* kPrimaryVerticalScale = "0.003";
+constexpr const char* kSecondaryVerticalScale = "0.768";
+
+// The tile width that HorizontalScale aims at, in world units.
+constexpr int kTileWidth = 2048;
+
+std::string Quoted(const fs::path& path) { return "\"" + path.string() + "\""; }
+
+void MakeFolders(const fs::path& folder) {
+    std::error_code error;
+    fs::create_directories(folder, error);
+    if (error || !fs::is_directory(folder)) {
+        throw LevelError("ERROR: creating folder " + Quoted(folder));
+    }
+}
+
+// Writes the whole block and closes the file, checking both; a file that
+// could not be written in full is removed rather than left looking finished.
+void WriteFile(const fs::path& path, const void* bytes, size_t count) {
+    const std::string name = path.string();
+    std::FILE* file = std::fopen(name.c_str(), "wb");
+    if (file == nullptr) throw LevelError("ERROR: creating " + Quoted(path));
+    const bool written = count == 0 || std::fwrite(bytes, 1, count, file) == count;
+    const bool closed = std::fclose(file) == 0;
+    if (!written || !closed) {
+        std::remove(name.c_str());
+        throw LevelError("ERROR: writing " + Quoted(path));
+    }
+}
+
+void SaveImage(const TgaImage& image, const fs::path& path) {
+    if (image.Save(path.string().c_str()) != Ok) throw LevelError("ERROR: writing " + Quoted(path));
+}
+
+// 16-bit samples, least significant byte first, whatever the machine's order.
+std::vector<std::uint8_t> LittleEndianBytes(const std::vector<std::uint16_t>& samples) {
+    std::vector<std::uint8_t> bytes(samples.size() * 2);
+    for (size_t i = 0; i < samples.size(); ++i) {
+        bytes[2 * i] = static_cast<std::uint8_t>(samples[i] & 0xFF);
+        bytes[2 * i + 1] = static_cast<std::uint8_t>(samples[i] >> 8);
+    }
+    return bytes;
+}
+
+}  // namespace
+
+int HorizontalScale(int side) {
+    const int spans = side - 1;
+    const int scale = (kTileWidth + spans / 2) / spans;
+    return scale < 1 ? 1 : scale;
+}
+
+std::string SettingsText(const LevelOptions& options) {
+    const std::string primary = std::to_string(options.primarySide);
+    const std::string secondary = std::to_string(options.secondarySide);
+    // Level files come from Windows tools: CRLF line ends.
+    const char* const eol = "\r\n";
+    std::string text;
+    auto line = [&](const std::string& content) { text += content + eol; };
+    line("rem Terrain settings of a sample level (marvane_sample_level --primary " + primary +
+         " --secondary " + secondary + " --seed " + std::to_string(options.seed) + ")");
+    line("rem Heightmap row 0 is the northern edge, column 0 the western edge.");
+    line("heightmap.setCluster 0");
+    line("heightmap.setBitResolution 16");
+    line("heightmap.setSize " + primary);
+    line("heightmap.setScale " + std::to_string(HorizontalScale(options.primarySide)) + "/" +
+         kPrimaryVerticalScale);
+    line("");
+    line("rem Surrounding terrain: eight 8-bit heightmaps, each as wide as the primary.");
+    line("heightmap.setCluster 1");
+    line("heightmap.setBitResolution 8");
+    line("heightmap.setSize " + secondary);
+    line("heightmap.setScale " + std::to_string(HorizontalScale(options.secondarySide)) + "/" +
+         kSecondaryVerticalScale);
+    line("");
+    line("terrain.setLightmapSize 1024");
+    line("terrain.setDetailRepeat 8");
+    line("terrain.setFogColour 158/172/186");
+    return text;
+}
+
+void WriteLevel(const LevelOptions& options) {
+    if (options.primarySide < kMinSide || options.primarySide > kMaxSide ||
+        options.secondarySide < kMinSide || options.secondarySide > kMaxSide) {
+        throw LevelError("ERROR: heightmap sides must lie between " + std::to_string(kMinSide) +
+                         " and " + std::to_string(kMaxSide));
+    }
+    const fs::path level(options.out);
+    const fs::path data = level / "paint" / "data";
+    MakeFolders(data);
+
+    const std::string settings = SettingsText(options);
+    WriteFile(level / "Heightdata.con", settings.data(), settings.size());
+
+    const TerrainShape shape(options.seed);
+    {
+        const std::vector<std::uint8_t> bytes =
+            LittleEndianBytes(SamplePrimary(shape, options.primarySide));
+        WriteFile(level / "HeightmapPrimary.raw", bytes.data(), bytes.size());
+    }
+    for (const SurroundingTile& tile : kSurroundingTiles) {
+        const std::vector<std::uint8_t> bytes =
+            SampleSurrounding(shape, options.secondarySide, tile);
+        WriteFile(level / ("HeightmapSecondary_" + std::string(tile.name) + ".raw"), bytes.data(),
+                  bytes.size());
+    }
+
+    SaveImage(MakeGrassTexture(options.seed), data / "low.tga");
+    SaveImage(MakeSnowRockTexture(options.seed), data / "high.tga");
+    SaveImage(MakeCliffTexture(options.seed), data / "steep.tga");
+    SaveImage(MakeHeightGradient(), data / "grad_height.tga");
+    SaveImage(MakeAngleGradient(), data / "grad_angle.tga");
+}
+
+}  // namespace sample_level
