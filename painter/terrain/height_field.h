@@ -18,15 +18,18 @@ struct HeightField {
     float heightRange = 0.0f;
 
     // Loads the raw heightmap at `path` (size * size samples, row 0 first,
-    // 16-bit little-endian or 8-bit unsigned) and builds its slope map. Logs
-    // an empty line and shows the "Reading" status first. Fails with an
-    // "ERROR: " message when the file cannot be opened or is too short, or
-    // when the settings leave no cell to sample or the slopes undefined.
+    // 16-bit little-endian or 8-bit unsigned; later bytes are ignored) and
+    // builds its slope map. Logs an empty line and shows the "Reading" status
+    // first. Fails with an "ERROR: " message, before allocating, when the file
+    // cannot be opened or is too short, or when the settings leave no cell to
+    // sample (size < 2), no defined slope (horizontal scale 0) or heights
+    // beyond +-1e18.
     static HeightField LoadRaw(const std::string& path, const HeightmapSettings& settings,
                                bool sixteenBit);
 
-    // Fills normalMap from heights, size and horizontalScale, on every core.
-    // Fails with "ERROR: normal map already exists!" if it is already built.
+    // Fills normalMap from heights, size and horizontalScale (not 0), on every
+    // core; the same floats for any number of threads. Fails with "ERROR:
+    // normal map already exists!" if it is already built, leaving it as it is.
     void BuildNormalMap();
 
     // Bilinear samples at grid position (x, y): x along a row (the column

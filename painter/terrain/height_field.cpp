@@ -1,0 +1,150 @@
+#include "painter/terrain/height_field.h"
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+#include "painter/app/report.h"
+
+namespace {
+
+// Keeps a sampled coordinate inside the last cell: 0.0001 below the last row
+// or column, in single precision, so its far edge weighs 0.9999.
+constexpr float LastCellMargin = 0.0001f;
+static_assert(std::bit_cast<std::uint32_t>(LastCellMargin) == 0x38D1B717u);
+
+// Beyond a last index of 2048 the margin is lost to rounding (m - 0.0001
+// gives m back), which would put the cell's far column or row outside the
+// grid; there the largest float below m does the margin's job.
+float LastCellCoordinate(float last) {
+    const float inside = last - LastCellMargin;
+    return inside < last ? inside : std::nextafter(last, 0.0f);
+}
+
+// Both samplers: clamp, then interpolate down the rows of the cell in single
+// precision and across in double. `!(x > 0)` is the lower clamp that also
+// sends a NaN to 0 instead of into an index.
+double SampleBilinear(const float* values, std::int32_t size, float x, float y) {
+    if (!(x > 0.0f)) x = 0.0f;
+    if (!(y > 0.0f)) y = 0.0f;
+    const float last = static_cast<float>(size - 1);
+    if (x >= last) x = LastCellCoordinate(last);
+    if (y >= last) y = LastCellCoordinate(last);
+    const auto i = static_cast<std::size_t>(x);
+    const auto j = static_cast<std::size_t>(y);
+    const float fy = y - static_cast<float>(j);
+    const float fx = x - static_cast<float>(i);
+    const std::size_t side = static_cast<std::size_t>(size);
+    const float* upper = values + j * side + i;
+    const float* lower = upper + side;
+    const float a = upper[0] + (lower[0] - upper[0]) * fy;
+    const float b = upper[1] + (lower[1] - upper[1]) * fy;
+    return static_cast<double>(a) +
+           (static_cast<double>(b) - static_cast<double>(a)) * static_cast<double>(fx);
+}
+
+// The slope kernel squares height differences, and products of their
+// reciprocals appear in its cross products, all in single precision. Heights
+// (all of one sign) up to this size keep both in range: squares up to 1e36,
+// products down to 1e-36, against a float range of 1e-38 to 3e38. So every
+// slope is a number; far beyond it a lone spike's triangle normals turn
+// horizontal and can cancel to a zero vector. Real maps stay below 1e6.
+constexpr float LargestHeight = 1e18f;
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// Refuses settings that leave nothing to sample or make slopes or heights
+// meaningless, before anything is read or allocated.
+void CheckSettings(const std::string& path, const HeightField& field, bool sixteenBit) {
+    if (field.size < 2) {
+        Fail("ERROR: %s: size %d leaves no cell to sample (at least 2 samples per side)",
+             path.c_str(), field.size);
+    }
+    if (field.horizontalScale == 0.0f || !std::isfinite(field.horizontalScale)) {
+        Fail("ERROR: %s: horizontal scale %g leaves every slope undefined", path.c_str(),
+             static_cast<double>(field.horizontalScale));
+    }
+    const float largestSample = sixteenBit ? 65535.0f : 255.0f;
+    if (!(largestSample * std::fabs(field.verticalScale) <= LargestHeight)) {
+        Fail("ERROR: %s: vertical scale %g puts heights beyond %g", path.c_str(),
+             static_cast<double>(field.verticalScale), static_cast<double>(LargestHeight));
+    }
+}
+
+// The file's first `bytes` bytes; the rest of it is ignored. The length is
+// checked before the buffer is allocated, so a side that the file cannot
+// back never costs memory.
+std::vector<unsigned char> ReadSamples(const std::string& path, const HeightField& field,
+                                       bool sixteenBit, std::uint64_t bytes) {
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    if (!file) Fail("ERROR: opening %s", path.c_str());
+    std::error_code error;
+    const std::uint64_t length = std::filesystem::file_size(path, error);
+    if (error) Fail("ERROR: opening %s", path.c_str());
+    auto tooShort = [&](std::uint64_t held) {
+        Fail("ERROR: %s holds %llu bytes, fewer than the %llu of %d x %d %s-bit samples",
+             path.c_str(), static_cast<unsigned long long>(held),
+             static_cast<unsigned long long>(bytes), field.size, field.size,
+             sixteenBit ? "16" : "8");
+    };
+    if (length < bytes) tooShort(length);
+    std::vector<unsigned char> buffer(static_cast<std::size_t>(bytes));
+    const std::size_t read = std::fread(buffer.data(), 1, buffer.size(), file.get());
+    if (read != buffer.size()) tooShort(read);
+    return buffer;
+}
+
+}  // namespace
+
+HeightField HeightField::LoadRaw(const std::string& path, const HeightmapSettings& settings,
+                                 bool sixteenBit) {
+    HeightField field;
+    field.size = settings.size;
+    field.horizontalScale = settings.horizontalScale;
+    field.verticalScale = settings.verticalScale;
+    field.heightRange = settings.heightRange;
+
+    LogLine("");
+    ShowStatus("Reading \"%s\" (%s-bit %dx%1.0fx%.8f)", path.c_str(), sixteenBit ? "16" : "8",
+               field.size, static_cast<double>(field.horizontalScale),
+               static_cast<double>(field.verticalScale));
+    CheckSettings(path, field, sixteenBit);
+
+    // 64-bit counts: a side of 100000 must not wrap into a small number.
+    const std::uint64_t side = static_cast<std::uint64_t>(field.size);
+    const std::uint64_t samples = side * side;
+    {
+        // The read buffer lives only until the heights are made from it.
+        const std::vector<unsigned char> raw =
+            ReadSamples(path, field, sixteenBit, samples * (sixteenBit ? 2u : 1u));
+        field.heights.resize(static_cast<std::size_t>(samples));
+        const float scale = field.verticalScale;
+        if (sixteenBit) {
+            // Least significant byte first, whatever the machine's byte order.
+            for (std::size_t i = 0; i < field.heights.size(); ++i) {
+                const unsigned sample = raw[2 * i] | (static_cast<unsigned>(raw[2 * i + 1]) << 8);
+                field.heights[i] = static_cast<float>(sample) * scale;
+            }
+        } else {
+            for (std::size_t i = 0; i < field.heights.size(); ++i) {
+                field.heights[i] = static_cast<float>(raw[i]) * scale;
+            }
+        }
+    }
+    field.BuildNormalMap();
+    return field;
+}
+
+double HeightField::SampleHeight(float x, float y) const {
+    return SampleBilinear(heights.data(), size, x, y);
+}
+
+double HeightField::SampleSlope(float x, float y) const {
+    return SampleBilinear(normalMap.data(), size, x, y);
+}
