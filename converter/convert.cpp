@@ -1,0 +1,82 @@
+#include "converter/convert.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+#include "common/image/tga_image.h"
+#include "converter/converter_options.h"
+#include "converter/dds_encode.h"
+#include "converter/replace_file.h"
+
+namespace {
+
+// Bytes encoded per write.
+constexpr size_t SliceBytes = 256 * 1024;
+
+const char* LoadFailure(TgaStatus status) {
+    switch (status) {
+        case ColourMapped:
+            return "colour-mapped images are not supported";
+        case Unsupported:
+            return "unsupported image type, depth or size";
+        default:
+            return "cannot be opened, or holds less than its header promises";
+    }
+}
+
+}  // namespace
+
+std::string ConvertTgaToDds(const char* input, const char* output) {
+    TgaImage image;
+    const TgaStatus status = image.Load(input);
+    TgaOrigin origin;
+    if (status != Ok || !ReadTgaOrigin(input, origin) || !CanEncodeDds(image)) {
+        return std::string("ERROR: reading ") + input + " (" +
+               LoadFailure(status == Ok ? FileError : status) + ")";
+    }
+
+    // Rows go out a slice at a time through one small buffer: a 4096 × 4096
+    // map needs no second full-size block, and a tile's buffer is reused.
+    const size_t width = static_cast<size_t>(image.width);
+    const size_t height = static_cast<size_t>(image.height);
+    const size_t rowBytes = width * 4;
+    const size_t sliceRows = std::max<size_t>(1, SliceBytes / rowBytes);
+    auto writeContent = [&](std::FILE* file) {
+        const auto preamble =
+            DdsPreamble(static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height));
+        if (std::fwrite(preamble.data(), 1, preamble.size(), file) != preamble.size()) {
+            return false;
+        }
+        std::vector<std::uint8_t> slice(std::min(sliceRows, height) * rowBytes);
+        for (size_t row = 0; row < height; row += sliceRows) {
+            const size_t rows = std::min(sliceRows, height - row);
+            EncodeDdsRows(image, origin, row, rows, slice.data());
+            if (std::fwrite(slice.data(), 1, rows * rowBytes, file) != rows * rowBytes) {
+                return false;
+            }
+        }
+        return true;
+    };
+    std::string reason;
+    if (!WriteFileReplacing(output, writeContent, reason)) {
+        return std::string("ERROR: writing ") + output + " (" + reason + ")";
+    }
+    return std::string();
+}
+
+int RunConverter(int argc, const char* const* argv) {
+    ConverterOptions options;
+    std::string reason;
+    if (!ParseConverterOptions(argc, argv, options, reason)) {
+        std::fprintf(stderr, "nvdxt: %s\n%s", reason.c_str(), ConverterUsage);
+        return 2;
+    }
+    const std::string failure = ConvertTgaToDds(options.input.c_str(), options.output.c_str());
+    if (!failure.empty()) {
+        std::fprintf(stderr, "%s\n", failure.c_str());
+        return 1;
+    }
+    return 0;
+}

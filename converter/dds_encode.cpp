@@ -1,0 +1,107 @@
+#include "converter/dds_encode.h"
+
+#include <bit>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "converter/dds_header.h"
+
+// Both file formats are little-endian, and so is every machine we build for;
+// the header is copied into the file as it lies in memory.
+static_assert(std::endian::native == std::endian::little);
+static_assert(DdsPreambleSize == 4 + sizeof(DdsHeader));
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// One row in DDS order from one stored row, with a loop per format so that
+// the common case, Bgr24 left to right, is a plain loop the compiler unrolls.
+void EncodeRow(const std::uint8_t* in, std::int32_t format, size_t width, bool rightColumnFirst,
+               std::uint8_t* out) {
+    const size_t bytesPerPixel = static_cast<size_t>(BytesPerPixel(format));
+    auto source = [&](size_t column) {
+        return in + (rightColumnFirst ? width - 1 - column : column) * bytesPerPixel;
+    };
+    switch (format) {
+        case Bgra32:
+            if (!rightColumnFirst) {
+                std::memcpy(out, in, width * 4);
+                break;
+            }
+            for (size_t column = 0; column < width; ++column) {
+                std::memcpy(out + column * 4, source(column), 4);
+            }
+            break;
+        case Bgr24:
+            for (size_t column = 0; column < width; ++column) {
+                const std::uint8_t* src = source(column);
+                std::uint8_t* dst = out + column * 4;
+                dst[0] = src[0];
+                dst[1] = src[1];
+                dst[2] = src[2];
+                dst[3] = 255;
+            }
+            break;
+        default:  // Grey8
+            for (size_t column = 0; column < width; ++column) {
+                std::uint8_t* dst = out + column * 4;
+                dst[0] = dst[1] = dst[2] = *source(column);
+                dst[3] = 255;
+            }
+            break;
+    }
+}
+
+}  // namespace
+
+bool ReadTgaOrigin(const char* path, TgaOrigin& origin) {
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "rb"));
+    if (!file) return false;
+    unsigned char header[18];
+    if (std::fread(header, 1, sizeof header, file.get()) != sizeof header) return false;
+    origin.topRowFirst = (header[17] & 0x20) != 0;
+    origin.rightColumnFirst = (header[17] & 0x10) != 0;
+    return true;
+}
+
+std::array<std::uint8_t, DdsPreambleSize> DdsPreamble(std::uint32_t width, std::uint32_t height) {
+    std::array<std::uint8_t, DdsPreambleSize> preamble;
+    const std::uint32_t magic = DdsMagic;
+    const DdsHeader header = MakeBgra32Header(width, height);
+    std::memcpy(preamble.data(), &magic, 4);
+    std::memcpy(preamble.data() + 4, &header, sizeof header);
+    return preamble;
+}
+
+bool CanEncodeDds(const TgaImage& image) {
+    return BytesPerPixel(image.format) != 0 && image.pixels && image.width > 0 && image.height > 0;
+}
+
+void EncodeDdsRows(const TgaImage& image, TgaOrigin origin, size_t firstRow, size_t rowCount,
+                   std::uint8_t* out) {
+    const size_t width = static_cast<size_t>(image.width);
+    const size_t height = static_cast<size_t>(image.height);
+    const size_t storedRowBytes = width * static_cast<size_t>(BytesPerPixel(image.format));
+    for (size_t row = firstRow; row < firstRow + rowCount; ++row, out += width * 4) {
+        // A DDS stores its top row first.
+        const size_t storedRow = origin.topRowFirst ? row : height - 1 - row;
+        EncodeRow(image.pixels.get() + storedRow * storedRowBytes, image.format, width,
+                  origin.rightColumnFirst, out);
+    }
+}
+
+std::vector<std::uint8_t> EncodeDds(const TgaImage& image, TgaOrigin origin) {
+    if (!CanEncodeDds(image)) return {};
+    const size_t width = static_cast<size_t>(image.width);
+    const size_t height = static_cast<size_t>(image.height);
+    std::vector<std::uint8_t> file(DdsPreambleSize + width * height * 4);
+    const auto preamble =
+        DdsPreamble(static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height));
+    std::memcpy(file.data(), preamble.data(), preamble.size());
+    EncodeDdsRows(image, origin, 0, height, file.data() + DdsPreambleSize);
+    return file;
+}

@@ -1,0 +1,148 @@
+#include "converter/dds_encode.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "converter/test_support/tga_bytes.h"
+#include "tests/support/temp_folder.h"
+
+using testing_support::TempWorkingFolder;
+using testing_support::WriteFileBytes;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+TgaImage MakeImage(TgaFormat format, int width, int height, const Bytes& pixels) {
+    TgaImage image = TgaImage::Make(format, width, height);
+    EXPECT_EQ(image.ByteCount(), pixels.size());
+    std::memcpy(image.pixels.get(), pixels.data(), pixels.size());
+    return image;
+}
+
+Bytes PixelsOf(const Bytes& file) { return Bytes(file.begin() + 128, file.end()); }
+
+TEST(EncodeDds, WritesTheHeaderOfATwoByTwoImageByteForByte) {
+    const TgaImage image = MakeImage(Bgr24, 2, 2, Bytes(12, 7));
+    const Bytes file = EncodeDds(image, TgaOrigin{});
+    ASSERT_EQ(file.size(), 4u + 124u + 2u * 2u * 4u);
+
+    // Every byte of the preamble by its offset in the file; all others are 0.
+    Bytes expected(128, 0);
+    auto put = [&expected](size_t offset, std::uint32_t value) {
+        for (size_t i = 0; i < 4; ++i) expected[offset + i] = (value >> (8 * i)) & 0xFF;
+    };
+    put(0, 0x20534444);    // "DDS "
+    put(4, 124);           // header size
+    put(8, 0x100F);        // flags: caps, height, width, pitch, pixel format
+    put(12, 2);            // height
+    put(16, 2);            // width
+    put(20, 8);            // pitch: width × 4
+    put(76, 32);           // pixel format size
+    put(80, 0x41);         // RGB | ALPHAPIXELS
+    put(88, 32);           // bits per pixel
+    put(92, 0x00FF0000);   // red mask
+    put(96, 0x0000FF00);   // green mask
+    put(100, 0x000000FF);  // blue mask
+    put(104, 0xFF000000);  // alpha mask
+    put(108, 0x1000);      // caps: texture
+    ASSERT_EQ(Bytes(expected.begin(), expected.begin() + 4), (Bytes{'D', 'D', 'S', ' '}));
+    EXPECT_EQ(Bytes(file.begin(), file.begin() + 128), expected);
+}
+
+// A 2 × 2 picture whose four pixels all differ, so that a missing or extra
+// flip, a mirrored row or a swapped channel cannot pass.
+struct PixelCase {
+    const char* name;
+    TgaFormat format;
+    TgaOrigin origin;
+    Bytes stored;    // rows as the file stores them
+    Bytes expected;  // DDS pixels, top row first
+};
+
+TEST(EncodeDds, PutsThePictureUprightInEveryFormatAndOrigin) {
+    const Bytes bgr = {1, 2, 3, 4, 5, 6, /* next stored row */ 7, 8, 9, 10, 11, 12};
+    const Bytes bgra = {1, 2, 3,   40, 4,  5,  6,  0, /* next stored row */ 7,
+                        8, 9, 128, 10, 11, 12, 255};
+    const Bytes grey = {10, 20, /* next stored row */ 30, 40};
+    const TgaOrigin bottomLeft{}, topLeft{true, false}, bottomRight{false, true};
+    const PixelCase cases[] = {
+        {"Bgr24 bottom-left",
+         Bgr24,
+         bottomLeft,
+         bgr,
+         {7, 8, 9, 255, 10, 11, 12, 255, 1, 2, 3, 255, 4, 5, 6, 255}},
+        {"Bgr24 top-left",
+         Bgr24,
+         topLeft,
+         bgr,
+         {1, 2, 3, 255, 4, 5, 6, 255, 7, 8, 9, 255, 10, 11, 12, 255}},
+        {"Bgr24 bottom-right",
+         Bgr24,
+         bottomRight,
+         bgr,
+         {10, 11, 12, 255, 7, 8, 9, 255, 4, 5, 6, 255, 1, 2, 3, 255}},
+        {"Bgra32 bottom-left keeps alpha",
+         Bgra32,
+         bottomLeft,
+         bgra,
+         {7, 8, 9, 128, 10, 11, 12, 255, 1, 2, 3, 40, 4, 5, 6, 0}},
+        {"Bgra32 top-left", Bgra32, topLeft, bgra, bgra},
+        {"Bgra32 bottom-right",
+         Bgra32,
+         bottomRight,
+         bgra,
+         {10, 11, 12, 255, 7, 8, 9, 128, 4, 5, 6, 0, 1, 2, 3, 40}},
+        {"Grey8 bottom-left",
+         Grey8,
+         bottomLeft,
+         grey,
+         {30, 30, 30, 255, 40, 40, 40, 255, 10, 10, 10, 255, 20, 20, 20, 255}},
+        {"Grey8 top-left",
+         Grey8,
+         topLeft,
+         grey,
+         {10, 10, 10, 255, 20, 20, 20, 255, 30, 30, 30, 255, 40, 40, 40, 255}},
+    };
+    for (const PixelCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Bytes file = EncodeDds(MakeImage(c.format, 2, 2, c.stored), c.origin);
+        ASSERT_EQ(file.size(), 128u + 16u);
+        EXPECT_EQ(PixelsOf(file), c.expected);
+    }
+}
+
+TEST(EncodeDds, RefusesAnImageWithoutPixels) {
+    EXPECT_TRUE(EncodeDds(TgaImage{}, TgaOrigin{}).empty());
+}
+
+TEST(ReadTgaOrigin, ReadsTheOriginBitsOfTheDescriptor) {
+    TempWorkingFolder folder;
+    struct Case {
+        int descriptor;
+        bool topRowFirst, rightColumnFirst;
+    };
+    // 0x08: eight alpha bits, which say nothing about the origin.
+    for (const Case& c : {Case{0x00, false, false}, Case{0x20, true, false},
+                          Case{0x10, false, true}, Case{0x38, true, true}}) {
+        SCOPED_TRACE(c.descriptor);
+        WriteFileBytes("a.tga", program_testing::TgaBytes(2, 24, 1, 1, c.descriptor, "abc"));
+        TgaOrigin origin{!c.topRowFirst, !c.rightColumnFirst};
+        ASSERT_TRUE(ReadTgaOrigin("a.tga", origin));
+        EXPECT_EQ(origin.topRowFirst, c.topRowFirst);
+        EXPECT_EQ(origin.rightColumnFirst, c.rightColumnFirst);
+    }
+}
+
+TEST(ReadTgaOrigin, FailsOnAMissingFileOrAShortHeader) {
+    TempWorkingFolder folder;
+    TgaOrigin origin;
+    EXPECT_FALSE(ReadTgaOrigin("missing.tga", origin));
+    WriteFileBytes("short.tga", program_testing::TgaBytes(2, 24, 1, 1, 0, "").substr(0, 17));
+    EXPECT_FALSE(ReadTgaOrigin("short.tga", origin));
+}
+
+}  // namespace
