@@ -1,0 +1,53 @@
+// quillet: cuts a large detail map and a large colour map into 512 × 512
+// tiles and has nvdxt convert each tile into a DDS file.
+//
+// Exit status: 0 after a complete run, 1 after a map that could not be read
+// or refused, or a tile that could not be written, 2 after the usage text.
+#include <cstdio>
+#include <cstring>
+
+#include "common/image/tga_image.h"
+#include "splitter/tile_cut.h"
+#include "splitter/tile_loop.h"
+
+namespace {
+
+int ReadError(const char* argument) {
+    std::printf("ERROR: reading %s\n", argument);
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::printf("-----------------\n");
+    std::printf("Quillet v0.11\n");
+    std::printf("-----------------\n");
+    if (argc < 3) {
+        std::printf("usage: Quillet [detailmap] [colormap]\n");
+        std::printf("    - use \"null\" as filename to ignore\n");
+        return 2;
+    }
+
+    SplitterState state;
+    state.haveDetail = std::strcmp(argv[1], "null") != 0;
+    state.haveColour = std::strcmp(argv[2], "null") != 0;
+
+    // Both maps are released on every way out. A map the cutting cannot take
+    // whole is refused before any tile is made, detail map first.
+    TgaImage detail;
+    TgaImage colour;
+    if (state.haveDetail) {
+        if (detail.Load(argv[1]) != Ok || !MapFitsTheCutting(detail)) return ReadError(argv[1]);
+        state.mapWidth = detail.width;
+    }
+    if (state.haveColour) {
+        if (colour.Load(argv[2]) != Ok || !MapFitsTheCutting(colour)) return ReadError(argv[2]);
+        state.mapWidth = colour.width;
+    }
+    if (state.haveDetail && state.haveColour && detail.width != colour.width) {
+        return ReadError(argv[1]);
+    }
+
+    return ConvertAllTiles(state, detail, colour) ? 0 : 1;
+}
