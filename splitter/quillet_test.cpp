@@ -103,24 +103,6 @@ TEST_F(QuilletProgram, TwoNullsShowTheBannerOnly) {
     EXPECT_EQ(Files(), before);
 }
 
-TEST_F(QuilletProgram, CutsBothMapsDetailFirstAndLeavesTheLastTiles) {
-    SaveMap("detail.tga", 1024, 1024);
-    SaveMap("colour.tga", 1024, 1024);
-    EXPECT_EQ(Run("detail.tga colour.tga"), 0);
-    EXPECT_EQ(output_, kBanner + std::string(8, '\n'));
-    const std::vector<std::string> expected = {
-        DetailArguments("tx00x01"), ColourArguments("tx00x01"), DetailArguments("tx00x00"),
-        ColourArguments("tx00x00"), DetailArguments("tx01x01"), ColourArguments("tx01x01"),
-        DetailArguments("tx01x00"), ColourArguments("tx01x00"),
-    };
-    EXPECT_EQ(Conversions(), expected);
-    // The temporary files keep the last tile, the map's top-right square.
-    TgaImage last;
-    ASSERT_EQ(last.Load("ctemp.tga"), Ok);
-    EXPECT_TRUE(splitter_testing::HoldsMapBlock(last.pixels.get(), 512, 512));
-    EXPECT_TRUE(fs::exists("dtemp.tga"));
-}
-
 TEST_F(QuilletProgram, CutsOnlyTheNamedMapTakingTheCountFromIt) {
     SaveMap("detail.tga", 1024, 1024);
     SaveMap("colour.tga", 1000, 1000);

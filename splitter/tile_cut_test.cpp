@@ -24,13 +24,6 @@ TEST(CutTile, CopiesTheAddressedBlockInStoredOrder) {
     }
 }
 
-TEST(CutTile, TakesTheFirstColumnsOfAMapWiderThanItsTiles) {
-    const TgaImage map = PositionMap(1000, 512);
-    const TgaImage tile = CutTile(map, map.width, 0, 0);
-    ASSERT_TRUE(tile.pixels);
-    EXPECT_TRUE(HoldsMapBlock(tile.pixels.get(), 0, 0));
-}
-
 TEST(CutTile, RefusesABlockOutsideTheMap) {
     const TgaImage map = PositionMap(1024, 1000);
     const TgaImage bgra = PositionMap(512, 512, Bgra32);

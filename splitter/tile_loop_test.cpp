@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -12,7 +11,6 @@
 #include "splitter/test_maps.h"
 #include "tests/support/temp_folder.h"
 
-namespace fs = std::filesystem;
 using splitter_testing::HoldsMapBlock;
 using splitter_testing::PositionMap;
 using testing_support::TempWorkingFolder;
@@ -116,33 +114,6 @@ TEST_F(TileLoop, ConvertsEachTileDetailFirstColumnByColumnFromTheBottom) {
     }
 }
 
-TEST_F(TileLoop, CutsOnlyTheNamedMaps) {
-    const TgaImage map = PositionMap(1024, 1024);
-    struct Case {
-        bool haveDetail, haveColour;
-        std::vector<std::string> commands;
-    };
-    const Case cases[] = {
-        {false, true, {Colour("tx00x01"), Colour("tx00x00"), Colour("tx01x01"), Colour("tx01x00")}},
-        {true, false, {Detail("tx00x01"), Detail("tx00x00"), Detail("tx01x01"), Detail("tx01x00")}},
-        {false, false, {}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.haveDetail << c.haveColour);
-        conversions.clear();
-        fs::remove("dtemp.tga");
-        fs::remove("ctemp.tga");
-        const TgaImage empty;
-        const SplitterState state{c.haveDetail, c.haveColour, 1024};
-        ::testing::internal::CaptureStdout();
-        EXPECT_TRUE(ConvertAllTiles(state, c.haveDetail ? map : empty, c.haveColour ? map : empty));
-        EXPECT_EQ(::testing::internal::GetCapturedStdout(), std::string(c.commands.size(), '\n'));
-        EXPECT_EQ(Commands(), c.commands);
-        EXPECT_EQ(fs::exists("dtemp.tga"), c.haveDetail);
-        EXPECT_EQ(fs::exists("ctemp.tga"), c.haveColour);
-    }
-}
-
 TEST_F(TileLoop, CountsTilesFromTheMapWidthRoundedDown) {
     const TgaImage wide = PositionMap(1000, 1000);
     const TgaImage narrow = PositionMap(500, 500);
@@ -156,21 +127,6 @@ TEST_F(TileLoop, CountsTilesFromTheMapWidthRoundedDown) {
     conversions.clear();
     EXPECT_TRUE(ConvertAllTiles(SplitterState{true, true, 500}, narrow, narrow));
     EXPECT_TRUE(conversions.empty());
-}
-
-TEST_F(TileLoop, AnUnwritableTemporaryFileSkipsItsConversionOnly) {
-    const TgaImage map = PositionMap(1024, 1024);
-    fs::create_directory("dtemp.tga");  // no file can be created under this name
-
-    ::testing::internal::CaptureStdout();
-    EXPECT_FALSE(ConvertAllTiles(SplitterState{true, true, 1024}, map, map));
-    std::string expectedOutput;
-    for (int i = 0; i < 4; ++i) expectedOutput += "ERROR: writing dtemp.tga\n\n";
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(), expectedOutput);
-
-    const std::vector<std::string> expected = {Colour("tx00x01"), Colour("tx00x00"),
-                                               Colour("tx01x01"), Colour("tx01x00")};
-    EXPECT_EQ(Commands(), expected);
 }
 
 TEST_F(TileLoop, AMapTooSmallForItsRowLengthIsNotReadPast) {
