@@ -5,6 +5,7 @@
 
 #include "common/image/tga_image.h"
 #include "painter/paint/gradient_table.h"
+#include "painter/terrain/height_field.h"
 
 // Side of every material texture; the map writers step through a texture's
 // rows by this constant, so construction accepts no other size.
@@ -43,4 +44,19 @@ struct TerrainPainter {
 
     // Side of the three planes; meaningful once a blend-weight step has run.
     std::int32_t outputSize = 0;
+
+    // Replaces the planes with the weights of an output map of side `side`
+    // painted over `field`: each texel samples height and slope at its grid
+    // position and looks both up in the gradients. Runs on every core.
+    void ComputeBlendWeights(const HeightField& field, std::int32_t side);
+
+    // Writes "detailbig.tga" (the weights as blue steep, green high, red low)
+    // and "colourbig.tga" (the textures mixed by the weights, repeated across
+    // the map, every other repetition mirrored when asked).
+    void WritePrimaryMaps(bool mirrorColour);
+
+    // Writes one 512 x 512 surrounding map as "ctemp.tga" and "dtemp.tga"
+    // and converts them into colormaps/tx_s<index>.dds and
+    // lowdetailmaps/tx_s<index>.dds.
+    void WriteSurroundingMaps(const char* index);
 };

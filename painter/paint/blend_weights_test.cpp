@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "painter/paint/paint_fixture.h"
+
+namespace {
+
+// Gradient tables with a different value in every entry, so that a lookup at
+// the wrong entry cannot pass.
+void SetRamps(TerrainPainter& painter) {
+    for (int k = 0; k < GradientSize; ++k) {
+        painter.heightGradient.entries[k] = GradientEntry(static_cast<std::uint8_t>((k * 3) / 6 + 1));
+        painter.angleGradient.entries[k] = GradientEntry(static_cast<std::uint8_t>(255 - k / 2));
+    }
+}
+
+float Interpolate(const GradientTable& table, float position) {
+    const int k = static_cast<int>(position);
+    return table[k] + (table[k + 1] - table[k]) * (position - static_cast<float>(k));
+}
+
+void ExpectEverywhere(const TerrainPainter& painter, float low, float high, float steep) {
+    const std::size_t count = static_cast<std::size_t>(painter.outputSize) * painter.outputSize;
+    for (std::size_t i = 0; i < count; ++i) {
+        ASSERT_EQ(painter.lowWeight[i], low) << "texel " << i;
+        ASSERT_EQ(painter.highWeight[i], high) << "texel " << i;
+        ASSERT_EQ(painter.steepWeight[i], steep) << "texel " << i;
+    }
+}
+
+TEST(BlendWeights, FlatGroundAtZeroUsesTheFirstEntries) {
+    PaintFixture fixture;
+    TerrainPainter& painter = fixture.painter();
+    SetRamps(painter);
+    painter.ComputeBlendWeights(MakeField(9, 196.608f, 0.0f, 0.0f), 32);
+    ASSERT_EQ(painter.outputSize, 32);
+    const float L = painter.heightGradient[0], A = painter.angleGradient[0];
+    ExpectEverywhere(painter, (1.0f - L) * (1.0f - A), (1.0f - A) * L, A);
+}
+
+TEST(BlendWeights, TheHighestSampleStaysBetweenTheLastTwoEntries) {
+    PaintFixture fixture;
+    TerrainPainter& painter = fixture.painter();
+    SetRamps(painter);
+    // Raw 65535 of a 16-bit map: position 65535 / 65536 * 511, about 510.992.
+    painter.ComputeBlendWeights(MakeField(5, 65536.0f, 65535.0f, 0.0f), 8);
+    const float p = static_cast<float>(65535.0 / 65536.0 * 511.0);
+    ASSERT_EQ(static_cast<int>(p), 510);
+    const float L = Interpolate(painter.heightGradient, p), A = painter.angleGradient[0];
+    ExpectEverywhere(painter, (1.0f - L) * (1.0f - A), (1.0f - A) * L, A);
+}
+
+TEST(BlendWeights, AVerticalFaceIsClampedJustBelowTheLastEntry) {
+    PaintFixture fixture;
+    TerrainPainter& painter = fixture.painter();
+    SetRamps(painter);
+    painter.ComputeBlendWeights(MakeField(5, 100.0f, 0.0f, 1.0f), 8);
+    const float q = 510.9999f;
+    std::uint32_t bits;
+    std::memcpy(&bits, &q, sizeof bits);
+    ASSERT_EQ(bits, 0x43FF7FFDu);
+    const float A = painter.angleGradient[510] +
+                    (painter.angleGradient[511] - painter.angleGradient[510]) * 0.99990845f;
+    EXPECT_EQ(painter.steepWeight[0], A);
+    EXPECT_EQ(painter.steepWeight[63], A);
+}
+
+TEST(BlendWeights, PureGradientsGivePureWeights) {
+    struct Case {
+        float height, angle;
+        float low, high, steep;
+    };
+    const Case cases[] = {
+        {0.3f, 1.0f, 0.0f, 0.0f, 1.0f},  // all steep, whatever the height
+        {0.0f, 0.0f, 1.0f, 0.0f, 0.0f},  // all low
+        {1.0f, 0.0f, 0.0f, 1.0f, 0.0f},  // all high
+    };
+    PaintFixture fixture;
+    TerrainPainter& painter = fixture.painter();
+    HeightField field = MakeField(17, 1000.0f, 0.0f, 0.0f);
+    for (std::size_t i = 0; i < field.heights.size(); ++i) {
+        field.heights[i] = static_cast<float>(i % 97) * 10.0f;
+        field.normalMap[i] = static_cast<float>(i % 13) / 13.0f;
+    }
+    for (const Case& c : cases) {
+        SetTable(painter.heightGradient, c.height);
+        SetTable(painter.angleGradient, c.angle);
+        painter.ComputeBlendWeights(field, 64);
+        ExpectEverywhere(painter, c.low, c.high, c.steep);
+    }
+}
+
+TEST(BlendWeights, FollowsTheGridAndAddsUpToOne) {
+    // Heights rise along the columns, slopes along the rows; texel 0 sits on
+    // grid coordinate 0 and the last texel on the last sample.
+    PaintFixture fixture;
+    TerrainPainter& painter = fixture.painter();
+    SetRamps(painter);
+    const std::int32_t n = 257, side = 512;
+    HeightField field = MakeField(n, 256.0f, 0.0f, 0.0f);
+    for (std::int32_t r = 0; r < n; ++r) {
+        for (std::int32_t c = 0; c < n; ++c) {
+            field.heights[r * n + c] = static_cast<float>(c) * 0.75f;
+            field.normalMap[r * n + c] = static_cast<float>(r) / 300.0f;
+        }
+    }
+    painter.ComputeBlendWeights(field, side);
+    const float f = static_cast<float>(256.0 / 511.0);
+    EXPECT_EQ(f, 0.50097847f);
+    for (std::int32_t i : {0, 1, 255, 300, 510, 511}) {
+        for (std::int32_t j : {0, 1, 2, 256, 509, 511}) {
+            const float x = static_cast<float>(j) * f, y = static_cast<float>(i) * f;
+            const float p = static_cast<float>(field.SampleHeight(x, y) / 256.0 * 511.0);
+            const float q = static_cast<float>(field.SampleSlope(x, y) * 511.0);
+            const float L = Interpolate(painter.heightGradient, p);
+            const float A = Interpolate(painter.angleGradient, q);
+            const std::size_t at = static_cast<std::size_t>(i) * side + j;
+            EXPECT_EQ(painter.lowWeight[at], (1.0f - L) * (1.0f - A)) << i << "," << j;
+            EXPECT_EQ(painter.highWeight[at], (1.0f - A) * L) << i << "," << j;
+            EXPECT_EQ(painter.steepWeight[at], A) << i << "," << j;
+        }
+    }
+    EXPECT_EQ(static_cast<float>(511) * f, 256.0f);
+    for (std::size_t at = 0; at < static_cast<std::size_t>(side) * side; ++at) {
+        const float sum = painter.lowWeight[at] + painter.highWeight[at] + painter.steepWeight[at];
+        ASSERT_NEAR(sum, 1.0f, 1e-6f) << "texel " << at;
+    }
+}
+
+TEST(BlendWeights, AZeroHeightRangePaintsEverythingAsLowestGround) {
+    // A vertical scale of 0 makes every height 0 and the range 0: 0 / 0.
+    PaintFixture fixture;
+    TerrainPainter& painter = fixture.painter();
+    SetRamps(painter);
+    painter.ComputeBlendWeights(MakeField(5, 0.0f, 0.0f, 0.0f), 16);
+    const float L = painter.heightGradient[0], A = painter.angleGradient[0];
+    ExpectEverywhere(painter, (1.0f - L) * (1.0f - A), (1.0f - A) * L, A);
+}
+
+TEST(BlendWeights, SameWeightsForAnyNumberOfThreads) {
+    PaintFixture fixture;
+    TerrainPainter& painter = fixture.painter();
+    SetRamps(painter);
+    HeightField field = MakeField(65, 5000.0f, 0.0f, 0.0f);
+    for (std::size_t i = 0; i < field.heights.size(); ++i) {
+        field.heights[i] = static_cast<float>((i * 7919) % 5000);
+        field.normalMap[i] = static_cast<float>((i * 104729) % 1000) / 1000.0f;
+    }
+    const std::size_t count = 256 * 256;
+    std::vector<float> reference[3];
+    for (const char* threads : {"1", "3", "8"}) {
+        ThreadCount setting(threads);
+        painter.ComputeBlendWeights(field, 256);
+        const float* planes[3] = {painter.lowWeight.get(), painter.highWeight.get(),
+                                  painter.steepWeight.get()};
+        for (int plane = 0; plane < 3; ++plane) {
+            std::vector<float> values(planes[plane], planes[plane] + count);
+            if (reference[plane].empty()) {
+                reference[plane] = values;
+            } else {
+                EXPECT_TRUE(values == reference[plane]) << threads << " threads, plane " << plane;
+            }
+        }
+    }
+}
+
+TEST(BlendWeights, RefusesASideWithoutTwoTexels) {
+    PaintFixture fixture;
+    TerrainPainter& painter = fixture.painter();
+    EXPECT_EQ(paint_test::FailureOf([&] { painter.ComputeBlendWeights(MakeField(5, 1.0f, 0, 0), 1); }),
+              "ERROR: output side 1 is too small to paint");
+}
+
+}  // namespace

@@ -1,0 +1,61 @@
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+
+#include "common/image/tga_image.h"
+#include "common/platform/platform.h"
+#include "painter/app/report.h"
+#include "painter/paint/map_texel.h"
+#include "painter/paint/terrain_painter.h"
+
+namespace {
+
+// Runs the converter on one temporary image; its result is not examined, as
+// a missing converter only leaves that texture missing.
+void Convert(const char* temporary, const char* folder, const char* index) {
+    char command[256];
+    std::snprintf(command, sizeof command, "nvdxt -file %s -output %s/tx_s%s.dds -u8888 -nomipmap",
+                  temporary, folder, index);
+    platform::RunCommand(command);
+}
+
+}  // namespace
+
+void TerrainPainter::WriteSurroundingMaps(const char* index) {
+    ShowStatus("Writing secondary(%s) colour/lowdetail maps", index);
+    if (outputSize != MaterialSize) Fail("ERROR: secondary size != 512");
+
+    constexpr std::size_t side = MaterialSize;
+    TgaImage colour = TgaImage::Make(Bgr24, MaterialSize, MaterialSize);
+    TgaImage lowDetail = TgaImage::Make(Bgr24, MaterialSize, MaterialSize);
+    const MaterialTexels materials{lowTexture.pixels.get(), highTexture.pixels.get(),
+                                   steepTexture.pixels.get()};
+
+    // One texture texel per map texel, never repeated or mirrored: a
+    // surrounding map is exactly one texture wide. Stored row r is weight
+    // row 511 - r, as in every file the painter writes.
+    for (std::size_t r = 0; r < side; ++r) {
+        const std::size_t y = side - 1 - r;
+        const WeightRow weights{lowWeight.get() + y * side, highWeight.get() + y * side,
+                                steepWeight.get() + y * side};
+        std::uint8_t* colourRow = colour.pixels.get() + r * side * 3;
+        std::uint8_t* detailRow = lowDetail.pixels.get() + r * side * 3;
+        for (std::size_t x = 0; x < side; ++x) {
+            WriteColourTexel(materials, (y * side + x) * 3, weights, x, colourRow + x * 3);
+            // Low detail: blue steep, green nothing, red all the rest.
+            std::uint8_t* out = detailRow + x * 3;
+            out[0] = TruncateToByte(static_cast<double>(weights.steep[x]) * 255.0);
+            out[1] = 0;
+            out[2] = TruncateToByte(
+                (static_cast<double>(weights.low[x]) + static_cast<double>(weights.high[x])) *
+                255.0);
+        }
+    }
+
+    // A temporary image that cannot be written ends the job: the converter
+    // would otherwise turn the previous map's leftover file into this one.
+    if (colour.Save("ctemp.tga") != Ok) Fail("ERROR: writing \"ctemp.tga\"");
+    if (lowDetail.Save("dtemp.tga") != Ok) Fail("ERROR: writing \"dtemp.tga\"");
+    Convert("ctemp.tga", "colormaps", index);
+    Convert("dtemp.tga", "lowdetailmaps", index);
+}
