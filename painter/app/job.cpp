@@ -5,8 +5,36 @@
 #include "common/platform/platform.h"
 #include "painter/app/report.h"
 #include "painter/app/ui.h"
+#include "painter/paint/terrain_painter.h"
+#include "painter/terrain/height_field.h"
+#include "painter/terrain/terrain_config.h"
 
 namespace {
+
+// The eight surrounding heightmaps in the order they are painted, each with
+// the index that names its textures.
+struct SurroundingMap {
+    const char* index;
+    const char* path;
+};
+constexpr SurroundingMap kSurroundingMaps[] = {
+    {"0", "../HeightmapSecondary_L1D1.raw"}, {"1", "../HeightmapSecondary_D1.raw"},
+    {"2", "../HeightmapSecondary_R1D1.raw"}, {"3", "../HeightmapSecondary_R1.raw"},
+    {"4", "../HeightmapSecondary_R1U1.raw"}, {"5", "../HeightmapSecondary_U1.raw"},
+    {"6", "../HeightmapSecondary_L1U1.raw"}, {"7", "../HeightmapSecondary_L1.raw"},
+};
+
+// The primary maps are 4 * (size - 1) texels wide, and a TGA file holds
+// sides up to 32767. Checked before anything large is allocated.
+constexpr std::int32_t LargestPrimarySize = 8192;
+
+// Each height field lives only until its weights are computed, so that one
+// at most is held at any time.
+void ComputeWeightsOf(TerrainPainter& painter, const char* path, const HeightmapSettings& settings,
+                      bool sixteenBit, std::int32_t side) {
+    const HeightField field = HeightField::LoadRaw(path, settings, sixteenBit);
+    painter.ComputeBlendWeights(field, side);
+}
 
 // Reads the level, paints its maps and cuts them into tiles. Throws the
 // message of the first failure.
@@ -18,7 +46,25 @@ void PaintLevel(const JobOptions& options) {
     // The time covers reading, painting and splitting, not the folders.
     const std::int64_t start = platform::MillisecondClock();
 
-    // Reading the level and painting its maps come here.
+    const TerrainConfig config = LoadTerrainConfig("../Heightdata.con");
+    if (config.primary.size > LargestPrimarySize) {
+        Fail("ERROR: \"../Heightdata.con\": primary size %d is above %d; its maps would be "
+             "wider than a TGA file can hold",
+             config.primary.size, LargestPrimarySize);
+    }
+    TerrainPainter painter;
+
+    // A size below 2 is refused by the loader before the side is used.
+    ComputeWeightsOf(painter, "../HeightmapPrimary.raw", config.primary, true,
+                     4 * (config.primary.size - 1));
+    painter.WritePrimaryMaps(options.mirrorColour);
+
+    if (options.paintSurrounding) {
+        for (const SurroundingMap& map : kSurroundingMaps) {
+            ComputeWeightsOf(painter, map.path, config.secondary, false, MaterialSize);
+            painter.WriteSurroundingMaps(map.index);
+        }
+    }
 
     LogLine("");
     ShowStatus("Spliting primary");

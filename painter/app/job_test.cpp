@@ -11,6 +11,7 @@
 #include "common/platform/platform.h"
 #include "painter/app/recording_ui.h"
 #include "painter/app/report.h"
+#include "painter/paint/paint_test_files.h"
 #include "tests/support/temp_folder.h"
 
 namespace fs = std::filesystem;
@@ -21,32 +22,44 @@ using testing_support::WriteFileBytes;
 namespace {
 
 const char* const kTemporaries[] = {"detailbig.tga", "colourbig.tga", "ctemp.tga", "dtemp.tga"};
+const char* const kSurrounding[] = {"L1D1", "D1", "R1D1", "R1", "R1U1", "U1", "L1U1", "L1"};
 
-// What the splitter's command does in a test: recorded, and optionally a failure.
-enum class SplitterBehaviour { Succeeds, CannotStart, ThrowsText, ThrowsOther };
-SplitterBehaviour splitter = SplitterBehaviour::Succeeds;
-
+// What a command does in a test: recorded, with the temporary files that
+// exist at that moment, and optionally a failure of another kind than text.
+bool commandThrowsBadAlloc = false;
 int RecordCommand(const char* commandLine) {
     std::string event = std::string("run: ") + commandLine;
     for (const char* name : kTemporaries) {
         if (fs::exists(name)) event += std::string(" [") + name + "]";
     }
     recording_ui::Record(event);
-    switch (splitter) {
-        case SplitterBehaviour::Succeeds: return 0;
-        case SplitterBehaviour::CannotStart: return 127;
-        case SplitterBehaviour::ThrowsText: throw FatalError{"ERROR: reading \"../Heightdata.con\"\n"};
-        case SplitterBehaviour::ThrowsOther: throw std::bad_alloc();
-    }
+    if (commandThrowsBadAlloc) throw std::bad_alloc();
     return 0;
 }
 
+// A small level: 5 x 5 primary samples (maps of 16 x 16 texels), eight
+// 3 x 3 surrounding maps, and the painter's working folder "paint" inside
+// it, which is the current folder during the test.
 class JobTest : public ::testing::Test {
 protected:
     void SetUp() override {
         recording_ui::Clear();
-        splitter = SplitterBehaviour::Succeeds;
+        commandThrowsBadAlloc = false;
         previousRunner_ = platform::ReplaceCommandRunner(RecordCommand);
+        fs::current_path(level_.path());
+        WriteFileBytes("Heightdata.con",
+                       "terrain.setName island\r\n"
+                       "heightmap.setSize 5\r\nheightmap.setScale 2/0.003\r\n"
+                       "heightmap.setSize 3\r\nheightmap.setScale 2/0.5\r\n");
+        std::string primary;
+        for (int i = 0; i < 25; ++i) primary += {static_cast<char>(i * 37), static_cast<char>(i * 11)};
+        WriteFileBytes("HeightmapPrimary.raw", primary);
+        for (const char* name : kSurrounding) {
+            WriteFileBytes(std::string("HeightmapSecondary_") + name + ".raw", "\x10\x20\x30\x40\x50\x60\x70\x80\x90");
+        }
+        fs::create_directory("paint");
+        fs::current_path("paint");
+        paint_test::WriteMaterialSet();
         ASSERT_TRUE(OpenLog("log.txt"));
     }
     void TearDown() override {
@@ -56,64 +69,151 @@ protected:
     static void MakeTemporaries() {
         for (const char* name : kTemporaries) WriteFileBytes(name, "x");
     }
-    std::vector<std::string> LogLines() const {
+    static std::vector<std::string> LogLines() {
         std::vector<std::string> lines;
-        std::string log = ReadFileBytes(folder_.path() / "log.txt"), line;
-        for (char ch : log) {
+        std::string line;
+        for (char ch : ReadFileBytes("log.txt")) {
             if (ch == '\r') continue;
-            if (ch == '\n') {
-                lines.push_back(line);
-                line.clear();
-            } else {
+            if (ch != '\n') {
                 line += ch;
+                continue;
             }
+            lines.push_back(std::regex_replace(line, std::regex(R"(^Completed \([0-9]+\.[0-9]{4}s\)$)"),
+                                               "Completed (TIME)"));
+            line.clear();
         }
         return lines;
     }
+    static std::vector<std::string> Events() {
+        std::vector<std::string> events = recording_ui::Events();
+        for (std::string& event : events) {
+            event = std::regex_replace(event, std::regex(R"(Completed \([0-9]+\.[0-9]{4}s\))"),
+                                       "Completed (TIME)");
+        }
+        return events;
+    }
 
-    TempWorkingFolder folder_;
+    TempWorkingFolder level_;
     platform::CommandRunner previousRunner_ = nullptr;
 };
 
-const std::regex kCompleted(R"(Completed \([0-9]+\.[0-9]{4}s\))");
+const std::string kReadPrimary = "Reading \"../HeightmapPrimary.raw\" (16-bit 5x2x0.00300000)";
 
-TEST_F(JobTest, RunsItsStepsInOrder) {
+TEST_F(JobTest, PaintsThePrimaryMapsAndSplitsThem) {
     MakeTemporaries();
     EXPECT_EQ(RunJob(JobOptions{true, true, false}), JobResult::Completed);
 
-    const auto events = recording_ui::Events();
-    ASSERT_EQ(events.size(), 5u);
-    EXPECT_EQ(events[0], "controls: off");
-    EXPECT_EQ(events[1], "status: Spliting primary");
-    // The big maps and the temporary images are still there while the splitter runs.
-    EXPECT_EQ(events[2],
-              "run: quillet detailbig.tga colourbig.tga [detailbig.tga] [colourbig.tga] "
-              "[ctemp.tga] [dtemp.tga]");
-    EXPECT_TRUE(std::regex_match(events[3], std::regex("status: " + std::string(R"(Completed \([0-9]+\.[0-9]{4}s\))"))))
-        << events[3];
-    EXPECT_EQ(events[4], "controls: on");
-
-    const auto lines = LogLines();
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0], "");
-    EXPECT_EQ(lines[1], "Spliting primary");
-    EXPECT_TRUE(std::regex_match(lines[2], kCompleted)) << lines[2];
-}
-
-TEST_F(JobTest, CreatesTheLowDetailFolderOnlyForSurroundingTerrain) {
-    RunJob(JobOptions{false, false, false});
+    EXPECT_EQ(Events(), (std::vector<std::string>{
+                            "controls: off",
+                            "status: " + kReadPrimary,
+                            "status: Writing primary colour/detail maps",
+                            "status: Spliting primary",
+                            // Everything is still there while the splitter runs.
+                            "run: quillet detailbig.tga colourbig.tga [detailbig.tga] "
+                            "[colourbig.tga] [ctemp.tga] [dtemp.tga]",
+                            "status: Completed (TIME)",
+                            "controls: on",
+                        }));
+    EXPECT_EQ(LogLines(), (std::vector<std::string>{
+                              "", kReadPrimary, "    Generating normal map",
+                              "    Generating detail map", "Writing primary colour/detail maps", "",
+                              "Spliting primary", "Completed (TIME)"}));
     EXPECT_TRUE(fs::is_directory("detailmaps"));
     EXPECT_TRUE(fs::is_directory("colormaps"));
     EXPECT_FALSE(fs::exists("lowdetailmaps"));
-
-    RunJob(JobOptions{false, false, true});
-    EXPECT_TRUE(fs::is_directory("lowdetailmaps"));
 }
 
-TEST_F(JobTest, AnExistingOrBlockedFolderIsPassedOver) {
-    fs::create_directory("detailmaps");
-    WriteFileBytes("colormaps", "a file where a folder should be");
-    EXPECT_EQ(RunJob(JobOptions{}), JobResult::Completed);
+TEST_F(JobTest, PaintsEachSurroundingMapBeforeReadingTheNextAndSplitsLast) {
+    EXPECT_EQ(RunJob(JobOptions{false, false, true}), JobResult::Completed);
+    EXPECT_TRUE(fs::is_directory("lowdetailmaps"));
+
+    std::vector<std::string> expected = {"controls: off", "status: " + kReadPrimary,
+                                         "status: Writing primary colour/detail maps"};
+    for (int i = 0; i < 8; ++i) {
+        const std::string index = std::to_string(i);
+        const std::string temporaries = " [detailbig.tga] [colourbig.tga] [ctemp.tga] [dtemp.tga]";
+        expected.push_back(std::string("status: Reading \"../HeightmapSecondary_") + kSurrounding[i] +
+                           ".raw\" (8-bit 3x2x0.50000000)");
+        expected.push_back("status: Writing secondary(" + index + ") colour/lowdetail maps");
+        expected.push_back("run: nvdxt -file ctemp.tga -output colormaps/tx_s" + index +
+                           ".dds -u8888 -nomipmap" + temporaries);
+        expected.push_back("run: nvdxt -file dtemp.tga -output lowdetailmaps/tx_s" + index +
+                           ".dds -u8888 -nomipmap" + temporaries);
+    }
+    expected.push_back("status: Spliting primary");
+    expected.push_back("run: quillet detailbig.tga colourbig.tga [detailbig.tga] [colourbig.tga] "
+                       "[ctemp.tga] [dtemp.tga]");
+    expected.push_back("status: Completed (TIME)");
+    expected.push_back("controls: on");
+    EXPECT_EQ(Events(), expected);
+    // The big maps stay without deltemps; the temporary images never do.
+    EXPECT_TRUE(fs::exists("detailbig.tga"));
+    EXPECT_TRUE(fs::exists("colourbig.tga"));
+    EXPECT_FALSE(fs::exists("ctemp.tga"));
+    EXPECT_FALSE(fs::exists("dtemp.tga"));
+}
+
+TEST_F(JobTest, AFailureIsShownExactlyAndNothingMoreIsDone) {
+    struct Case {
+        const char* name;
+        void (*breakLevel)();
+        JobOptions options;
+        std::string shown;
+        std::vector<std::string> lastCommands;  // commands run before the failure
+    };
+    const Case cases[] = {
+        {"no settings", [] { fs::remove("../Heightdata.con"); }, JobOptions{false, true, true},
+         "ERROR: reading \"../Heightdata.con\"\n", {}},
+        {"no primary heightmap", [] { fs::remove("../HeightmapPrimary.raw"); },
+         JobOptions{false, true, true}, "ERROR: opening ../HeightmapPrimary.raw", {}},
+        {"no steep texture", [] { fs::remove("data/steep.tga"); }, JobOptions{false, true, true},
+         "ERROR: reading \"data/steep.tga\"", {}},
+        {"primary too large",
+         [] { WriteFileBytes("../Heightdata.con", "heightmap.setSize 8193\nheightmap.setScale 2/1\n"); },
+         JobOptions{false, true, true},
+         "ERROR: \"../Heightdata.con\": primary size 8193 is above 8192; its maps would be wider "
+         "than a TGA file can hold",
+         {}},
+        {"fourth surrounding map missing", [] { fs::remove("../HeightmapSecondary_R1.raw"); },
+         JobOptions{false, true, true}, "ERROR: opening ../HeightmapSecondary_R1.raw",
+         {"tx_s0", "tx_s0", "tx_s1", "tx_s1", "tx_s2", "tx_s2"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        recording_ui::Clear();
+        for (const char* name : {"detailbig.tga", "colourbig.tga", "ctemp.tga", "dtemp.tga"}) fs::remove(name);
+        c.breakLevel();
+        EXPECT_EQ(RunJob(c.options), JobResult::Failed);
+
+        const auto events = Events();
+        ASSERT_GE(events.size(), 3u);
+        EXPECT_EQ(events[events.size() - 2], "fatal: " + c.shown);
+        EXPECT_EQ(events.back(), "controls: on");
+        std::vector<std::string> commands;
+        for (const std::string& event : events) {
+            EXPECT_EQ(event.find("Completed"), std::string::npos);
+            EXPECT_EQ(event.find("quillet"), std::string::npos);
+            const std::size_t at = event.find("tx_s");
+            if (at != std::string::npos) commands.push_back(event.substr(at, 5));
+        }
+        EXPECT_EQ(commands, c.lastCommands);
+        // The error is not logged, and nothing written so far is deleted.
+        for (const std::string& line : LogLines()) EXPECT_EQ(line.find("ERROR"), std::string::npos);
+        if (!c.lastCommands.empty()) {
+            EXPECT_TRUE(fs::exists("detailbig.tga"));
+            EXPECT_TRUE(fs::exists("colourbig.tga"));
+        }
+        TearDown();
+        SetUp();  // a fresh level for the next case
+    }
+}
+
+TEST_F(JobTest, AnExceptionThatIsNotTextIsShownInGeneralWords) {
+    commandThrowsBadAlloc = true;
+    EXPECT_EQ(RunJob(JobOptions{}), JobResult::Failed);
+    const auto events = Events();
+    EXPECT_EQ(events[events.size() - 2], "fatal: Very bad unspecific error");
+    EXPECT_EQ(events.back(), "controls: on");
 }
 
 TEST_F(JobTest, DeletesTheBigMapsOnlyWhenAskedAndTheTemporariesAlways) {
@@ -130,38 +230,10 @@ TEST_F(JobTest, DeletesTheBigMapsOnlyWhenAskedAndTheTemporariesAlways) {
     }
 }
 
-TEST_F(JobTest, ASplitterThatCannotStartIsFollowedByCompleted) {
-    splitter = SplitterBehaviour::CannotStart;
+TEST_F(JobTest, AnExistingOrBlockedOutputFolderIsPassedOver) {
+    fs::create_directory("detailmaps");
+    WriteFileBytes("colormaps", "a file where a folder should be");
     EXPECT_EQ(RunJob(JobOptions{}), JobResult::Completed);
-    EXPECT_TRUE(std::regex_match(LogLines().back(), kCompleted));
-}
-
-TEST_F(JobTest, AFailureIsShownExactlyAndEndsTheJob) {
-    struct Case {
-        SplitterBehaviour behaviour;
-        const char* shown;
-    };
-    const Case cases[] = {
-        // The text passes unchanged, trailing line break included.
-        {SplitterBehaviour::ThrowsText, "fatal: ERROR: reading \"../Heightdata.con\"\n"},
-        {SplitterBehaviour::ThrowsOther, "fatal: Very bad unspecific error"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.shown);
-        recording_ui::Clear();
-        ASSERT_TRUE(OpenLog("log.txt"));
-        MakeTemporaries();
-        splitter = c.behaviour;
-        EXPECT_EQ(RunJob(JobOptions{false, true, false}), JobResult::Failed);
-
-        const auto events = recording_ui::Events();
-        ASSERT_EQ(events.size(), 5u);
-        EXPECT_EQ(events[3], c.shown);
-        EXPECT_EQ(events[4], "controls: on");
-        // Nothing more is done: no Completed, nothing deleted, the error not logged.
-        EXPECT_EQ(LogLines(), (std::vector<std::string>{"", "Spliting primary"}));
-        for (const char* name : kTemporaries) EXPECT_TRUE(fs::exists(name)) << name;
-    }
 }
 
 }  // namespace
