@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# A failing level for each message that stops a painting job: the message
+# (standard error on Linux; the message box under Wine, dismissed with
+# xdotool), the exit status 1 of a failed command-line job, and what the job
+# leaves on disk. Every job runs with -deltemps 1: after a failure nothing is
+# deleted.
+#
+# Two of the job's messages no level can cause, so they are tested in the
+# unit tests instead: "ERROR: normal map already exists!" (each height field's
+# slopes are built once) and "ERROR: secondary size != 512" (the job paints
+# the surrounding maps at side 512 whatever the settings say).
+#
+# Usage: fatal_messages_test.sh MARVANE SAMPLE-LEVEL-GENERATOR [EMULATOR...]
+# Under Wine the boxes need an X display and xdotool; without them the test
+# is skipped (exit status 77), since a box nobody can dismiss would never end.
+set -u
+marvane=$1
+generator=$2
+shift 2
+emulator=("$@")   # empty natively; wine for the Windows build
+windows=0
+case "$marvane" in *.exe) windows=1 ;; esac
+
+if [ "$windows" = 1 ] && { [ -z "${DISPLAY:-}" ] || ! command -v xdotool >/dev/null; }; then
+    echo "SKIPPED: under Wine the message boxes need an X display (DISPLAY) and xdotool"
+    exit 77
+fi
+
+failures=0
+check() {  # check DESCRIPTION EXPECTED ACTUAL
+    if [ "$2" != "$3" ]; then
+        printf 'FAIL: %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
+        failures=$((failures + 1))
+    else
+        printf 'ok: %s\n' "$1"
+    fi
+}
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# The box of a failed job waits for a click: find it, press Return, and give
+# up (killing the painter) if it never shows or the painter never ends.
+# Sets status and box (the box's text, as Wine's trace escapes it).
+run_failing_job() {  # run_failing_job FOLDER ARGS...
+    local folder=$1 window="" pid i
+    shift
+    if [ "$windows" = 0 ]; then
+        (cd "$folder" && "$marvane" "$@" >"$work/stdout.txt" 2>"$work/stderr.txt")
+        status=$?
+        return
+    fi
+    # The win channel traces every text a window is given, the box's too.
+    (cd "$folder" && WINEDEBUG=-all,trace+win exec "${emulator[@]}" "$marvane" "$@" \
+        >"$work/stdout.txt" 2>"$work/stderr.txt") &
+    pid=$!
+    for ((i = 0; i < 120; i++)); do
+        window=$(xdotool search --name '^Marvane Fatal Error$' 2>/dev/null | head -n 1)
+        [ -n "$window" ] || ! kill -0 "$pid" 2>/dev/null && break
+        sleep 0.5
+    done
+    [ -n "$window" ] && xdotool key --window "$window" Return
+    for ((i = 0; i < 60; i++)); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.5
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        echo "the painter did not end after its box was dismissed: killed"
+        kill "$pid"
+    fi
+    wait "$pid"
+    status=$?
+    box=$(grep -a 'trace:win:set_window_text L"ERROR' "$work/stderr.txt" | tr -d '\r' |
+        sed 's/^.*set_window_text L"//; s/"$//')
+    [ -n "$window" ] || box="(no box was shown)"
+}
+
+"${emulator[@]}" "$generator" --out "$work/level" --primary 129 --secondary 17 --seed 3 >/dev/null ||
+    { echo "FAIL: the sample level could not be generated"; exit 1; }
+
+folders="./colormaps ./detailmaps ./log.txt ./lowdetailmaps"
+banner="-----------------"
+secondary_maps="./colormaps/tx_s0.dds ./colormaps/tx_s1.dds ./colormaps/tx_s2.dds ./colourbig.tga ./ctemp.tga ./detailbig.tga ./detailmaps ./dtemp.tga ./log.txt ./lowdetailmaps ./lowdetailmaps/tx_s0.dds ./lowdetailmaps/tx_s1.dds ./lowdetailmaps/tx_s2.dds"
+
+# One row a case: the file the level lacks | the message (with \n escapes) |
+# the last line of log.txt | what is left in the working folder besides data/.
+# The settings file is read first, then the material set, then the heightmaps.
+while IFS='|' read -r missing message last_log_line left; do
+    [ -n "$missing" ] || continue
+    rm -rf "$work/case"
+    cp -r "$work/level" "$work/case"
+    rm "$work/case/$missing"
+    run_failing_job "$work/case/paint" -mirror 1 -surround 1 -deltemps 1
+
+    check "no $missing: exit status" 1 "$status"
+    if [ "$windows" = 0 ]; then
+        # The message, ending in exactly one line break.
+        check "no $missing: message on standard error" \
+            "$(printf '%b' "${message%\\n}"; printf '\n.')" "$(cat "$work/stderr.txt"; printf .)"
+    else
+        check "no $missing: message box text" "${message//\"/\\\"}" "$box"
+    fi
+    log=$(tr -d '\r' <"$work/case/paint/log.txt")
+    check "no $missing: the log stops at the last step reached" "$last_log_line" "${log##*$'\n'}"
+    check "no $missing: the message is not logged" no "$(grep -q ERROR <<<"$log" && echo yes || echo no)"
+    check "no $missing: left on disk" "$left" \
+        "$(cd "$work/case/paint" && find . -mindepth 1 -not -path './data*' | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')"
+done <<EOF
+Heightdata.con|ERROR: reading "../Heightdata.con"\n|$banner|$folders
+paint/data/grad_height.tga|ERROR: opening "data/grad_height.tga"|$banner|$folders
+paint/data/grad_angle.tga|ERROR: opening "data/grad_angle.tga"|$banner|$folders
+paint/data/steep.tga|ERROR: reading "data/steep.tga"|$banner|$folders
+paint/data/high.tga|ERROR: reading "data/high.tga"|$banner|$folders
+paint/data/low.tga|ERROR: reading "data/low.tga"|$banner|$folders
+HeightmapPrimary.raw|ERROR: opening ../HeightmapPrimary.raw|Reading "../HeightmapPrimary.raw" (16-bit 129x16x0.00300000)|$folders
+HeightmapSecondary_R1.raw|ERROR: opening ../HeightmapSecondary_R1.raw|Reading "../HeightmapSecondary_R1.raw" (8-bit 17x128x0.76800001)|./colormaps $secondary_maps
+EOF
+
+[ "$failures" = 0 ] || { echo "$failures check(s) failed"; exit 1; }
