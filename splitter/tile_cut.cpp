@@ -13,11 +13,14 @@ TgaImage CutTile(const TgaImage& map, std::int32_t mapWidth, std::int32_t x, std
     constexpr size_t pixelBytes = 3;
     constexpr size_t rowBytes = TileSize * pixelBytes;
     if (map.format != Bgr24 || !map.pixels || x < 0 || r < 0 || mapWidth <= 0 ||
-        static_cast<std::int64_t>(x + 1) * TileSize > mapWidth) {
+        (static_cast<std::int64_t>(x) + 1) * TileSize > mapWidth) {
         return TgaImage{};
     }
     const size_t width = static_cast<size_t>(mapWidth);
     const size_t firstRow = static_cast<size_t>(r) * TileSize;
+    // A tile that starts past the rows the block holds at this row length is
+    // refused first, so the offsets below cannot wrap around.
+    if (firstRow > map.ByteCount() / (width * pixelBytes)) return TgaImage{};
     const size_t column = static_cast<size_t>(x) * TileSize;
     // Byte just past the tile's last row: the whole tile lies within the
     // block when this does.

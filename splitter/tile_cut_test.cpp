@@ -39,6 +39,10 @@ TEST(CutTile, RefusesABlockOutsideTheMap) {
         {"row length longer than the block's rows", map, 2048, 1, 0},
         {"four bytes per pixel", bgra, 512, 0, 0},
         {"empty map", TgaImage{}, 512, 0, 0},
+        // x + 1 overflowed (a fuzzing finding); a far tile's offsets wrapped
+        // past 64 bits into a small end that passed the bounds check.
+        {"last column index", map, INT32_MAX, INT32_MAX, 0},
+        {"offsets that wrap past 64 bits", map, 2147481711, 0, 799714683},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
