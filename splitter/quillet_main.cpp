@@ -2,7 +2,8 @@
 // tiles and has nvdxt convert each tile into a DDS file.
 //
 // Exit status: 0 after a complete run, 1 after a map that could not be read
-// or refused, or a tile that could not be written, 2 after the usage text.
+// or refused, or a tile that could not be written or converted, 2 after the
+// usage text.
 #include <cstdio>
 #include <cstring>
 

@@ -19,10 +19,12 @@ bool CutAndConvert(const TgaImage& map, std::int32_t mapWidth, std::int32_t x, s
         return false;
     }
     // The converter has finished with the temporary file when this returns,
-    // so the next tile may overwrite it. Its status is not examined.
-    platform::RunCommand(command);
+    // so the next tile may overwrite it. A conversion that failed (a full
+    // disk, say) leaves a tile missing: the run must not pass for complete.
+    const bool converted = platform::RunCommand(command) == 0;
     std::printf("\n");
-    return true;
+    if (!converted) std::printf("ERROR: running \"%s\" failed\n", command);
+    return converted;
 }
 
 }  // namespace

@@ -20,7 +20,8 @@ void FormatTileCommands(std::int32_t x, std::int32_t y, char (&detailCommand)[Co
 // Cuts tile (x, r) of each named map, detail first, writes it to "dtemp.tga"
 // or "ctemp.tga" and runs its command. A temporary file that cannot be
 // written is reported and its conversion skipped, since the converter would
-// otherwise turn a stale tile into a new one. True when nothing failed.
+// otherwise turn a stale tile into a new one; a command that fails is
+// reported too. True when nothing failed.
 bool ConvertTile(const SplitterState& state, std::int32_t x, std::int32_t r,
                  const char* detailCommand, const char* colourCommand, const TgaImage& detail,
                  const TgaImage& colour);

@@ -140,6 +140,25 @@ TEST_F(TileLoop, AMapTooSmallForItsRowLengthIsNotReadPast) {
     EXPECT_EQ(Commands(), (std::vector<std::string>{Detail("tx00x01"), Detail("tx01x01")}));
 }
 
+// A converter that fails for one tile (its output folder full, say): the
+// other tiles still go, and the loop reports the failure.
+int FailColourTile01(const char* commandLine) {
+    RecordConversion(commandLine);
+    return std::string(commandLine) == Colour("tx00x01") ? 1 : 0;
+}
+
+TEST_F(TileLoop, AFailedConversionIsReportedAndTheOtherTilesStillGo) {
+    const TgaImage map = PositionMap(1024, 1024);
+    platform::ReplaceCommandRunner(FailColourTile01);
+    ::testing::internal::CaptureStdout();
+    EXPECT_FALSE(ConvertAllTiles(SplitterState{true, true, 1024}, map, map));
+    const std::string output = ::testing::internal::GetCapturedStdout();
+    EXPECT_NE(output.find("ERROR: running \"" + Colour("tx00x01") + "\" failed\n"),
+              std::string::npos)
+        << output;
+    EXPECT_EQ(Commands().size(), 8u);
+}
+
 TEST(FormatTileCommands, PutsALiteralZeroBeforeEachNumber) {
     char detail[CommandSize], colour[CommandSize];
     FormatTileCommands(3, 5, detail, colour);

@@ -68,9 +68,13 @@ void PaintLevel(const JobOptions& options) {
 
     LogLine("");
     ShowStatus("Spliting primary");
-    // The splitter's status is not examined: a missing or failing splitter
-    // leaves the tiles missing, and the log still shows how far it got.
-    platform::RunCommand("quillet detailbig.tga colourbig.tga");
+    // A splitter that fails (a full disk, a tile folder that cannot be
+    // written, no splitter at all) leaves tiles missing, so the job must not
+    // report "Completed". Its own messages say which tile went wrong.
+    constexpr char splitCommand[] = "quillet detailbig.tga colourbig.tga";
+    if (platform::RunCommand(splitCommand) != 0) {
+        Fail("ERROR: running \"%s\" failed", splitCommand);
+    }
 
     const std::int64_t elapsed = platform::MillisecondClock() - start;
     ShowStatus("Completed (%.4fs)", static_cast<double>(static_cast<float>(elapsed) * 0.001f));

@@ -25,8 +25,10 @@ const char* const kTemporaries[] = {"detailbig.tga", "colourbig.tga", "ctemp.tga
 const char* const kSurrounding[] = {"L1D1", "D1", "R1D1", "R1", "R1U1", "U1", "L1U1", "L1"};
 
 // What a command does in a test: recorded, with the temporary files that
-// exist at that moment, and optionally a failure of another kind than text.
+// exist at that moment, and optionally a failure of another kind than text,
+// or an exit status of 1 for the commands that begin with failingCommand.
 bool commandThrowsBadAlloc = false;
+std::string failingCommand;
 int RecordCommand(const char* commandLine) {
     std::string event = std::string("run: ") + commandLine;
     for (const char* name : kTemporaries) {
@@ -34,7 +36,7 @@ int RecordCommand(const char* commandLine) {
     }
     recording_ui::Record(event);
     if (commandThrowsBadAlloc) throw std::bad_alloc();
-    return 0;
+    return !failingCommand.empty() && std::string(commandLine).rfind(failingCommand, 0) == 0;
 }
 
 // A small level: 5 x 5 primary samples (maps of 16 x 16 texels), eight
@@ -45,6 +47,7 @@ protected:
     void SetUp() override {
         recording_ui::Clear();
         commandThrowsBadAlloc = false;
+        failingCommand.clear();
         previousRunner_ = platform::ReplaceCommandRunner(RecordCommand);
         fs::current_path(level_.path());
         WriteFileBytes("Heightdata.con",
@@ -205,6 +208,35 @@ TEST_F(JobTest, AFailureIsShownExactlyAndNothingMoreIsDone) {
         }
         TearDown();
         SetUp();  // a fresh level for the next case
+    }
+}
+
+// A conversion or a splitter run that fails (a full disk, say) leaves
+// textures or tiles missing: the job ends with the command's message, never
+// "Completed", and deletes nothing.
+TEST_F(JobTest, AFailedConversionOrSplitterRunEndsTheJob) {
+    struct Case {
+        const char* command;
+        JobOptions options;
+    };
+    const Case cases[] = {
+        {"nvdxt -file dtemp.tga -output lowdetailmaps/tx_s0.dds", {false, true, true}},
+        {"quillet", {false, true, false}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        recording_ui::Clear();
+        failingCommand = c.command;
+        EXPECT_EQ(RunJob(c.options), JobResult::Failed);
+        const auto events = Events();
+        ASSERT_GE(events.size(), 3u);
+        EXPECT_EQ(events[events.size() - 3].rfind(std::string("run: ") + c.command, 0), 0u);
+        const std::string shown = events[events.size() - 2];
+        EXPECT_EQ(shown.rfind(std::string("fatal: ERROR: running \"") + c.command, 0), 0u) << shown;
+        for (const std::string& event : events) {
+            EXPECT_EQ(event.find("Completed"), std::string::npos);
+        }
+        EXPECT_TRUE(fs::exists("detailbig.tga"));
     }
 }
 

@@ -10,13 +10,14 @@
 
 namespace {
 
-// Runs the converter on one temporary image; its result is not examined, as
-// a missing converter only leaves that texture missing.
+// Runs the converter on one temporary image. A conversion that fails (a full
+// disk, an output folder that cannot be written, no converter) ends the job:
+// the texture would be missing from a job that reports "Completed".
 void Convert(const char* temporary, const char* folder, const char* index) {
     char command[256];
     std::snprintf(command, sizeof command, "nvdxt -file %s -output %s/tx_s%s.dds -u8888 -nomipmap",
                   temporary, folder, index);
-    platform::RunCommand(command);
+    if (platform::RunCommand(command) != 0) Fail("ERROR: running \"%s\" failed", command);
 }
 
 }  // namespace
