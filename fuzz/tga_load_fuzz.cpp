@@ -1,0 +1,57 @@
+// TgaImage::Load on any file: it must never read past the data or allocate
+// more than the file can back, must leave a refused image empty, and an image
+// it accepts must be the file's pixel data byte for byte and survive a Save
+// and a second Load unchanged.
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "common/image/tga_image.h"
+#include "fuzz/fuzz_support.h"
+
+namespace {
+
+std::int16_t SignedField(const std::uint8_t* data, std::size_t offset) {
+    return static_cast<std::int16_t>(data[offset] | (data[offset + 1] << 8));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string path = fuzz_support::WriteScratchFile("in.tga", data, size);
+    TgaImage image;
+    const TgaStatus status = image.Load(path.c_str());
+
+    if (size < 18) FUZZ_CHECK(status == FileError);
+    if (size >= 18 && data[1] != 0) FUZZ_CHECK(status == ColourMapped);
+    if (status != Ok) {
+        FUZZ_CHECK(image.format == 0 && image.width == 0 && image.height == 0 && !image.pixels);
+        return 0;
+    }
+
+    // What the header says, read here independently of the loader.
+    const std::size_t idLength = data[0];
+    const int depth = data[16];
+    FUZZ_CHECK(data[1] == 0 && (data[2] == 2 || data[2] == 3));
+    FUZZ_CHECK(image.format == (depth == 8 ? Grey8 : depth == 24 ? Bgr24 : Bgra32));
+    FUZZ_CHECK(depth == BytesPerPixel(image.format) * 8);
+    FUZZ_CHECK(image.width == SignedField(data, 12) && image.height == SignedField(data, 14));
+    FUZZ_CHECK(image.width >= 1 && image.width <= TgaMaxSide);
+    FUZZ_CHECK(image.height >= 1 && image.height <= TgaMaxSide);
+    const std::size_t bytes = image.ByteCount();
+    FUZZ_CHECK(image.pixels && 18 + idLength + bytes <= size);
+    FUZZ_CHECK(std::memcmp(image.pixels.get(), data + 18 + idLength, bytes) == 0);
+
+    // Save writes exactly the header and the block; loading that gives the same image.
+    const std::string copyPath = (fuzz_support::ScratchFolder() / "copy.tga").string();
+    FUZZ_CHECK(image.Save(copyPath.c_str()) == Ok);
+    const std::string copy = fuzz_support::ReadWholeFile(copyPath);
+    FUZZ_CHECK(copy.size() == 18 + bytes);
+    FUZZ_CHECK(copy[0] == 0 && copy[1] == 0 && copy[2] == (image.format == Grey8 ? 3 : 2));
+    TgaImage again;
+    FUZZ_CHECK(again.Load(copyPath.c_str()) == Ok);
+    FUZZ_CHECK(again.format == image.format && again.width == image.width &&
+               again.height == image.height);
+    FUZZ_CHECK(std::memcmp(again.pixels.get(), image.pixels.get(), bytes) == 0);
+    return 0;
+}
