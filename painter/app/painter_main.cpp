@@ -5,6 +5,7 @@
 #include "common/platform/platform.h"
 #include "painter/app/command_line.h"
 #include "painter/app/job.h"
+#include "painter/app/job_thread.h"
 #include "painter/app/report.h"
 #include "painter/app/ui.h"
 
@@ -21,12 +22,17 @@ int PainterMain(const char* commandLine) {
     // The splitter and the converter are installed beside the painter.
     platform::PutFolderFirstOnPath(platform::ExecutableFolder());
 
-    int status = 2;
+    int status = 0;
     if (const auto options = ParseCommandLine(commandLine)) {
         status = RunJob(*options) == JobResult::Completed ? 0 : 1;
-    } else {
+    } else if (!RunOptionsDialog()) {
         std::fputs("usage: Marvane -mirror 0|1 -surround 0|1 -deltemps 0|1\n", stderr);
+        status = 2;
     }
+    // From here on nothing reaches the log, whatever a job left running does.
     CloseLog();
+    // Such a job may still be using the program's globals: end the program
+    // before their destructors could run under its feet.
+    if (JobThreadRunning()) EndProgramNow(status);
     return status;
 }

@@ -8,6 +8,8 @@ namespace recording_ui {
 namespace {
 std::mutex eventsMutex;
 std::vector<std::string> events;
+std::function<void()> dialogScript;
+std::function<void(const std::string&)> eventHook;
 }  // namespace
 
 std::vector<std::string> Events() {
@@ -18,11 +20,28 @@ std::vector<std::string> Events() {
 void Clear() {
     std::lock_guard<std::mutex> lock(eventsMutex);
     events.clear();
+    dialogScript = nullptr;
+    eventHook = nullptr;
 }
 
 void Record(std::string event) {
+    std::function<void(const std::string&)> hook;
+    {
+        std::lock_guard<std::mutex> lock(eventsMutex);
+        events.push_back(event);
+        hook = eventHook;
+    }
+    if (hook) hook(event);
+}
+
+void SetDialogScript(std::function<void()> script) {
     std::lock_guard<std::mutex> lock(eventsMutex);
-    events.push_back(std::move(event));
+    dialogScript = std::move(script);
+}
+
+void SetEventHook(std::function<void(const std::string&)> hook) {
+    std::lock_guard<std::mutex> lock(eventsMutex);
+    eventHook = std::move(hook);
 }
 
 }  // namespace recording_ui
@@ -34,3 +53,15 @@ void SetControlsEnabled(bool enabled) {
 }
 
 void ShowFatalMessage(const char* text) { recording_ui::Record(std::string("fatal: ") + text); }
+
+bool RunOptionsDialog() {
+    recording_ui::Record("dialog: shown");
+    std::function<void()> script;
+    {
+        std::lock_guard<std::mutex> lock(recording_ui::eventsMutex);
+        script = recording_ui::dialogScript;
+    }
+    if (script) script();
+    recording_ui::Record("dialog: closed");
+    return true;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,5 +13,14 @@ std::vector<std::string> Events();
 void Clear();
 // Tests add their own events (a command that ran, say) to the same record.
 void Record(std::string event);
+
+// What the user does while RunOptionsDialog "shows" the dialog: the function
+// runs on the calling thread between "dialog: shown" and "dialog: closed".
+// Without one the dialog closes at once. Clear() removes it.
+void SetDialogScript(std::function<void()> script);
+
+// Called with each event right after it is recorded, on the thread that
+// recorded it: a test can hold a job at a chosen step. Clear() removes it.
+void SetEventHook(std::function<void(const std::string&)> hook);
 
 }  // namespace recording_ui

@@ -2,7 +2,8 @@
 
 // The painter's thin window-system layer: everything the entry and the job
 // show to the user goes through these functions. The program links the
-// Win32 or the console implementation; tests link a recorder instead.
+// Win32, the GTK or the console implementation; tests link a recorder instead.
+// The job may call the first three from its worker thread.
 
 // Shows a text in the dialog's status field; nothing without a dialog.
 void SetStatusField(const char* text);
@@ -13,3 +14,9 @@ void SetControlsEnabled(bool enabled);
 
 // Shows a fatal error and returns when the user has dismissed it.
 void ShowFatalMessage(const char* text);
+
+// Shows the options dialog and returns when the user has closed it; each Go
+// starts a job on a thread of its own (StartJobThread), which may still be
+// running on return. Returns false at once, showing nothing, when this build
+// or this session has no window system to show it on.
+bool RunOptionsDialog();

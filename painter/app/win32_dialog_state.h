@@ -4,18 +4,13 @@
 
 #include <atomic>
 
-// Control ids of the options dialog (template 101).
-enum : int {
-    IdOptionsDialog = 101,
-    IdMirrorColour = 1000,
-    IdPaintSurrounding = 1001,
-    IdDeleteTemporaries = 1002,
-    IdStatusField = 1003,
-    IdGo = 1004,
-    IdClose = 1005,
-};
+#include "painter/app/dialog_controls.h"
 
-// Shared by the dialog's thread and the job's thread: the window handle is
-// written once, before any job starts; the cursor by the job, read by the dialog.
-extern HWND dialogWindow;
+// Shared by the dialog's thread and the job's thread, hence atomic: the
+// window handle is written once when the dialog initialises, before any job
+// starts; the cursor by the job, read by the dialog at each cursor request.
+extern std::atomic<HWND> dialogWindow;
 extern std::atomic<HCURSOR> currentCursor;
+
+// Sets the dialog's title from the working folder: the level's folder name.
+void UpdateWindowTitle(HWND dialog);
