@@ -76,11 +76,14 @@ run_painter "$job" -mirror 1 -surround 0 -deltemps 1
 check "deltemps: exit status" 0 "$status"
 check "deltemps: big maps deleted" "no no" "$(exists "$job/detailbig.tga") $(exists "$job/colourbig.tga")"
 
-# Without all three options there is nothing to run yet: usage, status 2.
-mkdir "$work/usage"
-run_painter "$work/usage" -mirror 1 -surround 1
-check "two numbers only: exit status" 2 "$status"
-check "two numbers only: no job folders" no "$(exists "$work/usage/detailmaps")"
+# Without all three options the painter shows its dialog (the dialog tests
+# cover that); natively, with no display, it says so and ends with status 2.
+if [ "$windows" = 0 ]; then
+    mkdir "$work/usage"
+    DISPLAY= WAYLAND_DISPLAY= run_painter "$work/usage" -mirror 1 -surround 1
+    check "two numbers only, no display: exit status" 2 "$status"
+    check "two numbers only: no job folders" no "$(exists "$work/usage/detailmaps")"
+fi
 
 # A job that fails: its message, status 1 (the message box would wait for a
 # click under Wine, so this runs natively only).
