@@ -104,6 +104,9 @@ TerrainConfig LoadTerrainConfig(const std::string& path) {
             section = section == &config.primary ? &config.secondary : nullptr;
         }
     }
+    // A file that opened but could not be read (a folder of that name, a
+    // failing disk) would otherwise pass for one that ended early.
+    if (std::ferror(file.get())) Fail("ERROR: reading \"../Heightdata.con\"\n");
     file.reset();
 
     config.primary.heightRange = config.primary.verticalScale * 65536.0f;
