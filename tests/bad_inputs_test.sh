@@ -1,0 +1,151 @@
+#!/usr/bin/env bash
+# Hostile inputs, one row each, through the real programs: the painter from
+# its command line in a small generated level with one file broken, the
+# splitter on hand-made maps, the converter on hand-made images. Each row
+# pins the exact message the user gets and the exit status. docs/errors.md
+# lists the same messages with what they mean and what to do.
+#
+# Usage: bad_inputs_test.sh MARVANE QUILLET NVDXT SAMPLE-LEVEL-GENERATOR
+set -u
+marvane=$(realpath "$1")
+quillet=$(realpath "$2")
+nvdxt=$(realpath "$3")
+generator=$(realpath "$4")
+
+failures=0
+check() {  # check DESCRIPTION EXPECTED ACTUAL
+    if [ "$2" != "$3" ]; then
+        printf 'FAIL: %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
+        failures=$((failures + 1))
+    else
+        printf 'ok: %s\n' "$1"
+    fi
+}
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# 129 x 129 primary samples (16-bit: 33282 bytes), 17 x 17 surrounding ones.
+"$generator" --out "$work/level" --primary 129 --secondary 17 --seed 3 >/dev/null ||
+    { echo "FAIL: the sample level could not be generated"; exit 1; }
+
+# --- Hand-made files -----------------------------------------------------------
+byte() { printf "\\x$(printf %02x $(($1 & 255)))"; }
+le16() { byte "$1"; byte $(($1 >> 8)); }
+# tga FILE IMAGE-TYPE COLOUR-MAP-TYPE WIDTH HEIGHT BITS [PIXEL-BYTES]
+# An 18-byte header and that many pixel bytes (by default all that the header
+# promises), every one 0x80.
+tga() {
+    local bytes=${7:-$(($4 * $5 * $6 / 8))}
+    {
+        byte 0; byte "$3"; byte "$2"
+        printf '\x00\x00\x00\x00\x00\x00\x00\x00\x00'
+        le16 "$4"; le16 "$5"; byte "$6"; byte 0
+        head -c "$bytes" /dev/zero | tr '\0' '\200'
+    } >"$1"
+}
+settings() {  # settings PRIMARY-SIZE PRIMARY-SCALE [SECONDARY-SIZE SECONDARY-SCALE]
+    printf 'heightmap.setSize %s\r\nheightmap.setScale %s\r\nheightmap.setSize %s\r\nheightmap.setScale %s\r\n' \
+        "$1" "$2" "${3:-17}" "${4:-128/0.768}" >../Heightdata.con
+}
+
+# --- Running a row ---------------------------------------------------------------
+# Each row runs in a fresh copy of the level, in its working folder "paint",
+# after its setup; the painter's message is the last line of its standard
+# error, the splitter's the last line of its standard output, the
+# converter's the first line of its standard error.
+run_row() {  # run_row NAME SETUP PROGRAM ARGS EXPECTED-MESSAGE EXPECTED-STATUS
+    local name=$1 setup=$2 program=$3 args=$4 expected=$5 expected_status=$6 message status
+    rm -rf "$work/case"
+    cp -r "$work/level" "$work/case"
+    (
+        cd "$work/case/paint" || exit 99
+        eval "$setup" || exit 98
+        case "$program" in
+            Marvane) eval "\"\$marvane\" $args" >stdout.txt 2>stderr.txt ;;
+            quillet) eval "\"\$quillet\" $args" >stdout.txt 2>stderr.txt ;;
+            nvdxt) eval "\"\$nvdxt\" $args" >stdout.txt 2>stderr.txt ;;
+        esac
+    )
+    status=$?
+    case "$program" in
+        Marvane) message=$(tail -n 1 "$work/case/paint/stderr.txt") ;;
+        quillet) message=$(tail -n 1 "$work/case/paint/stdout.txt") ;;
+        nvdxt) message=$(head -n 1 "$work/case/paint/stderr.txt") ;;
+    esac
+    check "$name: message" "$expected" "$message"
+    check "$name: exit status" "$expected_status" "$status"
+    # A painter that failed must not have logged a completed job.
+    if [ "$program" = Marvane ] && [ "$expected_status" != 0 ]; then
+        check "$name: not completed" no "$(grep -q '^Completed' "$work/case/paint/log.txt" && echo yes || echo no)"
+    fi
+}
+
+job="-mirror 0 -surround 1 -deltemps 1"
+tiles="detail.tga colour.tga"
+cutting_map() { tga "$1" 2 0 "$2" "$3" "${4:-24}" "${5:-}"; }
+
+# One row a hostile input: name | setup (shell, in the working folder) |
+# program | arguments | the message | the exit status.
+while IFS='|' read -r name setup program args message status; do
+    [ -n "$name" ] || continue
+    run_row "$name" "$setup" "$program" "$args" "$message" "$status"
+done <<'EOF'
+texture: header cut short|head -c 10 data/steep.tga >x && mv x data/steep.tga|Marvane|$job|ERROR: reading "data/steep.tga"|1
+texture: colour-mapped|tga data/high.tga 1 1 512 512 8|Marvane|$job|ERROR: reading "data/high.tga"|1
+texture: run-length compressed|tga data/low.tga 10 0 512 512 24 1000|Marvane|$job|ERROR: reading "data/low.tga"|1
+texture: wrong size (256 x 256)|tga data/steep.tga 2 0 256 256 24|Marvane|$job|ERROR: reading "data/steep.tga"|1
+texture: wrong format (8-bit)|tga data/high.tga 3 0 512 512 8|Marvane|$job|ERROR: reading "data/high.tga"|1
+texture: wrong format (32-bit)|tga data/low.tga 2 0 512 512 32|Marvane|$job|ERROR: reading "data/low.tga"|1
+texture: pixel data one byte short|tga data/low.tga 2 0 512 512 24 786431|Marvane|$job|ERROR: reading "data/low.tga"|1
+texture: negative width|tga data/steep.tga 2 0 -512 512 24 786432|Marvane|$job|ERROR: reading "data/steep.tga"|1
+texture: a folder|rm data/high.tga && mkdir data/high.tga|Marvane|$job|ERROR: reading "data/high.tga"|1
+gradient: a folder|rm data/grad_angle.tga && mkdir data/grad_angle.tga|Marvane|$job|ERROR: opening "data/grad_angle.tga"|1
+gradient: too short (511 pixels)|tga data/grad_height.tga 3 0 511 1 8|Marvane|$job|ERROR: opening "data/grad_height.tga"|1
+gradient: colour-mapped|tga data/grad_angle.tga 1 1 512 1 8|Marvane|$job|ERROR: opening "data/grad_angle.tga"|1
+gradient: 16 bits per pixel|tga data/grad_height.tga 2 0 512 1 16|Marvane|$job|ERROR: opening "data/grad_height.tga"|1
+gradient: huge size, tiny data|tga data/grad_angle.tga 3 0 32767 32767 8 512|Marvane|$job|ERROR: opening "data/grad_angle.tga"|1
+gradient: width 0|tga data/grad_height.tga 3 0 0 1 8 512|Marvane|$job|ERROR: opening "data/grad_height.tga"|1
+settings: unreadable (a folder)|rm ../Heightdata.con && mkdir ../Heightdata.con|Marvane|$job|ERROR: reading "../Heightdata.con"|1
+settings: negative size|settings -129 8/0.003|Marvane|$job|ERROR: ../HeightmapPrimary.raw: size -129 leaves no cell to sample (at least 2 samples per side)|1
+settings: size unreadable|settings abc 8/0.003|Marvane|$job|ERROR: ../HeightmapPrimary.raw: size 0 leaves no cell to sample (at least 2 samples per side)|1
+settings: absurd size|settings 100000 8/0.003|Marvane|$job|ERROR: "../Heightdata.con": primary size 100000 is above 8192; its maps would be wider than a TGA file can hold|1
+settings: size beyond 32 bits|settings 99999999999 8/0.003|Marvane|$job|ERROR: ../HeightmapPrimary.raw: size 0 leaves no cell to sample (at least 2 samples per side)|1
+settings: horizontal scale 0|settings 129 0/0.003|Marvane|$job|ERROR: ../HeightmapPrimary.raw: horizontal scale 0 leaves every slope undefined|1
+settings: scale unreadable|settings 129 x/y|Marvane|$job|ERROR: ../HeightmapPrimary.raw: horizontal scale 0 leaves every slope undefined|1
+settings: absurd vertical scale|settings 129 8/1e30|Marvane|$job|ERROR: ../HeightmapPrimary.raw: vertical scale 1e+30 puts heights beyond 1e+18|1
+settings: vertical scale not a number|settings 129 8/nan|Marvane|$job|ERROR: ../HeightmapPrimary.raw: vertical scale nan puts heights beyond 1e+18|1
+settings: negative scales (painted as their size)|settings 129 -8/-0.003|Marvane|$job||0
+settings: surrounding size absurd|settings 129 8/0.003 9999 128/0.768|Marvane|$job|ERROR: ../HeightmapSecondary_L1D1.raw holds 289 bytes, fewer than the 99980001 of 9999 x 9999 8-bit samples|1
+settings: surrounding size 1|settings 129 8/0.003 1 128/0.768|Marvane|$job|ERROR: ../HeightmapSecondary_L1D1.raw: size 1 leaves no cell to sample (at least 2 samples per side)|1
+heightmap: one byte short|head -c 33281 ../HeightmapPrimary.raw >x && mv x ../HeightmapPrimary.raw|Marvane|$job|ERROR: ../HeightmapPrimary.raw holds 33281 bytes, fewer than the 33282 of 129 x 129 16-bit samples|1
+heightmap: empty|: >../HeightmapPrimary.raw|Marvane|$job|ERROR: ../HeightmapPrimary.raw holds 0 bytes, fewer than the 33282 of 129 x 129 16-bit samples|1
+heightmap: too long (the rest ignored)|head -c 5000 /dev/zero >>../HeightmapPrimary.raw|Marvane|$job||0
+heightmap: surrounding map too short|head -c 100 ../HeightmapSecondary_U1.raw >x && mv x ../HeightmapSecondary_U1.raw|Marvane|$job|ERROR: ../HeightmapSecondary_U1.raw holds 100 bytes, fewer than the 289 of 17 x 17 8-bit samples|1
+heightmap: surrounding map written with 16-bit samples (first half read)|cat ../HeightmapSecondary_D1.raw ../HeightmapSecondary_D1.raw >x && mv x ../HeightmapSecondary_D1.raw|Marvane|$job||0
+splitter: one argument|true|quillet|detail.tga|    - use "null" as filename to ignore|2
+splitter: maps of different widths|cutting_map detail.tga 1024 1024; cutting_map colour.tga 512 1024|quillet|$tiles|ERROR: reading detail.tga|1
+splitter: too few rows for its tiles|cutting_map detail.tga 1024 1024; cutting_map colour.tga 1024 600|quillet|$tiles|ERROR: reading colour.tga|1
+splitter: 32-bit map|cutting_map detail.tga 512 512 32; cutting_map colour.tga 512 512|quillet|$tiles|ERROR: reading detail.tga|1
+splitter: 8-bit map|cutting_map detail.tga 512 512; tga colour.tga 3 0 512 512 8|quillet|$tiles|ERROR: reading colour.tga|1
+splitter: pixel data cut short|cutting_map detail.tga 1024 1024 24 3000000|quillet|detail.tga null|ERROR: reading detail.tga|1
+splitter: run-length compressed|tga colour.tga 10 0 512 512 24 100|quillet|null colour.tga|ERROR: reading colour.tga|1
+splitter: colour-mapped|tga detail.tga 1 1 512 512 8|quillet|detail.tga null|ERROR: reading detail.tga|1
+splitter: missing map|true|quillet|detail.tga null|ERROR: reading detail.tga|1
+splitter: a folder|mkdir colour.tga|quillet|null colour.tga|ERROR: reading colour.tga|1
+splitter: narrower than a tile (nothing to cut)|cutting_map detail.tga 500 500|quillet|detail.tga null|-----------------|0
+converter: header cut short|head -c 10 data/steep.tga >in.tga|nvdxt|-file in.tga -output out.dds|ERROR: reading in.tga (cannot be opened, or holds less than its header promises)|1
+converter: colour-mapped|tga in.tga 1 1 4 4 8|nvdxt|-file in.tga -output out.dds|ERROR: reading in.tga (colour-mapped images are not supported)|1
+converter: run-length compressed|tga in.tga 10 0 4 4 24 10|nvdxt|-file in.tga -output out.dds|ERROR: reading in.tga (unsupported image type, depth or size)|1
+converter: 16 bits per pixel|tga in.tga 2 0 4 4 16|nvdxt|-file in.tga -output out.dds|ERROR: reading in.tga (unsupported image type, depth or size)|1
+converter: negative height|tga in.tga 2 0 4 -4 24 48|nvdxt|-file in.tga -output out.dds|ERROR: reading in.tga (unsupported image type, depth or size)|1
+converter: huge size, tiny data|tga in.tga 2 0 32767 32767 32 16|nvdxt|-file in.tga -output out.dds|ERROR: reading in.tga (cannot be opened, or holds less than its header promises)|1
+converter: pixel data one byte short|tga in.tga 2 0 4 4 24 47|nvdxt|-file in.tga -output out.dds|ERROR: reading in.tga (cannot be opened, or holds less than its header promises)|1
+converter: missing input|true|nvdxt|-file in.tga -output out.dds|ERROR: reading in.tga (cannot be opened, or holds less than its header promises)|1
+converter: input is a folder|mkdir in.tga|nvdxt|-file in.tga -output out.dds|ERROR: reading in.tga (cannot be opened, or holds less than its header promises)|1
+converter: output is a folder|tga in.tga 2 0 4 4 24; mkdir out.dds|nvdxt|-file in.tga -output out.dds|ERROR: writing out.dds (Is a directory)|1
+converter: output folder missing|tga in.tga 2 0 4 4 24|nvdxt|-file in.tga -output nowhere/out.dds|ERROR: writing nowhere/out.dds (No such file or directory)|1
+converter: no output named|tga in.tga 2 0 4 4 24|nvdxt|-file in.tga|nvdxt: -output is missing|2
+EOF
+
+[ "$failures" = 0 ] || { echo "$failures check(s) failed"; exit 1; }
+echo "all bad input checks passed"
