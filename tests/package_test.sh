@@ -6,7 +6,8 @@
 #   zip BUILD-DIR GENERATOR OUTPUT-CHECK EMULATOR...
 #       the Windows zip made by cpack: the three .exe files and README.md at
 #       its top; unpacked into a level's working folder, the painter there
-#       paints the level (under Wine).
+#       paints the level (under Wine), from its command line and, given an X
+#       display and xdotool, from its dialog, clicked as a user would.
 # CMAKE and CPACK name the tools of the build (default: from the search path).
 set -u
 cmake=${CMAKE:-cmake}
@@ -38,6 +39,8 @@ trap 'rm -rf "$work"' EXIT
 "${emulator[@]}" "$generator" --out "$work/level" --primary 257 --secondary 17 --seed 8 >/dev/null ||
     { echo "FAIL: the sample level could not be generated"; exit 1; }
 job=$work/level/paint
+# A second copy of the level for the dialog, named so that its title shows it.
+cp -r "$work/level" "$work/Greyhollow"
 
 case "$mode" in
 install)
@@ -58,7 +61,10 @@ zip)
     check "the zip holds the three programs and the README at its top" \
         "Marvane.exe README.md nvdxt.exe quillet.exe" \
         "$("$cmake" -E tar tf "${zips[0]}" | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')"
-    (cd "$job" && "$cmake" -E tar xf "${zips[0]}") || { echo "FAIL: the zip cannot be unpacked"; exit 1; }
+    for folder in "$job" "$work/Greyhollow/paint"; do
+        (cd "$folder" && "$cmake" -E tar xf "${zips[0]}") ||
+            { echo "FAIL: the zip cannot be unpacked"; exit 1; }
+    done
     # As a level author starts it: from the working folder, where it now lies.
     (cd "$job" && "${emulator[@]}" ./Marvane.exe -mirror 1 -surround 1 -deltemps 0 \
         >"$work/stdout.txt" 2>&1)
@@ -76,4 +82,67 @@ findings=$(output_check tiles "$job")
 check "tiles cut and converted: $findings" 0 $?
 findings=$(output_check surround "$job")
 check "surrounding textures painted" 0 $?
-[ "$failures" = 0 ] || { printf '%s\n' "$findings"; echo "$failures check(s) failed"; exit 1; }
+[ "$failures" = 0 ] || printf '%s\n' "$findings"
+
+# The same level painted from the dialog: the painter started without options,
+# Go clicked with its three boxes as they start (all on), Close clicked once
+# the job is done. Its tiles and textures must be the command line's.
+dialog_job() {
+    local folder=$work/Greyhollow/paint window="" pid i geometry width height
+    # Clicks the centre of a control given in dialog units of the 247 x 71
+    # dialog; the window's size gives the units.
+    click() { xdotool mousemove --window "$window" $(($1 * width / 247)) $(($2 * height / 71)) click 1; }
+    (cd "$folder" && exec "${emulator[@]}" ./Marvane.exe >"$work/dialog.txt" 2>&1) &
+    pid=$!
+    for ((i = 0; i < 120; i++)); do
+        window=$(xdotool search --name "^Harrow's Marvane v0\.33 - \[" 2>/dev/null | head -n 1)
+        [ -n "$window" ] || ! kill -0 "$pid" 2>/dev/null && break
+        sleep 0.5
+    done
+    check "dialog: title names the level" "Harrow's Marvane v0.33 - [Greyhollow]" \
+        "$([ -n "$window" ] && xdotool getwindowname "$window")"
+    if [ -n "$window" ]; then
+        geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/^ *Geometry: //p')
+        width=${geometry%x*}
+        height=${geometry#*x}
+        click 215 14  # Go
+        # Done: "Completed" logged and the temporary files deleted after it.
+        for ((i = 0; i < 240; i++)); do
+            if grep -q '^Completed' "$folder/log.txt" 2>/dev/null &&
+                [ ! -e "$folder/colourbig.tga" ] && [ ! -e "$folder/dtemp.tga" ]; then
+                break
+            fi
+            sleep 0.5
+        done
+        sleep 1
+        click 215 31  # Close
+    fi
+    for ((i = 0; i < 60; i++)); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.5
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        echo "the painter's dialog did not close: killed"
+        kill "$pid"
+    fi
+    wait "$pid"
+    status=$?
+    check "dialog: exit status after Close" 0 "$status"
+    check "dialog: the job completed" "Completed" \
+        "$(tr -d '\r' <"$folder/log.txt" | tail -n 1 | cut -c1-9)"
+    check "dialog: big maps and temporary images deleted" "no no no no" \
+        "$(cd "$folder" && for f in detailbig.tga colourbig.tga ctemp.tga dtemp.tga; do
+            [ -e "$f" ] && echo -n "yes " || echo -n "no "; done | sed 's/ $//')"
+    check "dialog: the same tiles and textures as the command line's" \
+        "$(cd "$job" && cksum colormaps/* detailmaps/* lowdetailmaps/*)" \
+        "$(cd "$folder" && cksum colormaps/* detailmaps/* lowdetailmaps/*)"
+}
+if [ "$mode" = zip ]; then
+    if [ -n "${DISPLAY:-}" ] && command -v xdotool >/dev/null; then
+        dialog_job
+    else
+        echo "SKIPPED: painting from the dialog needs an X display (DISPLAY) and xdotool"
+    fi
+fi
+
+[ "$failures" = 0 ] || { echo "$failures check(s) failed"; exit 1; }
