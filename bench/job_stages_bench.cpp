@@ -1,0 +1,246 @@
+// The painting job's stages, one benchmark each, on a real level, so that the
+// whole job's time (bench/job_timing.sh) splits into shares: the primary
+// heightmap's loading (with its slope map), its blend weights, its maps
+// (composition and both saves), the saves alone, the eight surrounding maps
+// with and without their sixteen conversions, one conversion, one start of
+// the command interpreter, and the splitter with its 128 conversions. Two
+// limits frame them: filling the job's peak memory once, fresh from the
+// system, and reading it once.
+//
+// The level is the paint/ folder named by MARVANE_BENCH_LEVEL (data/ inside,
+// the heightmaps one folder up), in which the job has run once, so that
+// detailbig.tga and colourbig.tga exist for the splitter. Without it, every
+// benchmark here but the two limits skips.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "common/image/tga_image.h"
+#include "common/platform/platform.h"
+#include "painter/app/report.h"
+#include "painter/paint/terrain_painter.h"
+#include "painter/terrain/height_field.h"
+#include "painter/terrain/terrain_config.h"
+
+namespace {
+
+constexpr const char* SurroundingPaths[] = {
+    "../HeightmapSecondary_L1D1.raw", "../HeightmapSecondary_D1.raw",
+    "../HeightmapSecondary_R1D1.raw", "../HeightmapSecondary_R1.raw",
+    "../HeightmapSecondary_R1U1.raw", "../HeightmapSecondary_U1.raw",
+    "../HeightmapSecondary_L1U1.raw", "../HeightmapSecondary_L1.raw",
+};
+constexpr const char* SurroundingIndexes[] = {"0", "1", "2", "3", "4", "5", "6", "7"};
+
+// The level, entered once: its settings and its material set. Null when no
+// level is named or it cannot be read.
+struct Level {
+    TerrainConfig config;
+    std::unique_ptr<TerrainPainter> painter;
+    std::optional<HeightField> primary;
+
+    std::int32_t PrimarySide() const { return 4 * (config.primary.size - 1); }
+};
+
+Level* OpenLevel() {
+    static std::unique_ptr<Level> level = []() -> std::unique_ptr<Level> {
+        const char* folder = std::getenv("MARVANE_BENCH_LEVEL");
+        if (!folder || !*folder) return nullptr;
+        std::error_code error;
+        std::filesystem::current_path(folder, error);
+        if (error) return nullptr;
+        // nvdxt and quillet from the folder of this program, as the painter finds them.
+        platform::PutFolderFirstOnPath(platform::ExecutableFolder());
+        try {
+            auto opened = std::make_unique<Level>();
+            opened->config = LoadTerrainConfig("../Heightdata.con");
+            opened->painter = std::make_unique<TerrainPainter>();
+            return opened;
+        } catch (const FatalError&) {
+            return nullptr;
+        }
+    }();
+    return level.get();
+}
+
+Level* LevelOrSkip(benchmark::State& state) {
+    Level* level = OpenLevel();
+    if (!level) state.SkipWithError("no level: set MARVANE_BENCH_LEVEL to a level's paint folder");
+    return level;
+}
+
+const HeightField& Primary(Level& level) {
+    if (!level.primary) {
+        level.primary.emplace(
+            HeightField::LoadRaw("../HeightmapPrimary.raw", level.config.primary, true));
+    }
+    return *level.primary;
+}
+
+void EnsurePrimaryWeights(Level& level) {
+    if (level.painter->outputSize != level.PrimarySide() || !level.painter->lowWeight) {
+        level.painter->ComputeBlendWeights(Primary(level), level.PrimarySide());
+    }
+}
+
+int NoCommand(const char*) { return 0; }
+
+void BM_Job_PrimaryLoad(benchmark::State& state) {
+    Level* level = LevelOrSkip(state);
+    if (!level) return;
+    for (auto _ : state) {
+        const HeightField field =
+            HeightField::LoadRaw("../HeightmapPrimary.raw", level->config.primary, true);
+        benchmark::DoNotOptimize(field.normalMap.data());
+    }
+}
+BENCHMARK(BM_Job_PrimaryLoad)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_Job_PrimaryWeights(benchmark::State& state) {
+    Level* level = LevelOrSkip(state);
+    if (!level) return;
+    const HeightField& field = Primary(*level);
+    for (auto _ : state) {
+        // Fresh planes every time, as in the job: their first touch counts.
+        level->painter->ComputeBlendWeights(field, level->PrimarySide());
+    }
+}
+BENCHMARK(BM_Job_PrimaryWeights)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_Job_PrimaryMaps(benchmark::State& state) {
+    Level* level = LevelOrSkip(state);
+    if (!level) return;
+    EnsurePrimaryWeights(*level);
+    for (auto _ : state) level->painter->WritePrimaryMaps(true);
+}
+BENCHMARK(BM_Job_PrimaryMaps)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The two saves of WritePrimaryMaps on their own, to other names.
+void BM_Job_PrimarySaves(benchmark::State& state) {
+    Level* level = LevelOrSkip(state);
+    if (!level) return;
+    const std::int32_t side = level->PrimarySide();
+    TgaImage detail = TgaImage::Make(Bgr24, side, side);
+    TgaImage colour = TgaImage::Make(Bgr24, side, side);
+    for (size_t i = 0; i < detail.ByteCount(); ++i) {
+        detail.pixels[i] = static_cast<std::uint8_t>(i * 7);
+        colour.pixels[i] = static_cast<std::uint8_t>(i * 5);
+    }
+    for (auto _ : state) {
+        if (detail.Save("bench_detail.tga") != Ok || colour.Save("bench_colour.tga") != Ok) {
+            state.SkipWithError("cannot save");
+            break;
+        }
+    }
+    platform::RemoveFile("bench_detail.tga");
+    platform::RemoveFile("bench_colour.tga");
+}
+BENCHMARK(BM_Job_PrimarySaves)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void PaintSurrounding(Level& level) {
+    for (int i = 0; i < 8; ++i) {
+        {
+            const HeightField field =
+                HeightField::LoadRaw(SurroundingPaths[i], level.config.secondary, false);
+            level.painter->ComputeBlendWeights(field, MaterialSize);
+        }
+        level.painter->WriteSurroundingMaps(SurroundingIndexes[i]);
+    }
+}
+
+void BM_Job_SurroundingMaps(benchmark::State& state) {
+    Level* level = LevelOrSkip(state);
+    if (!level) return;
+    for (auto _ : state) PaintSurrounding(*level);
+}
+BENCHMARK(BM_Job_SurroundingMaps)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_Job_SurroundingMapsWithoutConversions(benchmark::State& state) {
+    Level* level = LevelOrSkip(state);
+    if (!level) return;
+    const platform::CommandRunner previous = platform::ReplaceCommandRunner(NoCommand);
+    for (auto _ : state) PaintSurrounding(*level);
+    platform::ReplaceCommandRunner(previous);
+}
+BENCHMARK(BM_Job_SurroundingMapsWithoutConversions)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// One conversion as the splitter runs it: a 512 x 512 tile through the
+// command interpreter into a DDS file.
+void BM_Job_OneConversion(benchmark::State& state) {
+    Level* level = LevelOrSkip(state);
+    if (!level) return;
+    TgaImage tile = TgaImage::Make(Bgr24, 512, 512);
+    for (size_t i = 0; i < tile.ByteCount(); ++i) tile.pixels[i] = static_cast<std::uint8_t>(i);
+    if (tile.Save("bench_tile.tga") != Ok) {
+        state.SkipWithError("cannot save the tile");
+        return;
+    }
+    for (auto _ : state) {
+        platform::RunCommand(
+            "nvdxt -file bench_tile.tga -output colormaps/bench_tile.dds -u8888 -nomipmap");
+    }
+    platform::RemoveFile("bench_tile.tga");
+    platform::RemoveFile("colormaps/bench_tile.dds");
+}
+BENCHMARK(BM_Job_OneConversion)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// What the command interpreter costs before it runs anything of ours.
+void BM_Job_InterpreterStart(benchmark::State& state) {
+    for (auto _ : state) platform::RunCommand("exit 0");
+}
+BENCHMARK(BM_Job_InterpreterStart)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_Job_Splitter(benchmark::State& state) {
+    Level* level = LevelOrSkip(state);
+    if (!level) return;
+    std::error_code error;
+    if (!std::filesystem::exists("detailbig.tga", error) ||
+        !std::filesystem::exists("colourbig.tga", error)) {
+        state.SkipWithError("no detailbig.tga: run the job in the level once");
+        return;
+    }
+    for (auto _ : state) platform::RunCommand("quillet detailbig.tga colourbig.tga >/dev/null");
+}
+BENCHMARK(BM_Job_Splitter)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The limits: the job's peak memory (MARVANE_BENCH_MIB, default 320 MiB)
+// taken fresh from the system and written once, and read once.
+size_t StreamBytes() {
+    const char* setting = std::getenv("MARVANE_BENCH_MIB");
+    const long mib = setting ? std::strtol(setting, nullptr, 10) : 0;
+    return static_cast<size_t>(mib > 0 ? mib : 320) << 20;
+}
+
+void BM_Limit_FillFreshMemory(benchmark::State& state) {
+    const size_t bytes = StreamBytes();
+    for (auto _ : state) {
+        auto block = std::make_unique_for_overwrite<std::uint64_t[]>(bytes / 8);
+        std::uint64_t* words = block.get();
+        for (size_t i = 0; i < bytes / 8; ++i) words[i] = i;
+        benchmark::DoNotOptimize(words);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
+}
+BENCHMARK(BM_Limit_FillFreshMemory)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_Limit_ReadMemory(benchmark::State& state) {
+    const size_t words = StreamBytes() / 8;
+    auto block = std::make_unique<std::uint64_t[]>(words);
+    for (size_t i = 0; i < words; ++i) block[i] = i;
+    for (auto _ : state) {
+        std::uint64_t sum = 0;
+        for (size_t i = 0; i < words; ++i) sum += block[i];
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * words * 8));
+}
+BENCHMARK(BM_Limit_ReadMemory)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
