@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdio>
 
+#include "common/parallel/big_block.h"
+
 namespace {
 
 // The 18-byte file header, field by field as it lies on disk.
@@ -112,7 +114,7 @@ TgaImage TgaImage::Make(std::int32_t format, std::int32_t width, std::int32_t he
     image.width = width;
     image.height = height;
     const size_t bytes = image.ByteCount();
-    if (bytes > 0) image.pixels = std::make_unique_for_overwrite<std::uint8_t[]>(bytes);
+    if (bytes > 0) image.pixels = MakeBigBlock<std::uint8_t>(bytes);
     return image;
 }
 
@@ -158,7 +160,7 @@ TgaStatus TgaImage::Load(const char* path) {
 
     // Not cleared: the one read below fills every byte or the block is dropped.
     const size_t bytes = static_cast<size_t>(blockSize);
-    auto block = std::make_unique_for_overwrite<std::uint8_t[]>(bytes);
+    auto block = MakeBigBlock<std::uint8_t>(bytes);
     if (std::fread(block.get(), 1, bytes, file.get()) != bytes) return FileError;
 
     format = loadedFormat;

@@ -1,6 +1,14 @@
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <memory>
+#include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+#include "common/parallel/big_block.h"
 #include "common/parallel/parallel_rows.h"
 #include "painter/app/report.h"
 #include "painter/paint/terrain_painter.h"
@@ -19,12 +27,131 @@ float GradientPosition(double scaled) {
     return position >= 511.0f ? LastGradientPosition : position;
 }
 
-// Linear interpolation between the two entries around a position.
-float Lookup(const GradientTable& table, float position) {
-    const int k = static_cast<int>(position);
-    const float low = table[k];
-    return low + (table[k + 1] - low) * (position - static_cast<float>(k));
+// A gradient table with the rise from each entry to the next worked out once:
+// entry k + (entry k+1 - entry k) × (position - k), as every lookup computes it.
+struct Gradient {
+    const float* entries;
+    std::array<float, GradientSize> rises{};
+
+    explicit Gradient(const GradientTable& table) : entries(table.entries.data()) {
+        for (int k = 0; k + 1 < GradientSize; ++k) rises[k] = table[k + 1] - table[k];
+    }
+
+    float Lookup(float position) const {
+        const int k = static_cast<int>(position);
+        return entries[k] + rises[k] * (position - static_cast<float>(k));
+    }
+};
+
+// What one row of texels reads: the texel columns' grid positions, the two
+// gradients and the height range.
+struct RowInputs {
+    const std::uint32_t* cells;   // grid cell of each texel column
+    const float* fractions;       // and how far across it
+    const CellSpan* heightCells;  // the row's heights, interpolated down the rows
+    const CellSpan* slopeCells;   // the row's slopes, likewise
+    const Gradient* heightGradient;
+    const Gradient* angleGradient;
+    double heightRange;
+};
+
+struct RowOutputs {
+    float* low;
+    float* high;
+    float* steep;
+};
+
+// Texels [first, last) of a row, one at a time: the definition of a texel's
+// weights, and the tail of every row that the four-texel kernel leaves.
+void WeightTexels(const RowInputs& in, const RowOutputs& out, std::size_t first,
+                  std::size_t last) {
+    for (std::size_t j = first; j < last; ++j) {
+        const GridPosition column{in.cells[j], in.fractions[j]};
+        const double height = HeightField::SampleAcross(in.heightCells, column);
+        const double slope = HeightField::SampleAcross(in.slopeCells, column);
+        const float L = in.heightGradient->Lookup(GradientPosition(height / in.heightRange * 511.0));
+        const float A = in.angleGradient->Lookup(GradientPosition(slope * 511.0));
+        out.low[j] = (1.0f - L) * (1.0f - A);
+        out.high[j] = (1.0f - A) * L;
+        out.steep[j] = A;
+    }
 }
+
+#if defined(__SSE2__)
+
+// The same steps four texels at a time. Every instruction below is the IEEE
+// operation of each lane that the scalar code performs (no reciprocals, no
+// fused multiply-add), in the same order, so the lanes give the same bits.
+
+// start + rise × fraction of the cells of two texels.
+__m128d AcrossTwoCells(const CellSpan* cells, std::uint32_t first, std::uint32_t second,
+                       __m128d fractions) {
+    const __m128d a = _mm_loadu_pd(&cells[first].start);  // start, rise
+    const __m128d b = _mm_loadu_pd(&cells[second].start);
+    return _mm_add_pd(_mm_unpacklo_pd(a, b), _mm_mul_pd(_mm_unpackhi_pd(a, b), fractions));
+}
+
+// GradientPosition of four scaled values, given as two pairs.
+__m128 GradientPositions(__m128d low, __m128d high) {
+    const __m128d zero = _mm_setzero_pd();
+    low = _mm_and_pd(_mm_cmpge_pd(low, zero), low);  // below 0 or NaN: +0
+    high = _mm_and_pd(_mm_cmpge_pd(high, zero), high);
+    const __m128 position = _mm_movelh_ps(_mm_cvtpd_ps(low), _mm_cvtpd_ps(high));
+    const __m128 beyond = _mm_cmpge_ps(position, _mm_set1_ps(511.0f));
+    return _mm_or_ps(_mm_and_ps(beyond, _mm_set1_ps(LastGradientPosition)),
+                     _mm_andnot_ps(beyond, position));
+}
+
+__m128 Lookup4(const Gradient& gradient, __m128 positions) {
+    const __m128i k = _mm_cvttps_epi32(positions);
+    const __m128 fraction = _mm_sub_ps(positions, _mm_cvtepi32_ps(k));
+    alignas(16) std::int32_t index[4];
+    _mm_store_si128(reinterpret_cast<__m128i*>(index), k);
+    const __m128 entry =
+        _mm_setr_ps(gradient.entries[index[0]], gradient.entries[index[1]],
+                    gradient.entries[index[2]], gradient.entries[index[3]]);
+    const __m128 rise = _mm_setr_ps(gradient.rises[index[0]], gradient.rises[index[1]],
+                                    gradient.rises[index[2]], gradient.rises[index[3]]);
+    return _mm_add_ps(entry, _mm_mul_ps(rise, fraction));
+}
+
+void WeightRow(const RowInputs& in, const RowOutputs& out, std::size_t width) {
+    const __m128d range = _mm_set1_pd(in.heightRange);
+    const __m128d scale = _mm_set1_pd(511.0);
+    const __m128 one = _mm_set1_ps(1.0f);
+    std::size_t j = 0;
+    for (; j + 4 <= width; j += 4) {
+        const __m128 fractions = _mm_loadu_ps(in.fractions + j);
+        const __m128d fractionsLow = _mm_cvtps_pd(fractions);
+        const __m128d fractionsHigh = _mm_cvtps_pd(_mm_movehl_ps(fractions, fractions));
+        const std::uint32_t* cell = in.cells + j;
+
+        const __m128d heightLow = AcrossTwoCells(in.heightCells, cell[0], cell[1], fractionsLow);
+        const __m128d heightHigh = AcrossTwoCells(in.heightCells, cell[2], cell[3], fractionsHigh);
+        const __m128 p = GradientPositions(_mm_mul_pd(_mm_div_pd(heightLow, range), scale),
+                                           _mm_mul_pd(_mm_div_pd(heightHigh, range), scale));
+        const __m128d slopeLow = AcrossTwoCells(in.slopeCells, cell[0], cell[1], fractionsLow);
+        const __m128d slopeHigh = AcrossTwoCells(in.slopeCells, cell[2], cell[3], fractionsHigh);
+        const __m128 q = GradientPositions(_mm_mul_pd(slopeLow, scale),
+                                           _mm_mul_pd(slopeHigh, scale));
+
+        const __m128 L = Lookup4(*in.heightGradient, p);
+        const __m128 A = Lookup4(*in.angleGradient, q);
+        const __m128 rest = _mm_sub_ps(one, A);
+        _mm_storeu_ps(out.low + j, _mm_mul_ps(_mm_sub_ps(one, L), rest));
+        _mm_storeu_ps(out.high + j, _mm_mul_ps(rest, L));
+        _mm_storeu_ps(out.steep + j, A);
+    }
+    WeightTexels(in, out, j, width);
+}
+
+#else
+
+void WeightRow(const RowInputs& in, const RowOutputs& out, std::size_t width) {
+    WeightTexels(in, out, 0, width);
+}
+
+#endif
 
 }  // namespace
 
@@ -39,33 +166,45 @@ void TerrainPainter::ComputeBlendWeights(const HeightField& field, std::int32_t 
     highWeight.reset();
     steepWeight.reset();
     const std::size_t count = static_cast<std::size_t>(side) * static_cast<std::size_t>(side);
-    lowWeight = std::make_unique_for_overwrite<float[]>(count);
-    highWeight = std::make_unique_for_overwrite<float[]>(count);
-    steepWeight = std::make_unique_for_overwrite<float[]>(count);
+    lowWeight = MakeBigBlock<float>(count);
+    highWeight = MakeBigBlock<float>(count);
+    steepWeight = MakeBigBlock<float>(count);
 
     // Texel 0 lands on grid coordinate 0 and texel side - 1 on size - 1.
     const float step =
         static_cast<float>(static_cast<double>(field.size - 1) / static_cast<double>(side - 1));
-    const double heightRange = field.heightRange;
+
+    // Texel column j samples at x = j * step in every row: where that falls
+    // on the grid is worked out once, not once per row.
+    const std::size_t width = static_cast<std::size_t>(side);
+    std::vector<std::uint32_t> cells(width);
+    std::vector<float> fractions(width);
+    for (std::size_t j = 0; j < width; ++j) {
+        const GridPosition column = field.Locate(static_cast<float>(j) * step);
+        cells[j] = static_cast<std::uint32_t>(column.cell);
+        fractions[j] = column.fraction;
+    }
+    const Gradient heights(heightGradient);
+    const Gradient angles(angleGradient);
 
     // Every texel depends only on the height field, so bands of rows run on
     // separate threads and the planes come out the same for any thread count.
-    ParallelForRows(static_cast<std::size_t>(side), [&](std::size_t first, std::size_t last) {
+    ParallelForRows(width, [&](std::size_t first, std::size_t last) {
+        // The samplers' interpolation down the rows depends only on the row:
+        // done once per row for every grid cell, then finished per texel.
+        const std::size_t gridCells = static_cast<std::size_t>(field.size) - 1;
+        std::vector<CellSpan> heightCells(gridCells);
+        std::vector<CellSpan> slopeCells(gridCells);
+        const RowInputs in{cells.data(),       fractions.data(), heightCells.data(),
+                           slopeCells.data(),  &heights,         &angles,
+                           field.heightRange};
         for (std::size_t i = first; i < last; ++i) {
-            const float y = static_cast<float>(i) * step;
-            float* low = lowWeight.get() + i * static_cast<std::size_t>(side);
-            float* high = highWeight.get() + i * static_cast<std::size_t>(side);
-            float* steep = steepWeight.get() + i * static_cast<std::size_t>(side);
-            for (std::int32_t j = 0; j < side; ++j) {
-                const float x = static_cast<float>(j) * step;
-                const float p = GradientPosition(field.SampleHeight(x, y) / heightRange * 511.0);
-                const float q = GradientPosition(field.SampleSlope(x, y) * 511.0);
-                const float L = Lookup(heightGradient, p);
-                const float A = Lookup(angleGradient, q);
-                low[j] = (1.0f - L) * (1.0f - A);
-                high[j] = (1.0f - A) * L;
-                steep[j] = A;
-            }
+            const GridPosition row = field.Locate(static_cast<float>(i) * step);
+            field.HeightCells(row, heightCells.data());
+            field.SlopeCells(row, slopeCells.data());
+            const RowOutputs out{lowWeight.get() + i * width, highWeight.get() + i * width,
+                                 steepWeight.get() + i * width};
+            WeightRow(in, out, width);
         }
     });
 }

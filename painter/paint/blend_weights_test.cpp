@@ -173,4 +173,63 @@ TEST(BlendWeights, RefusesASideWithoutTwoTexels) {
               "ERROR: output side 1 is too small to paint");
 }
 
+// The weights of one texel by their definition, from the point samplers.
+void ExpectTheDefinitionAtEveryTexel(const TerrainPainter& painter, const HeightField& field) {
+    const std::int32_t side = painter.outputSize;
+    const float step =
+        static_cast<float>(static_cast<double>(field.size - 1) / static_cast<double>(side - 1));
+    auto position = [](double scaled) {
+        if (!(scaled >= 0.0)) return 0.0f;
+        const float p = static_cast<float>(scaled);
+        return p >= 511.0f ? 510.9999f : p;
+    };
+    for (std::int32_t i = 0; i < side; ++i) {
+        for (std::int32_t j = 0; j < side; ++j) {
+            const float x = static_cast<float>(j) * step, y = static_cast<float>(i) * step;
+            const float L = Interpolate(painter.heightGradient,
+                                        position(field.SampleHeight(x, y) / field.heightRange * 511.0));
+            const float A = Interpolate(painter.angleGradient, position(field.SampleSlope(x, y) * 511.0));
+            const std::size_t at = static_cast<std::size_t>(i) * side + j;
+            ASSERT_EQ(painter.lowWeight[at], (1.0f - L) * (1.0f - A)) << i << "," << j;
+            ASSERT_EQ(painter.highWeight[at], (1.0f - A) * L) << i << "," << j;
+            ASSERT_EQ(painter.steepWeight[at], A) << i << "," << j;
+        }
+    }
+}
+
+TEST(BlendWeights, EveryTexelFollowsTheSamplersAndTheTables) {
+    // Heights below 0 and above the range, slopes below 0 and above 1, and
+    // tables with a different value at every entry: every clamp and every
+    // lookup is exercised, and sides that are not a multiple of four texels
+    // leave a tail to every row.
+    PaintFixture fixture;
+    TerrainPainter& painter = fixture.painter();
+    std::uint32_t noise = 11;
+    auto next = [&noise] {
+        noise = noise * 1664525u + 1013904223u;
+        return static_cast<float>(noise >> 8) / 16777216.0f;  // [0, 1)
+    };
+    for (int k = 0; k < GradientSize; ++k) {
+        painter.heightGradient.entries[k] = next();
+        painter.angleGradient.entries[k] = next();
+    }
+    painter.heightGradient.entries[511] = 1.0f;
+    const float range = 3000.0f;
+    HeightField field = MakeField(37, range, 0.0f, 0.0f);
+    for (std::size_t i = 0; i < field.heights.size(); ++i) {
+        field.heights[i] = (next() * 1.4f - 0.2f) * range;
+        field.normalMap[i] = next() * 1.2f - 0.1f;
+    }
+    for (const std::int32_t side : {144, 37, 6, 2, 513}) {
+        SCOPED_TRACE(side);
+        painter.ComputeBlendWeights(field, side);
+        ExpectTheDefinitionAtEveryTexel(painter, field);
+    }
+    // A range of 0 turns heights into infinities of both signs and 0 / 0.
+    field.heightRange = 0.0f;
+    field.heights[5] = 0.0f;
+    painter.ComputeBlendWeights(field, 40);
+    ExpectTheDefinitionAtEveryTexel(painter, field);
+}
+
 }  // namespace

@@ -40,3 +40,11 @@ inline void WriteDetailTexel(const WeightRow& w, std::size_t x, std::uint8_t* ou
     out[1] = TruncateToByte(static_cast<double>(w.high[x]) * 255.0);
     out[2] = TruncateToByte(static_cast<double>(w.low[x]) * 255.0);
 }
+
+// The surrounding maps' low detail: blue steep, green nothing, red all the
+// rest, the sum formed in double before it is scaled.
+inline void WriteLowDetailTexel(const WeightRow& w, std::size_t x, std::uint8_t* out) {
+    out[0] = TruncateToByte(static_cast<double>(w.steep[x]) * 255.0);
+    out[1] = 0;
+    out[2] = TruncateToByte((static_cast<double>(w.low[x]) + static_cast<double>(w.high[x])) * 255.0);
+}

@@ -1,11 +1,13 @@
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "common/image/tga_image.h"
 #include "common/parallel/parallel_rows.h"
 #include "painter/app/report.h"
-#include "painter/paint/map_texel.h"
+#include "painter/paint/map_rows.h"
 #include "painter/paint/terrain_painter.h"
 
 namespace {
@@ -27,31 +29,42 @@ void TerrainPainter::WritePrimaryMaps(bool mirrorColour) {
     TgaImage detail = TgaImage::Make(Bgr24, side, side);
     TgaImage colour = TgaImage::Make(Bgr24, side, side);
 
-    // Texel offsets of the columns are the same in every row.
-    std::vector<std::size_t> columnTexel(static_cast<std::size_t>(side));
-    for (std::int32_t x = 0; x < side; ++x) {
-        columnTexel[static_cast<std::size_t>(x)] = TextureCoordinate(x, mirrorColour);
+    // Texture columns of the map columns are the same in every row, and
+    // repeat every MaterialSize columns, or every two with mirroring.
+    const std::size_t width = static_cast<std::size_t>(side);
+    const std::size_t period = std::min<std::size_t>(width, mirrorColour ? 2 * MaterialSize : MaterialSize);
+    std::vector<std::size_t> textureColumns(period);
+    for (std::size_t x = 0; x < period; ++x) {
+        textureColumns[x] = TextureCoordinate(static_cast<std::int32_t>(x), mirrorColour);
     }
 
     const MaterialTexels materials{lowTexture.pixels.get(), highTexture.pixels.get(),
                                    steepTexture.pixels.get()};
-    const std::size_t width = static_cast<std::size_t>(side);
     // The files store the last weight row first; stored row r is weight row
     // side - 1 - r. Each band writes only its own stored rows.
     ParallelForRows(width, [&](std::size_t first, std::size_t last) {
+        // Rows that take the same texture row are done one after another, so
+        // that each texture row is laid out once per band, not once per row.
+        std::vector<std::pair<std::size_t, std::size_t>> order;  // texture row, stored row
+        order.reserve(last - first);
         for (std::size_t r = first; r < last; ++r) {
+            const auto y = static_cast<std::int32_t>(width - 1 - r);
+            order.emplace_back(TextureCoordinate(y, mirrorColour), r);
+        }
+        std::sort(order.begin(), order.end());
+        MaterialRow textures;
+        std::size_t loaded = MaterialSize;  // no texture row yet
+        for (const auto& [textureRow, r] : order) {
+            if (textureRow != loaded) {
+                textures.Load(materials, textureRow * MaterialSize * 3, textureColumns.data(),
+                              period);
+                loaded = textureRow;
+            }
             const std::size_t y = width - 1 - r;
-            const std::size_t textureRow =
-                TextureCoordinate(static_cast<std::int32_t>(y), mirrorColour) * MaterialSize;
             const WeightRow weights{lowWeight.get() + y * width, highWeight.get() + y * width,
                                     steepWeight.get() + y * width};
-            std::uint8_t* colourRow = colour.pixels.get() + r * width * 3;
-            std::uint8_t* detailRow = detail.pixels.get() + r * width * 3;
-            for (std::size_t x = 0; x < width; ++x) {
-                const std::size_t texel = (textureRow + columnTexel[x]) * 3;
-                WriteColourTexel(materials, texel, weights, x, colourRow + x * 3);
-                WriteDetailTexel(weights, x, detailRow + x * 3);
-            }
+            ComposeColourRow(textures, weights, width, colour.pixels.get() + r * width * 3);
+            ComposeDetailRow(weights, width, detail.pixels.get() + r * width * 3);
         }
     });
 

@@ -5,7 +5,7 @@
 #include "common/image/tga_image.h"
 #include "common/platform/platform.h"
 #include "painter/app/report.h"
-#include "painter/paint/map_texel.h"
+#include "painter/paint/map_rows.h"
 #include "painter/paint/terrain_painter.h"
 
 namespace {
@@ -35,22 +35,17 @@ void TerrainPainter::WriteSurroundingMaps(const char* index) {
     // One texture texel per map texel, never repeated or mirrored: a
     // surrounding map is exactly one texture wide. Stored row r is weight
     // row 511 - r, as in every file the painter writes.
+    std::size_t textureColumns[side];
+    for (std::size_t x = 0; x < side; ++x) textureColumns[x] = x;
+    MaterialRow textures;
     for (std::size_t r = 0; r < side; ++r) {
         const std::size_t y = side - 1 - r;
         const WeightRow weights{lowWeight.get() + y * side, highWeight.get() + y * side,
                                 steepWeight.get() + y * side};
-        std::uint8_t* colourRow = colour.pixels.get() + r * side * 3;
-        std::uint8_t* detailRow = lowDetail.pixels.get() + r * side * 3;
-        for (std::size_t x = 0; x < side; ++x) {
-            WriteColourTexel(materials, (y * side + x) * 3, weights, x, colourRow + x * 3);
-            // Low detail: blue steep, green nothing, red all the rest.
-            std::uint8_t* out = detailRow + x * 3;
-            out[0] = TruncateToByte(static_cast<double>(weights.steep[x]) * 255.0);
-            out[1] = 0;
-            out[2] = TruncateToByte(
-                (static_cast<double>(weights.low[x]) + static_cast<double>(weights.high[x])) *
-                255.0);
-        }
+        textures.Load(materials, y * side * 3, textureColumns, side);
+        ComposeColourRow(textures, weights, side, colour.pixels.get() + r * side * 3);
+        // Low detail: blue steep, green nothing, red all the rest.
+        ComposeLowDetailRow(weights, side, lowDetail.pixels.get() + r * side * 3);
     }
 
     // A temporary image that cannot be written ends the job: the converter

@@ -25,26 +25,38 @@ float LastCellCoordinate(float last) {
     return inside < last ? inside : std::nextafter(last, 0.0f);
 }
 
-// Both samplers: clamp, then interpolate down the rows of the cell in single
-// precision and across in double. `!(x > 0)` is the lower clamp that also
-// sends a NaN to 0 instead of into an index.
-double SampleBilinear(const float* values, std::int32_t size, float x, float y) {
-    if (!(x > 0.0f)) x = 0.0f;
-    if (!(y > 0.0f)) y = 0.0f;
+// Both samplers: clamp, then interpolate down the rows of the cell and across.
+// `!(x > 0)` is the lower clamp that also sends a NaN to 0 instead of into an
+// index.
+GridPosition LocateOnGrid(float coordinate, std::int32_t size) {
+    if (!(coordinate > 0.0f)) coordinate = 0.0f;
     const float last = static_cast<float>(size - 1);
-    if (x >= last) x = LastCellCoordinate(last);
-    if (y >= last) y = LastCellCoordinate(last);
-    const auto i = static_cast<std::size_t>(x);
-    const auto j = static_cast<std::size_t>(y);
-    const float fy = y - static_cast<float>(j);
-    const float fx = x - static_cast<float>(i);
+    if (coordinate >= last) coordinate = LastCellCoordinate(last);
+    const auto cell = static_cast<std::size_t>(coordinate);
+    return {cell, coordinate - static_cast<float>(cell)};
+}
+
+double SampleBilinear(const float* values, std::int32_t size, float x, float y) {
+    const GridPosition column = LocateOnGrid(x, size);
+    const GridPosition row = LocateOnGrid(y, size);
     const std::size_t side = static_cast<std::size_t>(size);
-    const float* upper = values + j * side + i;
+    const float* upper = values + row.cell * side + column.cell;
     const float* lower = upper + side;
-    const float a = upper[0] + (lower[0] - upper[0]) * fy;
-    const float b = upper[1] + (lower[1] - upper[1]) * fy;
-    return static_cast<double>(a) +
-           (static_cast<double>(b) - static_cast<double>(a)) * static_cast<double>(fx);
+    const CellSpan span = SpanOf(DownTheRows(upper[0], lower[0], row.fraction),
+                                 DownTheRows(upper[1], lower[1], row.fraction));
+    return AcrossTheCell(span, column.fraction);
+}
+
+void InterpolateCells(const float* values, std::int32_t size, GridPosition row, CellSpan* out) {
+    const std::size_t side = static_cast<std::size_t>(size);
+    const float* upper = values + row.cell * side;
+    const float* lower = upper + side;
+    float left = DownTheRows(upper[0], lower[0], row.fraction);
+    for (std::size_t c = 0; c + 1 < side; ++c) {
+        const float right = DownTheRows(upper[c + 1], lower[c + 1], row.fraction);
+        out[c] = SpanOf(left, right);
+        left = right;
+    }
 }
 
 // The slope kernel squares height differences, and products of their
@@ -147,4 +159,14 @@ double HeightField::SampleHeight(float x, float y) const {
 
 double HeightField::SampleSlope(float x, float y) const {
     return SampleBilinear(normalMap.data(), size, x, y);
+}
+
+GridPosition HeightField::Locate(float coordinate) const { return LocateOnGrid(coordinate, size); }
+
+void HeightField::HeightCells(GridPosition row, CellSpan* out) const {
+    InterpolateCells(heights.data(), size, row, out);
+}
+
+void HeightField::SlopeCells(GridPosition row, CellSpan* out) const {
+    InterpolateCells(normalMap.data(), size, row, out);
 }

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <limits>
 #include <string>
 #include <vector>
@@ -184,6 +185,47 @@ TEST(HeightFieldTest, TheLastCellWeightFollowsSinglePrecisionAtEverySide) {
         const float last = static_cast<float>(c.size - 1);
         EXPECT_EQ(field.SampleHeight(last, last), c.farWeight * c.farWeight);
         EXPECT_EQ(field.SampleSlope(last + 5, last), c.farWeight * c.farWeight);
+    }
+}
+
+TEST(HeightFieldTest, RowSamplesAreThePointSamplesBitForBit) {
+    // Values of every magnitude and sign, so that any difference in the order
+    // or precision of a step shows in the last bit.
+    for (const int size : {2, 3, 37, 2050}) {
+        SCOPED_TRACE(size);
+        HeightField field;
+        field.size = size;
+        const std::size_t side = static_cast<std::size_t>(size);
+        field.heights.resize(side * side);
+        field.normalMap.resize(side * side);
+        std::uint32_t noise = 7;
+        for (std::size_t i = 0; i < side * side; ++i) {
+            noise = noise * 1664525u + 1013904223u;
+            field.heights[i] = static_cast<float>(static_cast<std::int32_t>(noise)) * 1.0e-5f;
+            field.normalMap[i] = static_cast<float>(noise >> 8) / 16777216.0f;
+        }
+        const float last = static_cast<float>(size - 1);
+        std::vector<float> coordinates = {-3.0f, -0.0f, 0.0f, 0.3f, 1.0f, last - 0.5f, last,
+                                          last + 2.0f, std::nanf("")};
+        const int steps = size > 100 ? 7 : 4 * size;
+        for (int k = 0; k <= steps; ++k) {
+            coordinates.push_back(static_cast<float>(k) * (last / static_cast<float>(steps)));
+        }
+        std::vector<CellSpan> heightCells(side - 1), slopeCells(side - 1);
+        for (const float y : coordinates) {
+            field.HeightCells(field.Locate(y), heightCells.data());
+            field.SlopeCells(field.Locate(y), slopeCells.data());
+            for (const float x : coordinates) {
+                const GridPosition column = field.Locate(x);
+                ASSERT_LT(column.cell, side - 1) << x;
+                ASSERT_EQ(HeightField::SampleAcross(heightCells.data(), column),
+                          field.SampleHeight(x, y))
+                    << "(" << x << ", " << y << ")";
+                ASSERT_EQ(HeightField::SampleAcross(slopeCells.data(), column),
+                          field.SampleSlope(x, y))
+                    << "(" << x << ", " << y << ")";
+            }
+        }
     }
 }
 
