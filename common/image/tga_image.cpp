@@ -1,10 +1,14 @@
 #include "common/image/tga_image.h"
 
 #include <sys/stat.h>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include <bit>
 #include <cstddef>
 #include <cstdio>
+#include <string>
 
 #include "common/parallel/big_block.h"
 
@@ -90,6 +94,27 @@ void RemovePartialFile(const char* path) {
 #else
     struct stat info;
     if (stat(path, &info) == 0 && S_ISREG(info.st_mode)) std::remove(path);
+#endif
+}
+
+// Whether the path names something that is not a regular file (a device:
+// a test's full disk), which is written in place rather than replaced.
+bool IsSpecialFile(const char* path) {
+#ifdef _WIN32
+    struct _stat64 info;
+    return _stat64(path, &info) == 0 && (info.st_mode & _S_IFMT) != _S_IFREG;
+#else
+    struct stat info;
+    return stat(path, &info) == 0 && !S_ISREG(info.st_mode);
+#endif
+}
+
+// Puts a finished file in the place of the old one in one step.
+bool MoveOver(const char* from, const char* to) {
+#ifdef _WIN32
+    return ::MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != 0;
+#else
+    return std::rename(from, to) == 0;
 #endif
 }
 
@@ -183,15 +208,21 @@ TgaStatus TgaImage::Save(const char* path) const {
     header.bitsPerPixel = static_cast<std::uint8_t>(BytesPerPixel(format) * 8);
     // Descriptor 0: bottom row first, no alpha bits declared (also for Bgra32).
 
-    File file(std::fopen(path, "wb"));
+    // Written under "<path>.partial" and renamed only when complete, so that
+    // neither a full disk nor a program ended half-way (its dialog closed
+    // during a job) leaves a truncated image under the real name.
+    const bool inPlace = IsSpecialFile(path);
+    const std::string target = inPlace ? std::string(path) : std::string(path) + ".partial";
+    File file(std::fopen(target.c_str(), "wb"));
     if (!file) return FileError;
     bool written = std::fwrite(&header, sizeof header, 1, file.get()) == 1 &&
                    std::fwrite(pixels.get(), 1, bytes, file.get()) == bytes &&
                    std::fflush(file.get()) == 0;
     // A full disk may only show when the last buffer is handed over at close.
     written = std::fclose(file.release()) == 0 && written;
+    if (written && !inPlace) written = MoveOver(target.c_str(), path);
     if (!written) {
-        RemovePartialFile(path);
+        RemovePartialFile(target.c_str());
         return FileError;
     }
     return Ok;

@@ -440,6 +440,26 @@ TEST(TgaImage, SaveThatRunsOutOfSpaceRemovesThePartialFile) {
     EXPECT_FALSE(fs::exists("partial.tga"));
     EXPECT_EQ(image.Save("partial.tga"), Ok);
 }
+
+// The old file stays whole until the new one is: a program ended half-way
+// through a write leaves at most a ".partial" file beside it.
+TEST(TgaImage, SaveReplacesAFileOnlyWhenTheNewOneIsComplete) {
+    TempWorkingFolder folder;
+    WriteFileBytes("kept.tga", "old contents");
+    const TgaImage image = ImageOf(Bgr24, 100, 100);
+    TgaStatus status;
+    {
+        FileSizeLimit limit(1000);
+        if (!limit.ok()) GTEST_SKIP() << "cannot limit the file size here";
+        status = image.Save("kept.tga");
+    }
+    EXPECT_EQ(status, FileError);
+    EXPECT_EQ(ReadFileBytes("kept.tga"), "old contents");
+    EXPECT_FALSE(fs::exists("kept.tga.partial"));
+    ASSERT_EQ(image.Save("kept.tga"), Ok);
+    EXPECT_EQ(ReadFileBytes("kept.tga").size(), 18u + 100 * 100 * 3);
+    EXPECT_FALSE(fs::exists("kept.tga.partial"));
+}
 #endif
 
 }  // namespace
