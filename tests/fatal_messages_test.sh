@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# A failing level for each message that stops a painting job: the message
-# (standard error on Linux; the message box under Wine, dismissed with
-# xdotool), the exit status 1 of a failed command-line job, and what the job
-# leaves on disk. Every job runs with -deltemps 1: after a failure nothing is
-# deleted.
+# A failing level for each message that stops a painting job (a file the
+# level lacks, or a tile folder that cannot be made): the message (standard
+# error on Linux; the message box under Wine, its OK clicked with xdotool),
+# the exit status 1 of a failed command-line job, and what the job leaves on
+# disk. Every job runs with -deltemps 1: after a failure nothing is deleted.
 #
 # Two of the job's messages no level can cause, so they are tested in the
 # unit tests instead: "ERROR: normal map already exists!" (each height field's
@@ -43,7 +43,7 @@ trap 'rm -rf "$work"' EXIT
 # up (killing the painter) if it never shows or the painter never ends.
 # Sets status and box (the box's text, as Wine's trace escapes it).
 run_failing_job() {  # run_failing_job FOLDER ARGS...
-    local folder=$1 window="" pid i
+    local folder=$1 window="" pid i size
     shift
     if [ "$windows" = 0 ]; then
         (cd "$folder" && "$marvane" "$@" >"$work/stdout.txt" 2>"$work/stderr.txt")
@@ -59,10 +59,17 @@ run_failing_job() {  # run_failing_job FOLDER ARGS...
         [ -n "$window" ] || ! kill -0 "$pid" 2>/dev/null && break
         sleep 0.5
     done
-    [ -n "$window" ] && xdotool key --window "$window" Return
+    # Click OK, centred at the bottom of the box, as a user would: a key sent
+    # to the box is lost when another window of the job holds the focus.
+    # Again every two seconds, in case a click comes before the box is ready.
     for ((i = 0; i < 60; i++)); do
-        kill -0 "$pid" 2>/dev/null || break
+        if [ -n "$window" ] && ((i % 4 == 0)); then
+            size=$(xdotool getwindowgeometry "$window" 2>/dev/null | sed -n 's/^ *Geometry: //p')
+            [ -n "$size" ] && xdotool mousemove --window "$window" $((${size%x*} / 2)) \
+                $((${size#*x} - 20)) click 1 2>/dev/null
+        fi
         sleep 0.5
+        kill -0 "$pid" 2>/dev/null || break
     done
     if kill -0 "$pid" 2>/dev/null; then
         echo "the painter did not end after its box was dismissed: killed"
@@ -80,40 +87,55 @@ run_failing_job() {  # run_failing_job FOLDER ARGS...
 
 folders="./colormaps ./detailmaps ./log.txt ./lowdetailmaps"
 banner="-----------------"
-secondary_maps="./colormaps/tx_s0.dds ./colormaps/tx_s1.dds ./colormaps/tx_s2.dds ./colourbig.tga ./ctemp.tga ./detailbig.tga ./detailmaps ./dtemp.tga ./log.txt ./lowdetailmaps ./lowdetailmaps/tx_s0.dds ./lowdetailmaps/tx_s1.dds ./lowdetailmaps/tx_s2.dds"
+# What a job leaves once it has written the big maps: the surrounding textures
+# of the first COUNT heightmaps, the big maps, the temporary images.
+after_big_maps() {  # after_big_maps COUNT
+    local files=(./colourbig.tga ./ctemp.tga ./detailbig.tga ./detailmaps ./dtemp.tga ./log.txt
+        ./lowdetailmaps) i
+    for ((i = 0; i < $1; i++)); do files+=("./colormaps/tx_s$i.dds" "./lowdetailmaps/tx_s$i.dds"); done
+    printf '%s\n' "${files[@]}" | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//'
+}
+three_textures=$(after_big_maps 3)
+all_textures=$(after_big_maps 8)
+temporaries="./colormaps $(after_big_maps 0)"
 
-# One row a case: the file the level lacks | the message (with \n escapes) |
-# the last line of log.txt | what is left in the working folder besides data/.
-# The settings file is read first, then the material set, then the heightmaps.
-while IFS='|' read -r missing message last_log_line left; do
-    [ -n "$missing" ] || continue
+# One row a case: what is wrong, as a command run in the level's folder |
+# the message (with \n escapes) | the last line of log.txt | what is left in
+# the working folder besides data/. The settings file is read first, then the
+# material set, then the heightmaps; the conversions and the splitter come
+# last, and one that fails stops the job too.
+while IFS='|' read -r fault message last_log_line left; do
+    [ -n "$fault" ] || continue
     rm -rf "$work/case"
     cp -r "$work/level" "$work/case"
-    rm "$work/case/$missing"
+    (cd "$work/case" && eval "$fault")
     run_failing_job "$work/case/paint" -mirror 1 -surround 1 -deltemps 1
 
-    check "no $missing: exit status" 1 "$status"
+    check "$fault: exit status" 1 "$status"
     if [ "$windows" = 0 ]; then
-        # The message, ending in exactly one line break.
-        check "no $missing: message on standard error" \
-            "$(printf '%b' "${message%\\n}"; printf '\n.')" "$(cat "$work/stderr.txt"; printf .)"
+        # The job's message comes last (after any message of a program that
+        # failed under it), ending in exactly one line break.
+        check "$fault: message on standard error" \
+            "$(printf '%b' "${message%\\n}"; printf '\n.')" "$(tail -n 1 "$work/stderr.txt"; printf .)"
     else
-        check "no $missing: message box text" "${message//\"/\\\"}" "$box"
+        check "$fault: message box text" "${message//\"/\\\"}" "$box"
     fi
     log=$(tr -d '\r' <"$work/case/paint/log.txt")
-    check "no $missing: the log stops at the last step reached" "$last_log_line" "${log##*$'\n'}"
-    check "no $missing: the message is not logged" no "$(grep -q ERROR <<<"$log" && echo yes || echo no)"
-    check "no $missing: left on disk" "$left" \
+    check "$fault: the log stops at the last step reached" "$last_log_line" "${log##*$'\n'}"
+    check "$fault: the message is not logged" no "$(grep -q ERROR <<<"$log" && echo yes || echo no)"
+    check "$fault: left on disk" "$left" \
         "$(cd "$work/case/paint" && find . -mindepth 1 -not -path './data*' | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')"
 done <<EOF
-Heightdata.con|ERROR: reading "../Heightdata.con"\n|$banner|$folders
-paint/data/grad_height.tga|ERROR: opening "data/grad_height.tga"|$banner|$folders
-paint/data/grad_angle.tga|ERROR: opening "data/grad_angle.tga"|$banner|$folders
-paint/data/steep.tga|ERROR: reading "data/steep.tga"|$banner|$folders
-paint/data/high.tga|ERROR: reading "data/high.tga"|$banner|$folders
-paint/data/low.tga|ERROR: reading "data/low.tga"|$banner|$folders
-HeightmapPrimary.raw|ERROR: opening ../HeightmapPrimary.raw|Reading "../HeightmapPrimary.raw" (16-bit 129x16x0.00300000)|$folders
-HeightmapSecondary_R1.raw|ERROR: opening ../HeightmapSecondary_R1.raw|Reading "../HeightmapSecondary_R1.raw" (8-bit 17x128x0.76800001)|./colormaps $secondary_maps
+rm Heightdata.con|ERROR: reading "../Heightdata.con"\n|$banner|$folders
+rm paint/data/grad_height.tga|ERROR: opening "data/grad_height.tga"|$banner|$folders
+rm paint/data/grad_angle.tga|ERROR: opening "data/grad_angle.tga"|$banner|$folders
+rm paint/data/steep.tga|ERROR: reading "data/steep.tga"|$banner|$folders
+rm paint/data/high.tga|ERROR: reading "data/high.tga"|$banner|$folders
+rm paint/data/low.tga|ERROR: reading "data/low.tga"|$banner|$folders
+rm HeightmapPrimary.raw|ERROR: opening ../HeightmapPrimary.raw|Reading "../HeightmapPrimary.raw" (16-bit 129x16x0.00300000)|$folders
+rm HeightmapSecondary_R1.raw|ERROR: opening ../HeightmapSecondary_R1.raw|Reading "../HeightmapSecondary_R1.raw" (8-bit 17x128x0.76800001)|./colormaps $three_textures
+touch paint/colormaps|ERROR: running "nvdxt -file ctemp.tga -output colormaps/tx_s0.dds -u8888 -nomipmap" failed|Writing secondary(0) colour/lowdetail maps|$temporaries
+touch paint/detailmaps|ERROR: running "quillet detailbig.tga colourbig.tga" failed|Spliting primary|./colormaps ./colormaps/tx00x00.dds $all_textures
 EOF
 
 [ "$failures" = 0 ] || { echo "$failures check(s) failed"; exit 1; }
