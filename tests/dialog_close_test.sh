@@ -1,0 +1,207 @@
+#!/usr/bin/env bash
+# The options dialog closed in the middle of a job, again and again: the real
+# painter started without options in a generated level, Go pressed, and the
+# dialog closed after a delay that moves through the whole job (reading,
+# weights, big maps, surrounding textures, splitting). Each time the program
+# must end at once with exit status 0 and no sanitizer report, leave a log of
+# whole lines that the job wrote before the close, and leave no map, tile or
+# texture cut short, also once the splitter and the converter it had started
+# have finished. A job started afterwards in the same folder completes.
+#
+# Usage: dialog_close_test.sh MARVANE SAMPLE-LEVEL-GENERATOR [EMULATOR...]
+# Needs an X display (made with xvfb-run when there is none), xdotool and
+# python3; without them the test is skipped (exit status 77).
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+if [ -z "${DISPLAY:-}" ]; then
+    command -v xvfb-run >/dev/null || { echo "SKIPPED: no X display and no xvfb-run"; exit 77; }
+    exec xvfb-run -a bash "$0" "$@"
+fi
+for tool in xdotool python3; do
+    command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is needed"; exit 77; }
+done
+marvane=$(realpath "$1")
+generator=$(realpath "$2")
+shift 2
+emulator=("$@")   # empty natively; wine for the Windows build
+rounds=${MARVANE_CLOSE_ROUNDS:-12}
+# GTK keeps allocations until the process ends, by design; every other report
+# of the sanitizers still ends the program with a non-zero status.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
+
+failures=0
+check() {  # check DESCRIPTION EXPECTED ACTUAL
+    if [ "$2" != "$3" ]; then
+        printf 'FAIL: %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
+        failures=$((failures + 1))
+    else
+        printf 'ok: %s\n' "$1"
+    fi
+}
+
+work=$(mktemp -d)
+painter_pid=""
+# An X server resets when its last client leaves and refuses connections
+# meanwhile; a client that stays connected keeps it up between painters.
+python3 -c 'import ctypes, time
+x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
+x11.XOpenDisplay.restype = ctypes.c_void_p
+display = x11.XOpenDisplay(None)
+time.sleep(3600)' &
+holder_pid=$!
+cleanup() {
+    [ -n "$painter_pid" ] && kill "$painter_pid" 2>/dev/null
+    kill "$holder_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+"${emulator[@]}" "$generator" --out "$work/Island" --primary 257 --secondary 17 --seed 5 >/dev/null ||
+    { echo "FAIL: the sample level could not be generated"; exit 1; }
+
+now_ms() { date +%s%3N; }
+
+# Starts the painter without options in FOLDER and presses Go once its dialog
+# shows. Sets painter_pid and window.
+start_job() {  # start_job FOLDER
+    (cd "$1" && exec "${emulator[@]}" "$marvane" >stdout.txt 2>stderr.txt) &
+    painter_pid=$!
+    window=""
+    local i
+    for ((i = 0; i < 600; i++)); do
+        window=$(xdotool search --onlyvisible --name "^Harrow's Marvane v0\.33 - \[" 2>/dev/null | head -n 1)
+        [ -n "$window" ] && break
+        kill -0 "$painter_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    [ -n "$window" ] || return 1
+    xdotool windowfocus --sync "$window" 2>/dev/null
+    xdotool key --window "$window" Return
+}
+
+# Closes the dialog and waits up to 30 s for the painter to end. Sets status
+# (124 when it did not end).
+close_and_wait() {
+    python3 "$here/x11_close_window.py" "$window"
+    local i
+    status=124
+    for ((i = 0; i < 300; i++)); do
+        if ! kill -0 "$painter_pid" 2>/dev/null; then
+            wait "$painter_pid"
+            status=$?
+            break
+        fi
+        sleep 0.1
+    done
+    if [ "$status" = 124 ]; then
+        kill "$painter_pid" 2>/dev/null
+        wait "$painter_pid" 2>/dev/null
+    fi
+    painter_pid=""
+}
+
+# The splitter and converter that a closed job had started go on to their
+# end; wait (up to 2 minutes) until no process works in the folder any more.
+wait_for_leftovers() {  # wait_for_leftovers FOLDER
+    local i pid busy
+    for ((i = 0; i < 600; i++)); do
+        busy=no
+        for pid in /proc/[0-9]*; do
+            case "$(readlink "$pid/cwd" 2>/dev/null)" in "$1" | "$1"/*) busy=yes; break ;; esac
+        done
+        [ "$busy" = no ] && return 0
+        sleep 0.2
+    done
+    echo "processes still work in $1 after 2 minutes"
+    return 1
+}
+
+le16() { od -An -tu2 -j "$2" -N2 "$1" | tr -d ' '; }
+le32() { od -An -tu4 -j "$2" -N4 "$1" | tr -d ' '; }
+# Every image left is whole: its size is what its header says. Prints one
+# line per file that is not. A write cut off by the close may leave its
+# "<name>.partial" file, which says what it is; with "complete" as second
+# argument (a finished job) none may be left.
+broken_outputs() {  # broken_outputs FOLDER [complete]
+    local file size expected
+    [ "${2:-}" = complete ] && (cd "$1" && find . -name '*.partial')
+    for file in "$1"/*.tga; do
+        [ -f "$file" ] || continue
+        size=$(stat -c %s "$file")
+        if [ "$size" -lt 18 ]; then echo "$file: $size bytes"; continue; fi
+        expected=$((18 + $(le16 "$file" 12) * $(le16 "$file" 14) * $(od -An -tu1 -j16 -N1 "$file") / 8))
+        [ "$size" = "$expected" ] || echo "$file: $size bytes, header says $expected"
+    done
+    for file in "$1"/colormaps/*.dds "$1"/detailmaps/*.dds "$1"/lowdetailmaps/*.dds; do
+        [ -f "$file" ] || continue
+        size=$(stat -c %s "$file")
+        if [ "$size" -lt 128 ]; then echo "$file: $size bytes"; continue; fi
+        expected=$((128 + $(le32 "$file" 12) * $(le32 "$file" 16) * 4))
+        [ "$size" = "$expected" ] || echo "$file: $size bytes, header says $expected"
+    done
+}
+
+sanitizer_reports() { grep -aE 'Sanitizer|runtime error' "$1/stderr.txt" | head -n 3; }
+log_lines() { tr -d '\r' <"$1/log.txt" | sed -E 's/^Completed \([0-9]+\.[0-9]{4}s\)$/Completed (TIME)/'; }
+
+# --- A whole job first: how long it takes, and the lines it logs -------------
+cp -r "$work/Island" "$work/whole"
+start_job "$work/whole/paint" || { echo "FAIL: the dialog did not show"; exit 1; }
+start=$(now_ms)
+for ((i = 0; i < 3000; i++)); do
+    grep -q '^Completed' "$work/whole/paint/log.txt" 2>/dev/null && break
+    sleep 0.1
+done
+duration=$(($(now_ms) - start))
+close_and_wait
+check "a whole job completes, then Close ends the painter with 0" 0 "$status"
+reference=$(log_lines "$work/whole/paint")
+check "a whole job: its last log line" "Completed (TIME)" "${reference##*$'\n'}"
+check "a whole job: no output cut short" "" "$(broken_outputs "$work/whole/paint" complete)"
+echo "a whole job takes ${duration} ms; closing after 0 to $((duration * (rounds - 1) / rounds)) ms"
+
+# --- Closed after 0, 1/rounds, 2/rounds ... of a job's time -------------------
+for ((round = 0; round < rounds; round++)); do
+    folder=$work/round$round
+    cp -r "$work/Island" "$folder"
+    delay=$((duration * round / rounds))
+    if ! start_job "$folder/paint"; then
+        check "round $round: the dialog shows" yes no
+        kill -0 "$painter_pid" 2>/dev/null || { wait "$painter_pid"; echo "  the painter ended with $?:"; }
+        head -n 5 "$folder/paint/stderr.txt" "$folder/paint/log.txt"
+        continue
+    fi
+    sleep "$(printf '%d.%03d' $((delay / 1000)) $((delay % 1000)))"
+    close_and_wait
+    last=$(tr -d '\r' <"$folder/paint/log.txt" | tail -n 1)
+    check "closed after $delay ms (at \"$last\"): exit status 0" 0 "$status"
+    check "closed after $delay ms: no sanitizer report" "" "$(sanitizer_reports "$folder/paint")"
+done
+
+for ((round = 0; round < rounds; round++)); do
+    folder=$work/round$round
+    wait_for_leftovers "$folder" || failures=$((failures + 1))
+    # Only lines the job writes, in its order, each whole.
+    lines=$(log_lines "$folder/paint")
+    check "round $round: the log is the start of a job's log" "$lines" "${reference:0:${#lines}}"
+    check "round $round: the log ends with a whole line" "" \
+        "$(tail -c 1 "$folder/paint/log.txt" | tr -d '\n')"
+    check "round $round: no output cut short" "" "$(broken_outputs "$folder/paint")"
+done
+
+# --- A job after an interrupted one, in the same folder, completes ------------
+folder=$work/round$((rounds / 2))
+start_job "$folder/paint" || { echo "FAIL: the dialog did not show"; exit 1; }
+for ((i = 0; i < 3000; i++)); do
+    grep -q '^Completed' "$folder/paint/log.txt" 2>/dev/null && break
+    sleep 0.1
+done
+close_and_wait
+check "the next job in the same folder: completed" "Completed (TIME)" "$(log_lines "$folder/paint" | tail -n 1)"
+check "the next job: Close ends the painter with 0" 0 "$status"
+wait_for_leftovers "$folder" || failures=$((failures + 1))
+check "the next job: no output cut short" "" "$(broken_outputs "$folder/paint" | grep -v '\.partial$')"
+check "the next job: every tile and texture" "12 4 8" \
+    "$(ls "$folder/paint/colormaps" | wc -l) $(ls "$folder/paint/detailmaps" | wc -l) $(ls "$folder/paint/lowdetailmaps" | wc -l)"
+
+[ "$failures" = 0 ] || { echo "$failures check(s) failed"; exit 1; }
+echo "all dialog close checks passed"
