@@ -3,14 +3,17 @@
 #include <sys/stat.h>
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <unistd.h>
 #endif
 
 #include <bit>
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
 #include <string>
-
-#include "common/parallel/big_block.h"
 
 namespace {
 
@@ -109,13 +112,56 @@ bool IsSpecialFile(const char* path) {
 #endif
 }
 
-// Puts a finished file in the place of the old one in one step.
+// Puts a finished file in the place of the old one. On Linux the old file is
+// removed first: renaming over it makes ext4 write the new file's blocks out
+// at once (its guard for programs that replace files without syncing them),
+// milliseconds for every temporary tile. The name is then missing for a
+// moment, but never holds a truncated image. Only a regular file is removed,
+// so a folder of that name still refuses the rename.
 bool MoveOver(const char* from, const char* to) {
 #ifdef _WIN32
     return ::MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != 0;
 #else
+    struct stat info;
+    if (stat(to, &info) == 0 && S_ISREG(info.st_mode)) ::unlink(to);
     return std::rename(from, to) == 0;
 #endif
+}
+
+// Where a file's pixel data lies and what it holds, as its header says.
+struct PixelData {
+    std::int32_t format = 0;
+    std::int64_t start = 0;  // offset in the file
+    size_t bytes = 0;
+};
+
+// Everything the header claims is checked against what the file holds, so a
+// damaged or hostile header can neither make us read past the data nor
+// allocate gigabytes for a file of a few bytes. Both ways of reading a file,
+// into a block (Load) or mapped (TgaMappedFile), take it from here.
+TgaStatus CheckHeader(const TgaHeader& header, std::int64_t fileSize, PixelData& data) {
+    if (header.colourMapType != 0) return ColourMapped;
+    if (header.imageType != TrueColourType && header.imageType != GreyscaleType) {
+        return Unsupported;
+    }
+    // The format follows from the depth alone: an 8-bit true-colour file is
+    // greyscale to us, and Save writes the type that belongs to the format.
+    const std::int32_t format = FormatOfDepth(header.bitsPerPixel);
+    if (format == 0) return Unsupported;
+    if (header.width == 0 || header.height == 0) return FileError;
+    if (header.width < 0 || header.height < 0) return Unsupported;
+
+    const std::uint64_t blockSize = static_cast<std::uint64_t>(header.width) *
+                                    static_cast<std::uint64_t>(header.height) *
+                                    static_cast<std::uint64_t>(BytesPerPixel(format));
+    const std::int64_t dataStart = static_cast<std::int64_t>(sizeof header) + header.idLength;
+    if (dataStart > fileSize || blockSize > static_cast<std::uint64_t>(fileSize - dataStart)) {
+        return FileError;
+    }
+    data.format = format;
+    data.start = dataStart;
+    data.bytes = static_cast<size_t>(blockSize);
+    return Ok;
 }
 
 }  // namespace
@@ -139,7 +185,7 @@ TgaImage TgaImage::Make(std::int32_t format, std::int32_t width, std::int32_t he
     image.width = width;
     image.height = height;
     const size_t bytes = image.ByteCount();
-    if (bytes > 0) image.pixels = MakeBigBlock<std::uint8_t>(bytes);
+    if (bytes > 0) image.pixels = std::make_unique_for_overwrite<std::uint8_t[]>(bytes);
     return image;
 }
 
@@ -153,42 +199,23 @@ TgaStatus TgaImage::Load(const char* path) {
     File file(std::fopen(path, "rb"));
     if (!file) return FileError;
 
-    // Everything the header claims is checked against what the file holds,
-    // so a damaged or hostile header can neither make us read past the data
-    // nor allocate gigabytes for a file of a few bytes.
     const std::int64_t fileSize = FileSize(file.get());
     TgaHeader header;
     if (fileSize < static_cast<std::int64_t>(sizeof header) ||
         std::fread(&header, sizeof header, 1, file.get()) != 1) {
         return FileError;
     }
-    if (header.colourMapType != 0) return ColourMapped;
-    if (header.imageType != TrueColourType && header.imageType != GreyscaleType) {
-        return Unsupported;
-    }
-    // The format follows from the depth alone: an 8-bit true-colour file is
-    // greyscale to us, and Save writes the type that belongs to the format.
-    const std::int32_t loadedFormat = FormatOfDepth(header.bitsPerPixel);
-    if (loadedFormat == 0) return Unsupported;
-    if (header.width == 0 || header.height == 0) return FileError;
-    if (header.width < 0 || header.height < 0) return Unsupported;
-
-    const std::uint64_t blockSize = static_cast<std::uint64_t>(header.width) *
-                                    static_cast<std::uint64_t>(header.height) *
-                                    static_cast<std::uint64_t>(BytesPerPixel(loadedFormat));
-    const std::int64_t dataStart = static_cast<std::int64_t>(sizeof header) + header.idLength;
-    if (dataStart > fileSize || blockSize > static_cast<std::uint64_t>(fileSize - dataStart)) {
-        return FileError;
-    }
+    PixelData data;
+    const TgaStatus status = CheckHeader(header, fileSize, data);
+    if (status != Ok) return status;
     // The ID field is skipped, not kept.
-    if (!SeekTo(file.get(), dataStart, SEEK_SET)) return FileError;
+    if (!SeekTo(file.get(), data.start, SEEK_SET)) return FileError;
 
     // Not cleared: the one read below fills every byte or the block is dropped.
-    const size_t bytes = static_cast<size_t>(blockSize);
-    auto block = MakeBigBlock<std::uint8_t>(bytes);
-    if (std::fread(block.get(), 1, bytes, file.get()) != bytes) return FileError;
+    auto block = std::make_unique_for_overwrite<std::uint8_t[]>(data.bytes);
+    if (std::fread(block.get(), 1, data.bytes, file.get()) != data.bytes) return FileError;
 
-    format = loadedFormat;
+    format = data.format;
     width = header.width;
     height = header.height;
     pixels = std::move(block);
@@ -199,8 +226,30 @@ TgaStatus TgaImage::Save(const char* path) const {
     // Refused before the file is created, so an existing file of that name
     // is kept: a side that does not fit the header would make it lie.
     const size_t bytes = ByteCount();
-    if (bytes == 0 || !pixels || width > TgaMaxSide || height > TgaMaxSide) return Unsupported;
+    if (bytes == 0 || !pixels) return Unsupported;
+    TgaFileWriter writer;
+    const TgaStatus begun = writer.Begin(path, format, width, height);
+    if (begun != Ok) return begun;
+    writer.Write(pixels.get(), bytes);
+    return writer.Finish();
+}
 
+TgaFileWriter::~TgaFileWriter() { Abandon(); }
+
+void TgaFileWriter::Abandon() {
+    if (!file_) return;
+    std::fclose(file_);
+    file_ = nullptr;
+    RemovePartialFile(target_.c_str());
+}
+
+TgaStatus TgaFileWriter::Begin(const char* path, std::int32_t format, std::int32_t width,
+                               std::int32_t height) {
+    Abandon();
+    if (BytesPerPixel(format) == 0 || width <= 0 || height <= 0 || width > TgaMaxSide ||
+        height > TgaMaxSide) {
+        return Unsupported;
+    }
     TgaHeader header{};
     header.imageType = format == Grey8 ? GreyscaleType : TrueColourType;
     header.width = static_cast<std::int16_t>(width);
@@ -211,18 +260,33 @@ TgaStatus TgaImage::Save(const char* path) const {
     // Written under "<path>.partial" and renamed only when complete, so that
     // neither a full disk nor a program ended half-way (its dialog closed
     // during a job) leaves a truncated image under the real name.
-    const bool inPlace = IsSpecialFile(path);
-    const std::string target = inPlace ? std::string(path) : std::string(path) + ".partial";
-    File file(std::fopen(target.c_str(), "wb"));
-    if (!file) return FileError;
-    bool written = std::fwrite(&header, sizeof header, 1, file.get()) == 1 &&
-                   std::fwrite(pixels.get(), 1, bytes, file.get()) == bytes &&
-                   std::fflush(file.get()) == 0;
+    path_ = path;
+    target_ = IsSpecialFile(path) ? path_ : path_ + ".partial";
+    file_ = std::fopen(target_.c_str(), "wb");
+    if (!file_) return FileError;
+    expected_ = static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) *
+                static_cast<std::uint64_t>(BytesPerPixel(format));
+    written_ = 0;
+    failed_ = std::fwrite(&header, sizeof header, 1, file_) != 1;
+    return Ok;
+}
+
+bool TgaFileWriter::Write(const void* bytes, size_t count) {
+    if (!file_ || failed_) return false;
+    failed_ = std::fwrite(bytes, 1, count, file_) != count;
+    written_ += count;
+    return !failed_;
+}
+
+TgaStatus TgaFileWriter::Finish() {
+    if (!file_) return FileError;
+    bool written = !failed_ && written_ == expected_ && std::fflush(file_) == 0;
     // A full disk may only show when the last buffer is handed over at close.
-    written = std::fclose(file.release()) == 0 && written;
-    if (written && !inPlace) written = MoveOver(target.c_str(), path);
+    written = std::fclose(file_) == 0 && written;
+    file_ = nullptr;
+    if (written && target_ != path_) written = MoveOver(target_.c_str(), path_.c_str());
     if (!written) {
-        RemovePartialFile(target.c_str());
+        RemovePartialFile(target_.c_str());
         return FileError;
     }
     return Ok;
@@ -233,4 +297,74 @@ void TgaImage::Release() {
     format = 0;
     width = 0;
     height = 0;
+}
+
+size_t TgaPixels::ByteCount() const {
+    if (width <= 0 || height <= 0) return 0;
+    return static_cast<size_t>(width) * static_cast<size_t>(height) *
+           static_cast<size_t>(BytesPerPixel(format));
+}
+
+TgaMappedFile::~TgaMappedFile() { Close(); }
+
+void TgaMappedFile::Close() {
+#ifndef _WIN32
+    if (mapping_) ::munmap(mapping_, mappedBytes_);
+    mapping_ = nullptr;
+    mappedBytes_ = 0;
+#endif
+    loaded_.Release();
+    pixels_ = TgaPixels{};
+    descriptor_ = 0;
+}
+
+TgaStatus TgaMappedFile::Open(const char* path) {
+    Close();
+#ifdef _WIN32
+    // Read, not mapped: the same checks and results, one copy more.
+    const TgaStatus status = loaded_.Load(path);
+    if (status != Ok) return status;
+    File file(std::fopen(path, "rb"));
+    TgaHeader header;
+    if (!file || std::fread(&header, sizeof header, 1, file.get()) != 1) {
+        loaded_.Release();
+        return FileError;
+    }
+    descriptor_ = header.descriptor;
+    pixels_ = TgaPixels(loaded_);
+    return Ok;
+#else
+    const int descriptor = ::open(path, O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) return FileError;
+    struct stat info;
+    // Only a regular file has a size to check the header against (Load
+    // finds none for a pipe or a device either).
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode) ||
+        info.st_size < static_cast<off_t>(sizeof(TgaHeader))) {
+        ::close(descriptor);
+        return FileError;
+    }
+    const size_t fileBytes = static_cast<size_t>(info.st_size);
+    // Populated at once: one call instead of a page fault per page.
+    void* mapping = ::mmap(nullptr, fileBytes, PROT_READ, MAP_PRIVATE | MAP_POPULATE, descriptor, 0);
+    ::close(descriptor);
+    if (mapping == MAP_FAILED) return FileError;
+    mapping_ = mapping;
+    mappedBytes_ = fileBytes;
+
+    TgaHeader header;
+    std::memcpy(&header, mapping, sizeof header);
+    PixelData data;
+    const TgaStatus status = CheckHeader(header, static_cast<std::int64_t>(fileBytes), data);
+    if (status != Ok) {
+        Close();
+        return status;
+    }
+    descriptor_ = header.descriptor;
+    pixels_.format = data.format;
+    pixels_.width = header.width;
+    pixels_.height = header.height;
+    pixels_.pixels = static_cast<const std::uint8_t*>(mapping) + data.start;
+    return Ok;
+#endif
 }

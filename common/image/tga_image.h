@@ -2,7 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <memory>
+#include <string>
 #include <utility>
 
 // Uncompressed TGA images: no colour map, 8, 24 or 32 bits per pixel. The
@@ -74,4 +76,85 @@ struct TgaImage {
     TgaStatus Save(const char* path) const;
     // Frees the block and empties the image; safe on an empty image.
     void Release();
+};
+
+// A read-only sight of an image's pixels: of a TgaImage, or of a file mapped
+// into memory (TgaMappedFile). The same layout as TgaImage.
+struct TgaPixels {
+    std::int32_t format = 0;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    const std::uint8_t* pixels = nullptr;  // ByteCount() bytes
+
+    TgaPixels() = default;
+    TgaPixels(const TgaImage& image)  // NOLINT: every image can be looked at
+        : format(image.format), width(image.width), height(image.height),
+          pixels(image.pixels.get()) {}
+
+    // As TgaImage::ByteCount.
+    size_t ByteCount() const;
+};
+
+// A TGA file mapped into memory instead of read into a block: the pixels are
+// the file's own pages, shared with the file cache, so a map that another
+// program has just written costs neither a copy nor fresh memory. Open makes
+// the same checks as TgaImage::Load and gives the same results. (Windows
+// builds read the file instead.) The file must not shrink while it is open.
+class TgaMappedFile {
+public:
+    TgaMappedFile() = default;
+    ~TgaMappedFile();
+    TgaMappedFile(const TgaMappedFile&) = delete;
+    TgaMappedFile& operator=(const TgaMappedFile&) = delete;
+
+    TgaStatus Open(const char* path);
+    // The image; empty unless Open gave Ok.
+    const TgaPixels& Pixels() const { return pixels_; }
+    // The header's image descriptor byte (origin bits), which images drop.
+    std::uint8_t Descriptor() const { return descriptor_; }
+
+private:
+    void Close();
+
+    void* mapping_ = nullptr;
+    size_t mappedBytes_ = 0;
+    TgaImage loaded_;  // where files are read instead of mapped
+    TgaPixels pixels_;
+    std::uint8_t descriptor_ = 0;
+};
+
+// Writes a TGA file a piece at a time, for an image that is composed a band
+// of rows at a time and never held whole: Begin writes the header, Write
+// appends pixel bytes in stored order, Finish completes the file. As with
+// Save, the file is written under "<path>.partial" and put in place only when
+// complete; a writer that does not finish (a failure on the way) removes
+// what it wrote. Save is Begin, one Write and Finish.
+class TgaFileWriter {
+public:
+    TgaFileWriter() = default;
+    ~TgaFileWriter();
+    TgaFileWriter(const TgaFileWriter&) = delete;
+    TgaFileWriter& operator=(const TgaFileWriter&) = delete;
+
+    // Creates the file and writes the header of a format × width × height
+    // image. Unsupported, with nothing created, for what Save refuses: not a
+    // format, or a side outside 1 to 32767. FileError when the file cannot be
+    // created.
+    TgaStatus Begin(const char* path, std::int32_t format, std::int32_t width,
+                    std::int32_t height);
+    // Appends pixel bytes. False once any write has failed.
+    bool Write(const void* bytes, size_t count);
+    // Ok when exactly the image's pixel bytes were written and the file is in
+    // place under its name; otherwise FileError and nothing is left behind.
+    TgaStatus Finish();
+
+private:
+    void Abandon();
+
+    std::FILE* file_ = nullptr;
+    std::string path_;
+    std::string target_;  // what is written: path_ + ".partial", or path_ for a device
+    std::uint64_t expected_ = 0;
+    std::uint64_t written_ = 0;
+    bool failed_ = false;
 };

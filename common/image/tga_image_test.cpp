@@ -263,6 +263,11 @@ TEST_P(TgaDefect, IsRefusedWithItsStatusAndLeavesTheImageEmpty) {
     EXPECT_EQ(image.Load("defect.tga"), defect.expected);
     ExpectEmpty(image);
     image.Release();
+    // The mapped reader makes the same checks.
+    TgaMappedFile mapped;
+    EXPECT_EQ(mapped.Open("defect.tga"), defect.expected);
+    EXPECT_EQ(mapped.Pixels().pixels, nullptr);
+    EXPECT_EQ(mapped.Pixels().ByteCount(), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Headers, TgaDefect, ::testing::ValuesIn(kDefects),
@@ -280,6 +285,8 @@ TEST(TgaImage, RefusesEveryPrefixOfAValidFile) {
         TgaImage image;
         EXPECT_EQ(image.Load("prefix.tga"), FileError);
         ExpectEmpty(image);
+        TgaMappedFile mapped;
+        EXPECT_EQ(mapped.Open("prefix.tga"), FileError);
     }
     WriteFileBytes("prefix.tga", whole);
     TgaImage image;
@@ -461,5 +468,99 @@ TEST(TgaImage, SaveReplacesAFileOnlyWhenTheNewOneIsComplete) {
     EXPECT_FALSE(fs::exists("kept.tga.partial"));
 }
 #endif
+
+// A map written a band at a time is the file Save writes of the whole image.
+TEST(TgaFileWriter, PiecesMakeTheFileThatSaveMakes) {
+    TempWorkingFolder folder;
+    const TgaImage image = ImageOf(Bgr24, 9, 7, 3);
+    ASSERT_EQ(image.Save("whole.tga"), Ok);
+    {
+        TgaFileWriter writer;
+        ASSERT_EQ(writer.Begin("pieces.tga", Bgr24, 9, 7), Ok);
+        const std::string block = BlockOf(image);
+        for (size_t at = 0; at < block.size(); at += 40) {
+            ASSERT_TRUE(writer.Write(block.data() + at, std::min<size_t>(40, block.size() - at)));
+        }
+        EXPECT_FALSE(fs::exists("pieces.tga"));  // not under its name until complete
+        ASSERT_EQ(writer.Finish(), Ok);
+    }
+    EXPECT_EQ(ReadFileBytes("pieces.tga"), ReadFileBytes("whole.tga"));
+    EXPECT_FALSE(fs::exists("pieces.tga.partial"));
+}
+
+// Too few or too many pixel bytes, or a writer that never finishes, leave the
+// old file as it was and nothing beside it; what Save refuses, Begin refuses
+// before anything is created.
+TEST(TgaFileWriter, AnIncompleteFileIsNeverLeftBehind) {
+    TempWorkingFolder folder;
+    const std::string pixels = Pattern(4 * 3 * 3);
+    for (const size_t count : {pixels.size() - 1, pixels.size() + 1, size_t{0}}) {
+        SCOPED_TRACE(count);
+        WriteFileBytes("kept.tga", "old contents");
+        TgaFileWriter writer;
+        ASSERT_EQ(writer.Begin("kept.tga", Bgr24, 4, 3), Ok);
+        const std::string bytes = pixels + "x";
+        writer.Write(bytes.data(), count);
+        EXPECT_EQ(writer.Finish(), FileError);
+        EXPECT_EQ(ReadFileBytes("kept.tga"), "old contents");
+        EXPECT_FALSE(fs::exists("kept.tga.partial"));
+    }
+    {
+        TgaFileWriter writer;
+        ASSERT_EQ(writer.Begin("kept.tga", Bgr24, 4, 3), Ok);
+        writer.Write(pixels.data(), 10);
+    }
+    EXPECT_EQ(ReadFileBytes("kept.tga"), "old contents");
+    EXPECT_FALSE(fs::exists("kept.tga.partial"));
+
+    TgaFileWriter writer;
+    EXPECT_EQ(writer.Begin("new.tga", Bgr24, 0, 3), Unsupported);
+    EXPECT_EQ(writer.Begin("new.tga", Bgr24, 32768, 1), Unsupported);
+    EXPECT_EQ(writer.Begin("new.tga", 3, 4, 3), Unsupported);
+    EXPECT_FALSE(fs::exists("new.tga.partial"));
+    EXPECT_EQ(writer.Begin("no/such/folder.tga", Bgr24, 4, 3), FileError);
+    EXPECT_EQ(writer.Finish(), FileError);
+}
+
+// A mapped file is the loaded image, byte for byte, with the header's
+// descriptor beside it; a missing file or a folder is a FileError.
+TEST(TgaMappedFile, SeesWhatLoadReads) {
+    TempWorkingFolder folder;
+    struct Case {
+        Header header;
+        std::string after;  // bytes after the pixel data
+    };
+    const Case cases[] = {
+        {{}, ""},
+        {{.idLength = 3, .width = 5, .height = 3, .descriptor = 0x20}, "trailing bytes"},
+        {{.imageType = 3, .width = 7, .height = 2, .bitsPerPixel = 8, .descriptor = 0x10}, ""},
+        {{.width = 2, .height = 9, .bitsPerPixel = 32, .descriptor = 0x08}, "x"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.header.bitsPerPixel);
+        const size_t bytes = static_cast<size_t>(c.header.width * c.header.height *
+                                                 (c.header.bitsPerPixel / 8));
+        WriteFileBytes("map.tga", HeaderBytes(c.header) + std::string(c.header.idLength, 'i') +
+                                      Pattern(bytes, c.header.width) + c.after);
+        TgaImage image;
+        ASSERT_EQ(image.Load("map.tga"), Ok);
+        TgaMappedFile mapped;
+        ASSERT_EQ(mapped.Open("map.tga"), Ok);
+        const TgaPixels& pixels = mapped.Pixels();
+        EXPECT_EQ(pixels.format, image.format);
+        EXPECT_EQ(pixels.width, image.width);
+        EXPECT_EQ(pixels.height, image.height);
+        ASSERT_EQ(pixels.ByteCount(), image.ByteCount());
+        EXPECT_EQ(std::string(reinterpret_cast<const char*>(pixels.pixels), pixels.ByteCount()),
+                  BlockOf(image));
+        EXPECT_EQ(mapped.Descriptor(), c.header.descriptor);
+        // Opened again, on another file, it lets go of the first.
+        ASSERT_EQ(mapped.Open("missing.tga"), FileError);
+        EXPECT_EQ(mapped.Pixels().pixels, nullptr);
+    }
+    fs::create_directory("folder.tga");
+    TgaMappedFile mapped;
+    EXPECT_EQ(mapped.Open("folder.tga"), FileError);
+}
 
 }  // namespace
