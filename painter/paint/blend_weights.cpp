@@ -8,7 +8,6 @@
 #include <emmintrin.h>
 #endif
 
-#include "common/parallel/big_block.h"
 #include "common/parallel/parallel_rows.h"
 #include "painter/app/report.h"
 #include "painter/paint/terrain_painter.h"
@@ -166,9 +165,9 @@ void TerrainPainter::ComputeBlendWeights(const HeightField& field, std::int32_t 
     highWeight.reset();
     steepWeight.reset();
     const std::size_t count = static_cast<std::size_t>(side) * static_cast<std::size_t>(side);
-    lowWeight = MakeBigBlock<float>(count);
-    highWeight = MakeBigBlock<float>(count);
-    steepWeight = MakeBigBlock<float>(count);
+    lowWeight = std::make_unique_for_overwrite<float[]>(count);
+    highWeight = std::make_unique_for_overwrite<float[]>(count);
+    steepWeight = std::make_unique_for_overwrite<float[]>(count);
 
     // Texel 0 lands on grid coordinate 0 and texel side - 1 on size - 1.
     const float step =
