@@ -12,8 +12,9 @@
 
 namespace {
 
-// Bytes encoded per write.
-constexpr size_t SliceBytes = 256 * 1024;
+// Bytes encoded per write: small, so that the buffer stays in the cache and
+// a tile's conversion needs little fresh memory.
+constexpr size_t SliceBytes = 64 * 1024;
 
 const char* LoadFailure(TgaStatus status) {
     switch (status) {
@@ -29,13 +30,16 @@ const char* LoadFailure(TgaStatus status) {
 }  // namespace
 
 std::string ConvertTgaToDds(const char* input, const char* output) {
-    TgaImage image;
-    const TgaStatus status = image.Load(input);
-    TgaOrigin origin;
-    if (status != Ok || !ReadTgaOrigin(input, origin) || !CanEncodeDds(image)) {
+    // Mapped, not read: the caller has just written the file, so its pages
+    // are in the file cache and cost neither a copy nor fresh memory.
+    TgaMappedFile file;
+    const TgaStatus status = file.Open(input);
+    const TgaPixels& image = file.Pixels();
+    if (status != Ok || !CanEncodeDds(image)) {
         return std::string("ERROR: reading ") + input + " (" +
                LoadFailure(status == Ok ? FileError : status) + ")";
     }
+    const TgaOrigin origin = OriginOfDescriptor(file.Descriptor());
 
     // Rows go out a slice at a time through one small buffer: a 4096 × 4096
     // map needs no second full-size block, and a tile's buffer is reused.

@@ -19,7 +19,7 @@ struct FileCloser {
 };
 
 // One row in DDS order from one stored row, with a loop per format so that
-// the common case, Bgr24 left to right, is a plain loop the compiler unrolls.
+// the common case, Bgr24 left to right, is a plain loop.
 void EncodeRow(const std::uint8_t* in, std::int32_t format, size_t width, bool rightColumnFirst,
                std::uint8_t* out) {
     const size_t bytesPerPixel = static_cast<size_t>(BytesPerPixel(format));
@@ -37,6 +37,23 @@ void EncodeRow(const std::uint8_t* in, std::int32_t format, size_t width, bool r
             }
             break;
         case Bgr24:
+            if (!rightColumnFirst && width > 0) {
+                // Every pixel but the row's last is read as four bytes, the
+                // fourth (the next pixel's blue) replaced by alpha 255.
+                for (size_t column = 0; column + 1 < width; ++column) {
+                    std::uint32_t pixel;
+                    std::memcpy(&pixel, in + column * 3, 4);
+                    pixel |= 0xFF000000u;
+                    std::memcpy(out + column * 4, &pixel, 4);
+                }
+                const std::uint8_t* src = in + (width - 1) * 3;
+                std::uint8_t* dst = out + (width - 1) * 4;
+                dst[0] = src[0];
+                dst[1] = src[1];
+                dst[2] = src[2];
+                dst[3] = 255;
+                break;
+            }
             for (size_t column = 0; column < width; ++column) {
                 const std::uint8_t* src = source(column);
                 std::uint8_t* dst = out + column * 4;
@@ -58,13 +75,19 @@ void EncodeRow(const std::uint8_t* in, std::int32_t format, size_t width, bool r
 
 }  // namespace
 
+TgaOrigin OriginOfDescriptor(std::uint8_t descriptor) {
+    TgaOrigin origin;
+    origin.topRowFirst = (descriptor & 0x20) != 0;
+    origin.rightColumnFirst = (descriptor & 0x10) != 0;
+    return origin;
+}
+
 bool ReadTgaOrigin(const char* path, TgaOrigin& origin) {
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "rb"));
     if (!file) return false;
     unsigned char header[18];
     if (std::fread(header, 1, sizeof header, file.get()) != sizeof header) return false;
-    origin.topRowFirst = (header[17] & 0x20) != 0;
-    origin.rightColumnFirst = (header[17] & 0x10) != 0;
+    origin = OriginOfDescriptor(header[17]);
     return true;
 }
 
@@ -77,11 +100,11 @@ std::array<std::uint8_t, DdsPreambleSize> DdsPreamble(std::uint32_t width, std::
     return preamble;
 }
 
-bool CanEncodeDds(const TgaImage& image) {
+bool CanEncodeDds(const TgaPixels& image) {
     return BytesPerPixel(image.format) != 0 && image.pixels && image.width > 0 && image.height > 0;
 }
 
-void EncodeDdsRows(const TgaImage& image, TgaOrigin origin, size_t firstRow, size_t rowCount,
+void EncodeDdsRows(const TgaPixels& image, TgaOrigin origin, size_t firstRow, size_t rowCount,
                    std::uint8_t* out) {
     const size_t width = static_cast<size_t>(image.width);
     const size_t height = static_cast<size_t>(image.height);
@@ -89,12 +112,12 @@ void EncodeDdsRows(const TgaImage& image, TgaOrigin origin, size_t firstRow, siz
     for (size_t row = firstRow; row < firstRow + rowCount; ++row, out += width * 4) {
         // A DDS stores its top row first.
         const size_t storedRow = origin.topRowFirst ? row : height - 1 - row;
-        EncodeRow(image.pixels.get() + storedRow * storedRowBytes, image.format, width,
+        EncodeRow(image.pixels + storedRow * storedRowBytes, image.format, width,
                   origin.rightColumnFirst, out);
     }
 }
 
-std::vector<std::uint8_t> EncodeDds(const TgaImage& image, TgaOrigin origin) {
+std::vector<std::uint8_t> EncodeDds(const TgaPixels& image, TgaOrigin origin) {
     if (!CanEncodeDds(image)) return {};
     const size_t width = static_cast<size_t>(image.width);
     const size_t height = static_cast<size_t>(image.height);

@@ -15,6 +15,9 @@ struct TgaOrigin {
     bool rightColumnFirst = false;  // descriptor bit 4
 };
 
+// The origin a TGA header's descriptor byte gives.
+TgaOrigin OriginOfDescriptor(std::uint8_t descriptor);
+
 // Reads the descriptor of a TGA file's header. False when the header cannot be read.
 bool ReadTgaOrigin(const char* path, TgaOrigin& origin);
 
@@ -24,15 +27,15 @@ constexpr size_t DdsPreambleSize = 128;
 std::array<std::uint8_t, DdsPreambleSize> DdsPreamble(std::uint32_t width, std::uint32_t height);
 
 // Whether EncodeDdsRows can take the image: a known format and pixels.
-bool CanEncodeDds(const TgaImage& image);
+bool CanEncodeDds(const TgaPixels& image);
 
 // DDS rows firstRow to firstRow + rowCount - 1 of an image (counted from the
 // top of the picture) into out, width × 4 bytes per row: blue, green, red,
 // alpha, left column first, whatever order the TGA stored them in. Bgr24 and
 // Grey8 get alpha 255. The caller keeps the rows within the image.
-void EncodeDdsRows(const TgaImage& image, TgaOrigin origin, size_t firstRow, size_t rowCount,
+void EncodeDdsRows(const TgaPixels& image, TgaOrigin origin, size_t firstRow, size_t rowCount,
                    std::uint8_t* out);
 
 // The whole DDS file of an image: preamble and every row. Empty when
 // CanEncodeDds says no.
-std::vector<std::uint8_t> EncodeDds(const TgaImage& image, TgaOrigin origin);
+std::vector<std::uint8_t> EncodeDds(const TgaPixels& image, TgaOrigin origin);

@@ -115,6 +115,29 @@ TEST(EncodeDds, PutsThePictureUprightInEveryFormatAndOrigin) {
     }
 }
 
+// Rows of every width, read a pixel at a time by the test: the last pixel of
+// each row, and of the block, is where a faster copy could go wrong.
+TEST(EncodeDds, Bgr24RowsOfAnyWidthKeepEveryPixel) {
+    for (const int width : {1, 2, 3, 4, 5, 7, 8, 513}) {
+        SCOPED_TRACE(width);
+        const int height = 3;
+        Bytes stored(static_cast<size_t>(width) * height * 3);
+        for (size_t i = 0; i < stored.size(); ++i) stored[i] = static_cast<std::uint8_t>(i * 7 + 1);
+        const TgaImage image = MakeImage(Bgr24, width, height, stored);
+        for (const TgaOrigin origin : {TgaOrigin{}, TgaOrigin{false, true}}) {
+            Bytes expected;
+            for (int row = 0; row < height; ++row) {
+                for (int column = 0; column < width; ++column) {
+                    const int storedColumn = origin.rightColumnFirst ? width - 1 - column : column;
+                    const size_t at = (static_cast<size_t>(height - 1 - row) * width + storedColumn) * 3;
+                    expected.insert(expected.end(), {stored[at], stored[at + 1], stored[at + 2], 255});
+                }
+            }
+            EXPECT_EQ(PixelsOf(EncodeDds(image, origin)), expected);
+        }
+    }
+}
+
 TEST(ReadTgaOrigin, ReadsTheOriginBitsOfTheDescriptor) {
     TempWorkingFolder folder;
     struct Case {
