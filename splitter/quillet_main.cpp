@@ -35,15 +35,23 @@ int main(int argc, char** argv) {
     state.haveColour = std::strcmp(argv[2], "null") != 0;
 
     // Both maps are released on every way out. A map the cutting cannot take
-    // whole is refused before any tile is made, detail map first.
-    TgaImage detail;
-    TgaImage colour;
+    // whole is refused before any tile is made, detail map first. The maps
+    // are mapped, not read: the painter has just written them, so their
+    // pages are in the file cache and need neither a copy nor fresh memory.
+    TgaMappedFile detailFile;
+    TgaMappedFile colourFile;
+    const TgaPixels& detail = detailFile.Pixels();
+    const TgaPixels& colour = colourFile.Pixels();
     if (state.haveDetail) {
-        if (detail.Load(argv[1]) != Ok || !MapFitsTheCutting(detail)) return ReadError(argv[1]);
+        if (detailFile.Open(argv[1]) != Ok || !MapFitsTheCutting(detail)) {
+            return ReadError(argv[1]);
+        }
         state.mapWidth = detail.width;
     }
     if (state.haveColour) {
-        if (colour.Load(argv[2]) != Ok || !MapFitsTheCutting(colour)) return ReadError(argv[2]);
+        if (colourFile.Open(argv[2]) != Ok || !MapFitsTheCutting(colour)) {
+            return ReadError(argv[2]);
+        }
         state.mapWidth = colour.width;
     }
     if (state.haveDetail && state.haveColour && detail.width != colour.width) {

@@ -4,12 +4,12 @@
 
 std::int32_t TilesPerSide(std::int32_t mapWidth) { return mapWidth / TileSize; }
 
-bool MapFitsTheCutting(const TgaImage& map) {
+bool MapFitsTheCutting(const TgaPixels& map) {
     return map.format == Bgr24 && map.pixels && map.width >= 0 &&
            map.height >= TilesPerSide(map.width) * TileSize;
 }
 
-TgaImage CutTile(const TgaImage& map, std::int32_t mapWidth, std::int32_t x, std::int32_t r) {
+TgaImage CutTile(const TgaPixels& map, std::int32_t mapWidth, std::int32_t x, std::int32_t r) {
     constexpr size_t pixelBytes = 3;
     constexpr size_t rowBytes = TileSize * pixelBytes;
     if (map.format != Bgr24 || !map.pixels || x < 0 || r < 0 || mapWidth <= 0 ||
@@ -30,7 +30,7 @@ TgaImage CutTile(const TgaImage& map, std::int32_t mapWidth, std::int32_t x, std
     TgaImage tile = TgaImage::Make(Bgr24, TileSize, TileSize);
     for (size_t k = 0; k < TileSize; ++k) {
         std::memcpy(tile.pixels.get() + k * rowBytes,
-                    map.pixels.get() + ((firstRow + k) * width + column) * pixelBytes, rowBytes);
+                    map.pixels + ((firstRow + k) * width + column) * pixelBytes, rowBytes);
     }
     return tile;
 }

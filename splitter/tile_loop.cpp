@@ -7,7 +7,7 @@
 
 namespace {
 
-bool CutAndConvert(const TgaImage& map, std::int32_t mapWidth, std::int32_t x, std::int32_t r,
+bool CutAndConvert(const TgaPixels& map, std::int32_t mapWidth, std::int32_t x, std::int32_t r,
                    const char* temporary, const char* command) {
     TgaImage tile = CutTile(map, mapWidth, x, r);
     if (!tile.pixels) {
@@ -39,8 +39,8 @@ void FormatTileCommands(std::int32_t x, std::int32_t y, char (&detailCommand)[Co
 }
 
 bool ConvertTile(const SplitterState& state, std::int32_t x, std::int32_t r,
-                 const char* detailCommand, const char* colourCommand, const TgaImage& detail,
-                 const TgaImage& colour) {
+                 const char* detailCommand, const char* colourCommand, const TgaPixels& detail,
+                 const TgaPixels& colour) {
     bool done = true;
     if (state.haveDetail) {
         done &= CutAndConvert(detail, state.mapWidth, x, r, "dtemp.tga", detailCommand);
@@ -51,7 +51,8 @@ bool ConvertTile(const SplitterState& state, std::int32_t x, std::int32_t r,
     return done;
 }
 
-bool ConvertAllTiles(const SplitterState& state, const TgaImage& detail, const TgaImage& colour) {
+bool ConvertAllTiles(const SplitterState& state, const TgaPixels& detail,
+                     const TgaPixels& colour) {
     const std::int32_t n = TilesPerSide(state.mapWidth);
     bool done = true;
     char detailCommand[CommandSize];

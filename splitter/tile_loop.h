@@ -23,9 +23,10 @@ void FormatTileCommands(std::int32_t x, std::int32_t y, char (&detailCommand)[Co
 // otherwise turn a stale tile into a new one; a command that fails is
 // reported too. True when nothing failed.
 bool ConvertTile(const SplitterState& state, std::int32_t x, std::int32_t r,
-                 const char* detailCommand, const char* colourCommand, const TgaImage& detail,
-                 const TgaImage& colour);
+                 const char* detailCommand, const char* colourCommand, const TgaPixels& detail,
+                 const TgaPixels& colour);
 
 // Every tile, column by column from the left and within a column from the
 // bottom of the picture upward. True when nothing failed.
-bool ConvertAllTiles(const SplitterState& state, const TgaImage& detail, const TgaImage& colour);
+bool ConvertAllTiles(const SplitterState& state, const TgaPixels& detail,
+                     const TgaPixels& colour);
