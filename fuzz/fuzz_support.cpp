@@ -33,7 +33,10 @@ struct Scratch {
         throw std::runtime_error("cannot create a scratch folder");
     }
     ~Scratch() {
+        // Some targets work inside the folder, and Windows keeps a current
+        // folder from being removed.
         std::error_code ignored;
+        fs::current_path(fs::temp_directory_path(), ignored);
         fs::remove_all(path, ignored);
     }
 };
