@@ -68,7 +68,7 @@ start_job() {  # start_job FOLDER
     window=""
     local i
     for ((i = 0; i < 600; i++)); do
-        window=$(xdotool search --onlyvisible --name "^Harrow's Marvane v0\.33 - \[" 2>/dev/null | head -n 1)
+        window=$(xdotool search --onlyvisible --pid "$painter_pid" --name "^Harrow's Marvane v0\.33 - \[" 2>/dev/null | head -n 1)
         [ -n "$window" ] && break
         kill -0 "$painter_pid" 2>/dev/null || break
         sleep 0.1
