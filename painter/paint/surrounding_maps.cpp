@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "common/image/tga_image.h"
+#include "common/parallel/parallel_rows.h"
 #include "common/platform/platform.h"
 #include "painter/app/report.h"
 #include "painter/paint/map_rows.h"
@@ -35,18 +36,21 @@ void TerrainPainter::WriteSurroundingMaps(const char* index) {
     // One texture texel per map texel, never repeated or mirrored: a
     // surrounding map is exactly one texture wide. Stored row r is weight
     // row 511 - r, as in every file the painter writes.
+    // Each row depends only on the planes, so bands of rows run on every core.
     std::size_t textureColumns[side];
     for (std::size_t x = 0; x < side; ++x) textureColumns[x] = x;
-    MaterialRow textures;
-    for (std::size_t r = 0; r < side; ++r) {
-        const std::size_t y = side - 1 - r;
-        const WeightRow weights{lowWeight.get() + y * side, highWeight.get() + y * side,
-                                steepWeight.get() + y * side};
-        textures.Load(materials, y * side * 3, textureColumns, side);
-        ComposeColourRow(textures, weights, side, colour.pixels.get() + r * side * 3);
-        // Low detail: blue steep, green nothing, red all the rest.
-        ComposeLowDetailRow(weights, side, lowDetail.pixels.get() + r * side * 3);
-    }
+    ParallelForRows(side, [&](std::size_t first, std::size_t last) {
+        MaterialRow textures;
+        for (std::size_t r = first; r < last; ++r) {
+            const std::size_t y = side - 1 - r;
+            const WeightRow weights{lowWeight.get() + y * side, highWeight.get() + y * side,
+                                    steepWeight.get() + y * side};
+            textures.Load(materials, y * side * 3, textureColumns, side);
+            ComposeColourRow(textures, weights, side, colour.pixels.get() + r * side * 3);
+            // Low detail: blue steep, green nothing, red all the rest.
+            ComposeLowDetailRow(weights, side, lowDetail.pixels.get() + r * side * 3);
+        }
+    });
 
     // A temporary image that cannot be written ends the job: the converter
     // would otherwise turn the previous map's leftover file into this one.
