@@ -1,21 +1,24 @@
 #!/usr/bin/env bash
 # Times quillet (with nvdxt) against ImageMagick on the same work: cutting two
-# 4096 × 4096 Bgr24 maps into 512 × 512 tiles and writing each tile as an
-# uncompressed DDS without mipmaps, picture upright (64 tiles per map, 128 in
-# all). ImageMagick keeps a TGA's rows in stored order unless told to
-# -auto-orient, so it is told: otherwise its tiles would be upside down.
+# Bgr24 maps into 512 × 512 tiles and writing each tile as an uncompressed DDS
+# without mipmaps, picture upright (64 tiles per 4096 × 4096 map). ImageMagick
+# keeps a TGA's rows in stored order unless told to -auto-orient, so it is
+# told: otherwise its tiles would be upside down.
 #
-#   bench/split_vs_imagemagick.sh [BUILD_FOLDER] [RUNS]
+#   bench/split_vs_imagemagick.sh [BUILD_FOLDER] [RUNS] [MAPS_FOLDER]
 #
 # BUILD_FOLDER holds bin/quillet and bin/nvdxt (default build/default); each
 # side runs RUNS times (default 5) and the best and the median are reported.
-# The maps are random bytes made here: the painter's maps are the same size
-# and, uncompressed, their content does not change the work.
+# MAPS_FOLDER holds the detailbig.tga and colourbig.tga of a painting job to
+# cut (bench/job_timing.sh passes its own); without it the maps are two
+# 4096 × 4096 maps of random bytes made here: uncompressed, their content
+# does not change the work.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build/default}" && pwd)
 runs=${2:-5}
+maps=${3:+$(cd "$3" && pwd)}
 side=4096
 
 for program in quillet nvdxt; do
@@ -53,8 +56,14 @@ make_map() {
         head -c $((side * side * 3)) /dev/urandom
     } >"$1"
 }
-make_map detailbig.tga
-make_map colourbig.tga
+if [ -n "$maps" ]; then
+    cp "$maps/detailbig.tga" "$maps/colourbig.tga" .
+    side=$(od -An -tu2 -j12 -N2 detailbig.tga | tr -d ' ')
+else
+    make_map detailbig.tga
+    make_map colourbig.tga
+fi
+tiles=$((side / 512))
 
 now_ms() { date +%s%3N; }
 
@@ -85,7 +94,7 @@ run_magick() {
 # Best and median of the numbers on standard input.
 summary() { sort -n | awk '{ v[NR] = $1 } END { printf "%d %d\n", v[1], v[int((NR + 1) / 2)] }'; }
 
-echo "maps: 2 × ${side} × ${side} Bgr24; $runs runs each; $(nproc) cores"
+echo "maps: 2 × ${side} × ${side} Bgr24${maps:+ from $maps}; $runs runs each; $(nproc) cores"
 echo "ImageMagick: $("$magick" -version | sed -n 1p)"
 
 quillet_times=()
@@ -95,20 +104,25 @@ for ((i = 0; i < runs; i++)); do
     magick_times+=("$(run_magick)")
 done
 
-# Both did the same work: 128 tiles, and the same tiles decode to the same
-# upright pixels (ImageMagick numbers its tiles row by row from the top left).
+# Both did the same work, the same number of tiles, and the same tiles decode
+# to the same upright pixels (ImageMagick numbers its tiles row by row from
+# the top left: tile x, y is number y × tiles + x).
 for folder in detailmaps colormaps im; do
     count=$(find "$folder" -name '*.dds' | wc -l)
-    expected=64
-    [ "$folder" = im ] && expected=128
+    expected=$((tiles * tiles))
+    [ "$folder" = im ] && expected=$((2 * tiles * tiles))
     [ "$count" = "$expected" ] || {
         echo "$folder holds $count tiles" >&2
         exit 1
     }
 done
 same_pixels() { cmp -s <("$magick" "$1" -depth 8 rgba:-) <("$magick" "$2" -depth 8 rgba:-); }
-for pair in colormaps/tx00x00.dds:im/colourbig_00.dds colormaps/tx07x07.dds:im/colourbig_63.dds \
-    colormaps/tx05x02.dds:im/colourbig_21.dds detailmaps/tx01x06_1.dds:im/detailbig_49.dds; do
+last=$((tiles - 1))
+number() { printf '%02d' $(($2 * tiles + $1)); }  # number X Y
+for pair in "colormaps/tx00x00.dds:im/colourbig_$(number 0 0).dds" \
+    "colormaps/tx0${last}x0${last}.dds:im/colourbig_$(number $last $last).dds" \
+    "colormaps/tx0${last}x00.dds:im/colourbig_$(number $last 0).dds" \
+    "detailmaps/tx00x0${last}_1.dds:im/detailbig_$(number 0 $last).dds"; do
     same_pixels "${pair%%:*}" "${pair#*:}" || {
         echo "${pair%%:*} and ${pair#*:} differ" >&2
         exit 1
