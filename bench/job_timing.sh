@@ -50,7 +50,9 @@ elif [ ! -f "$build/CMakeCache.txt" ]; then
 fi
 targets=(Marvane quillet nvdxt marvane_sample_level)
 have_bench=0
-if cmake --build "$build" --target help 2>/dev/null | grep -q '^marvane_bench:'; then
+# (grep reads the whole list: with -q it could stop cmake half-way, a failure
+# under pipefail.)
+if cmake --build "$build" --target help 2>/dev/null | grep '^marvane_bench:' >/dev/null; then
     targets+=(marvane_bench)
     have_bench=1
 fi
