@@ -1,7 +1,8 @@
 // TgaImage::Load on any file: it must never read past the data or allocate
 // more than the file can back, must leave a refused image empty, and an image
 // it accepts must be the file's pixel data byte for byte and survive a Save
-// and a second Load unchanged.
+// and a second Load unchanged. TgaMappedFile::Open (the splitter's and the
+// converter's reader) must give the same result as Load for every file.
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -21,6 +22,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string path = fuzz_support::WriteScratchFile("in.tga", data, size);
     TgaImage image;
     const TgaStatus status = image.Load(path.c_str());
+
+    {
+        TgaMappedFile mapped;
+        FUZZ_CHECK(mapped.Open(path.c_str()) == status);
+        const TgaPixels& view = mapped.Pixels();
+        if (status == Ok) {
+            FUZZ_CHECK(view.format == image.format && view.width == image.width &&
+                       view.height == image.height && view.pixels);
+            FUZZ_CHECK(std::memcmp(view.pixels, image.pixels.get(), image.ByteCount()) == 0);
+            FUZZ_CHECK(mapped.Descriptor() == data[17]);
+        } else {
+            FUZZ_CHECK(view.format == 0 && view.width == 0 && view.height == 0 && !view.pixels);
+        }
+    }
 
     if (size < 18) FUZZ_CHECK(status == FileError);
     if (size >= 18 && data[1] != 0) FUZZ_CHECK(status == ColourMapped);
