@@ -12,15 +12,7 @@ quillet=$(realpath "$2")
 nvdxt=$(realpath "$3")
 generator=$(realpath "$4")
 
-failures=0
-check() {  # check DESCRIPTION EXPECTED ACTUAL
-    if [ "$2" != "$3" ]; then
-        printf 'FAIL: %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
-        failures=$((failures + 1))
-    else
-        printf 'ok: %s\n' "$1"
-    fi
-}
+source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -147,5 +139,5 @@ converter: output folder missing|tga in.tga 2 0 4 4 24|nvdxt|-file in.tga -outpu
 converter: no output named|tga in.tga 2 0 4 4 24|nvdxt|-file in.tga|nvdxt: -output is missing|2
 EOF
 
-[ "$failures" = 0 ] || { echo "$failures check(s) failed"; exit 1; }
+finish
 echo "all bad input checks passed"

@@ -10,15 +10,7 @@ emulator=("$@")   # empty natively; wine for the Windows build
 windows=0
 case "$marvane" in *.exe) windows=1 ;; esac
 
-failures=0
-check() {  # check DESCRIPTION EXPECTED ACTUAL
-    if [ "$2" != "$3" ]; then
-        printf 'FAIL: %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
-        failures=$((failures + 1))
-    else
-        printf 'ok: %s\n' "$1"
-    fi
-}
+source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -31,7 +23,6 @@ run_painter() {  # run_painter FOLDER ARGS... ; sets status
 "${emulator[@]}" "$generator" --out "$work/level" --primary 257 --secondary 17 --seed 5 >/dev/null ||
     { echo "FAIL: the sample level could not be generated"; exit 1; }
 job=$work/level/paint
-exists() { [ -e "$1" ] && echo yes || echo no; }
 
 # A command-line job runs without a dialog and ends with exit status 0.
 printf 'an old log\n' >"$job/log.txt"
@@ -103,4 +94,4 @@ if [ "$windows" = 0 ]; then
     check "no log: no job" no "$(exists "$work/nolog/detailmaps")"
 fi
 
-[ "$failures" = 0 ] || { echo "$failures check(s) failed"; exit 1; }
+finish

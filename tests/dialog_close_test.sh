@@ -29,15 +29,7 @@ rounds=${MARVANE_CLOSE_ROUNDS:-12}
 # of the sanitizers still ends the program with a non-zero status.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 
-failures=0
-check() {  # check DESCRIPTION EXPECTED ACTUAL
-    if [ "$2" != "$3" ]; then
-        printf 'FAIL: %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
-        failures=$((failures + 1))
-    else
-        printf 'ok: %s\n' "$1"
-    fi
-}
+source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
 
 work=$(mktemp -d)
 painter_pid=""
@@ -115,30 +107,6 @@ wait_for_leftovers() {  # wait_for_leftovers FOLDER
     return 1
 }
 
-le16() { od -An -tu2 -j "$2" -N2 "$1" | tr -d ' '; }
-le32() { od -An -tu4 -j "$2" -N4 "$1" | tr -d ' '; }
-# Every image left is whole: its size is what its header says. Prints one
-# line per file that is not. A write cut off by the close may leave its
-# "<name>.partial" file, which says what it is; with "complete" as second
-# argument (a finished job) none may be left.
-broken_outputs() {  # broken_outputs FOLDER [complete]
-    local file size expected
-    [ "${2:-}" = complete ] && (cd "$1" && find . -name '*.partial')
-    for file in "$1"/*.tga; do
-        [ -f "$file" ] || continue
-        size=$(stat -c %s "$file")
-        if [ "$size" -lt 18 ]; then echo "$file: $size bytes"; continue; fi
-        expected=$((18 + $(le16 "$file" 12) * $(le16 "$file" 14) * $(od -An -tu1 -j16 -N1 "$file") / 8))
-        [ "$size" = "$expected" ] || echo "$file: $size bytes, header says $expected"
-    done
-    for file in "$1"/colormaps/*.dds "$1"/detailmaps/*.dds "$1"/lowdetailmaps/*.dds; do
-        [ -f "$file" ] || continue
-        size=$(stat -c %s "$file")
-        if [ "$size" -lt 128 ]; then echo "$file: $size bytes"; continue; fi
-        expected=$((128 + $(le32 "$file" 12) * $(le32 "$file" 16) * 4))
-        [ "$size" = "$expected" ] || echo "$file: $size bytes, header says $expected"
-    done
-}
 
 sanitizer_reports() { grep -aE 'Sanitizer|runtime error' "$1/stderr.txt" | head -n 3; }
 log_lines() { tr -d '\r' <"$1/log.txt" | sed -E 's/^Completed \([0-9]+\.[0-9]{4}s\)$/Completed (TIME)/'; }
@@ -203,5 +171,5 @@ check "the next job: no output cut short" "" "$(broken_outputs "$folder/paint" |
 check "the next job: every tile and texture" "12 4 8" \
     "$(ls "$folder/paint/colormaps" | wc -l) $(ls "$folder/paint/detailmaps" | wc -l) $(ls "$folder/paint/lowdetailmaps" | wc -l)"
 
-[ "$failures" = 0 ] || { echo "$failures check(s) failed"; exit 1; }
+finish
 echo "all dialog close checks passed"

@@ -19,15 +19,7 @@ marvane=$(realpath "$1")
 generator=$(realpath "$2")
 ci=${CI:-false}
 
-failures=0
-check() {  # check DESCRIPTION EXPECTED ACTUAL
-    if [ "$2" != "$3" ]; then
-        printf 'FAIL: %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
-        failures=$((failures + 1))
-    else
-        printf 'ok: %s\n' "$1"
-    fi
-}
+source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
 check_match() {  # check_match DESCRIPTION EXTENDED-REGEX ACTUAL
     if ! grep -Eqx -- "$2" <<<"$3"; then
         printf 'FAIL: %s\n  expected to match: %s\n  actual:   %q\n' "$1" "$2" "$3"
@@ -45,31 +37,7 @@ trap 'rm -rf "$work"' EXIT
     "$generator" --out "$work/small_level" --primary 129 --secondary 17 --seed 5 >/dev/null ||
     { echo "FAIL: the sample levels could not be generated"; exit 1; }
 
-# Little-endian numbers from a file: le16 FILE OFFSET, le32 FILE OFFSET.
-le16() { od -An -tu2 -j "$2" -N2 "$1" | tr -d ' '; }
-le32() { od -An -tu4 -j "$2" -N4 "$1" | tr -d ' '; }
 
-# Every image left in the folder is whole: its size is what its header says.
-# Prints one line per file that is not.
-broken_outputs() {  # broken_outputs FOLDER
-    local file size expected
-    [ -d "$1" ] || { echo "$1: no such folder"; return; }
-    (cd "$1" && find . -name '*.partial')
-    for file in "$1"/*.tga; do
-        [ -f "$file" ] || continue
-        size=$(stat -c %s "$file")
-        if [ "$size" -lt 18 ]; then echo "$file: $size bytes"; continue; fi
-        expected=$((18 + $(le16 "$file" 12) * $(le16 "$file" 14) * $(od -An -tu1 -j16 -N1 "$file") / 8))
-        [ "$size" = "$expected" ] || echo "$file: $size bytes, header says $expected"
-    done
-    for file in "$1"/colormaps/*.dds "$1"/detailmaps/*.dds "$1"/lowdetailmaps/*.dds; do
-        [ -f "$file" ] || continue
-        size=$(stat -c %s "$file")
-        if [ "$size" -lt 128 ]; then echo "$file: $size bytes"; continue; fi
-        expected=$((128 + $(le32 "$file" 12) * $(le32 "$file" 16) * 4))
-        [ "$size" = "$expected" ] || echo "$file: $size bytes, header says $expected"
-    done
-}
 
 # The painter's own message is the last line on standard error (the
 # converter's and the splitter's own messages may come before it).
@@ -81,7 +49,7 @@ expect_failed_job() {  # expect_failed_job NAME FOLDER STATUS MESSAGE-REGEX
     check_match "$1: message" "$4" "$(last_error_line "$2")"
     check "$1: no \"Completed\" in the log" no \
         "$(grep -q '^Completed' "$2/log.txt" 2>/dev/null && echo yes || echo no)"
-    check "$1: no truncated output" "" "$(broken_outputs "$2")"
+    check "$1: no truncated output" "" "$(broken_outputs "$2" complete)"
 }
 
 # A job that may complete or fail, whichever its disk allows, but never both
@@ -91,7 +59,7 @@ expect_sound_ending() {  # expect_sound_ending NAME FOLDER STATUS
         check "$1: completed" "Completed" "$(tail -n 1 "$2/log.txt" | cut -c1-9)"
         check "$1: every tile there" "4 4 8" \
             "$(ls "$2/colormaps" | grep -c '^tx0') $(ls "$2/detailmaps" | wc -l) $(ls "$2/lowdetailmaps" | wc -l)"
-        check "$1: no truncated output" "" "$(broken_outputs "$2")"
+        check "$1: no truncated output" "" "$(broken_outputs "$2" complete)"
     else
         expect_failed_job "$1" "$2" "$3" 'ERROR: .+'
     fi
@@ -132,7 +100,7 @@ expect_failed_job "files limited to 900 KiB, tiles" "$work/case/paint" "$status"
 fresh_case small_level
 limited_job 1100 -mirror 0 -surround 1 -deltemps 0
 check "files limited to 1100 KiB: completed" 0 "$status"
-check "files limited to 1100 KiB: no truncated output" "" "$(broken_outputs "$work/case/paint")"
+check "files limited to 1100 KiB: no truncated output" "" "$(broken_outputs "$work/case/paint" complete)"
 
 # --- Folders and files in the wrong place (any user) -------------------------
 # Root may write anywhere, so "cannot be written" is made with a folder where
@@ -252,5 +220,5 @@ else
         'ERROR: running "nvdxt -file ctemp\.tga -output colormaps/tx_s0\.dds -u8888 -nomipmap" failed'
 fi
 
-[ "$failures" = 0 ] || { echo "$failures check(s) failed"; exit 1; }
+finish
 echo "all disk fault checks passed"

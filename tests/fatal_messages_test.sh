@@ -26,15 +26,7 @@ if [ "$windows" = 1 ] && { [ -z "${DISPLAY:-}" ] || ! command -v xdotool >/dev/n
     exit 77
 fi
 
-failures=0
-check() {  # check DESCRIPTION EXPECTED ACTUAL
-    if [ "$2" != "$3" ]; then
-        printf 'FAIL: %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
-        failures=$((failures + 1))
-    else
-        printf 'ok: %s\n' "$1"
-    fi
-}
+source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -138,4 +130,4 @@ touch paint/colormaps|ERROR: running "nvdxt -file ctemp.tga -output colormaps/tx
 touch paint/detailmaps|ERROR: running "quillet detailbig.tga colourbig.tga" failed|Spliting primary|./colormaps ./colormaps/tx00x00.dds $all_textures
 EOF
 
-[ "$failures" = 0 ] || { echo "$failures check(s) failed"; exit 1; }
+finish

@@ -10,15 +10,7 @@ checker=$3
 shift 3
 emulator=("$@")   # empty natively; wine for the Windows build
 
-failures=0
-check() {  # check DESCRIPTION EXPECTED ACTUAL
-    if [ "$2" != "$3" ]; then
-        printf 'FAIL: %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
-        failures=$((failures + 1))
-    else
-        printf 'ok: %s\n' "$1"
-    fi
-}
+source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -33,7 +25,6 @@ output_check() {  # output_check MODE FOLDER: the checker's findings, and whethe
 }
 listing() { (cd "$1" && find . -mindepth 1 | LC_ALL=C sort | tr '\n' ' '); }
 sums() { (cd "$1" && shift && cksum "$@" | tr '\n' ' '); }
-exists() { [ -e "$1" ] && echo yes || echo no; }
 
 # Everything a job with surrounding terrain leaves in a working folder of a
 # level with COUNT x COUNT tiles a side: the material set, the log, the tiles,
@@ -111,4 +102,4 @@ findings=$(output_check tiles "$work/odd/paint")
 check "partial tiles: every tile is its block of the big maps" 0 $?
 [ -n "$findings" ] && printf '%s\n' "$findings" | grep FAIL
 
-[ "$failures" = 0 ] || { echo "$failures check(s) failed"; exit 1; }
+finish

@@ -19,15 +19,7 @@ checker=$4
 shift 4
 emulator=("$@")
 
-failures=0
-check() {  # check DESCRIPTION EXPECTED ACTUAL
-    if [ "$2" != "$3" ]; then
-        printf 'FAIL: %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
-        failures=$((failures + 1))
-    else
-        printf 'ok: %s\n' "$1"
-    fi
-}
+source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
 output_check() {  # output_check MODE FOLDER
     (cd "$2" && "${emulator[@]}" "$checker" "$1" . 2>&1 | tr -d '\r')
     return "${PIPESTATUS[0]}"
@@ -145,4 +137,4 @@ if [ "$mode" = zip ]; then
     fi
 fi
 
-[ "$failures" = 0 ] || { echo "$failures check(s) failed"; exit 1; }
+finish
