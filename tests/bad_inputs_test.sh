@@ -2,7 +2,7 @@
 # Hostile inputs, one row each, through the real programs: the painter from
 # its command line in a small generated level with one file broken, the
 # splitter on hand-made maps, the converter on hand-made images. Each row
-# pins the exact message the user gets and the exit status. docs/errors.md
+# pins the exact message the user gets and the exit status. The README
 # lists the same messages with what they mean and what to do.
 #
 # Usage: bad_inputs_test.sh MARVANE QUILLET NVDXT SAMPLE-LEVEL-GENERATOR
