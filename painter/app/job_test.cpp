@@ -72,18 +72,12 @@ protected:
     static void MakeTemporaries() {
         for (const char* name : kTemporaries) WriteFileBytes(name, "x");
     }
+    // The log, with the elapsed time of "Completed" made comparable.
     static std::vector<std::string> LogLines() {
-        std::vector<std::string> lines;
-        std::string line;
-        for (char ch : ReadFileBytes("log.txt")) {
-            if (ch == '\r') continue;
-            if (ch != '\n') {
-                line += ch;
-                continue;
-            }
-            lines.push_back(std::regex_replace(line, std::regex(R"(^Completed \([0-9]+\.[0-9]{4}s\)$)"),
-                                               "Completed (TIME)"));
-            line.clear();
+        std::vector<std::string> lines = testing_support::ReadLines("log.txt");
+        for (std::string& line : lines) {
+            line = std::regex_replace(line, std::regex(R"(^Completed \([0-9]+\.[0-9]{4}s\)$)"),
+                                      "Completed (TIME)");
         }
         return lines;
     }

@@ -170,20 +170,7 @@ bool CompletedShown() {
     return std::regex_match(StatusText(), completed);
 }
 
-std::vector<std::string> LogLines() {
-    std::vector<std::string> lines;
-    std::string line;
-    for (char ch : ReadFileBytes("log.txt")) {
-        if (ch == '\n') {
-            lines.push_back(line);
-            line.clear();
-        } else {
-            line += ch;
-        }
-    }
-    if (!line.empty()) lines.push_back(line + " (unfinished line)");
-    return lines;
-}
+std::vector<std::string> LogLines() { return testing_support::ReadLines("log.txt"); }
 
 // Shows the dialog on this thread while `user` acts on it from another. The
 // dialog is closed afterwards whatever happened, once no job runs.

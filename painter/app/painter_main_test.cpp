@@ -26,19 +26,7 @@ namespace {
 int NoCommand(const char*) { return 0; }
 
 std::vector<std::string> LogLines(const fs::path& path = "log.txt") {
-    std::vector<std::string> lines;
-    std::string line;
-    for (char ch : ReadFileBytes(path)) {
-        if (ch == '\r') continue;
-        if (ch == '\n') {
-            lines.push_back(line);
-            line.clear();
-        } else {
-            line += ch;
-        }
-    }
-    if (!line.empty()) lines.push_back(line + " (unfinished line)");
-    return lines;
+    return testing_support::ReadLines(path);
 }
 
 const std::vector<std::string> Banner = {"-----------------", "Marvane v0.33", "-----------------"};

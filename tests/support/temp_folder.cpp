@@ -37,6 +37,22 @@ std::string ReadFileBytes(const fs::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+std::vector<std::string> ReadLines(const fs::path& path) {
+    std::vector<std::string> lines;
+    std::string line;
+    for (char ch : ReadFileBytes(path)) {
+        if (ch == '\r') continue;
+        if (ch == '\n') {
+            lines.push_back(line);
+            line.clear();
+        } else {
+            line += ch;
+        }
+    }
+    if (!line.empty()) lines.push_back(line + " (unfinished line)");
+    return lines;
+}
+
 void WriteFileBytes(const fs::path& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace testing_support {
 
@@ -25,5 +26,9 @@ private:
 // Whole file as bytes ("" when it cannot be read), and a file written whole.
 std::string ReadFileBytes(const std::filesystem::path& path);
 void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes);
+
+// The lines of a text file such as log.txt, line ends (LF or CR LF) removed.
+// A last line without its line end comes back marked " (unfinished line)".
+std::vector<std::string> ReadLines(const std::filesystem::path& path);
 
 }  // namespace testing_support
