@@ -8,30 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/thread_count.h"
+
 namespace {
 
-// Sets MARVANE_THREADS for the life of the object.
-class ThreadSetting {
-public:
-    explicit ThreadSetting(const char* value) {
-        const char* old = std::getenv("MARVANE_THREADS");
-        hadOld_ = old != nullptr;
-        if (old) old_ = old;
-        Set(value);
-    }
-    ~ThreadSetting() { Set(hadOld_ ? old_.c_str() : nullptr); }
-
-private:
-    static void Set(const char* value) {
-#ifdef _WIN32
-        _putenv((std::string("MARVANE_THREADS=") + (value ? value : "")).c_str());
-#else
-        if (value) setenv("MARVANE_THREADS", value, 1); else unsetenv("MARVANE_THREADS");
-#endif
-    }
-    bool hadOld_ = false;
-    std::string old_;
-};
+using ThreadSetting = testing_support::ScopedThreadCount;
 
 TEST(ParallelRows, CoversEveryRowExactlyOnceForAnyWorkerCount) {
     for (const char* workers : {"1", "2", "3", "7", "64"}) {

@@ -9,6 +9,7 @@
 #include "painter/paint/terrain_painter.h"
 #include "painter/terrain/height_field.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/thread_count.h"
 
 // A painter on a valid material set in a fresh working folder, for tests of
 // the painting stages, which then set its tables, textures and planes.
@@ -41,18 +42,4 @@ inline HeightField MakeField(std::int32_t size, float heightRange, float height,
 
 inline void SetTable(GradientTable& table, float value) { table.entries.fill(value); }
 
-// Sets MARVANE_THREADS for the life of the object.
-class ThreadCount {
-public:
-    explicit ThreadCount(const char* count) { Set(count); }
-    ~ThreadCount() { Set(nullptr); }
-
-private:
-    static void Set(const char* value) {
-#ifdef _WIN32
-        _putenv((std::string("MARVANE_THREADS=") + (value ? value : "")).c_str());
-#else
-        if (value) setenv("MARVANE_THREADS", value, 1); else unsetenv("MARVANE_THREADS");
-#endif
-    }
-};
+using ThreadCount = testing_support::ScopedThreadCount;

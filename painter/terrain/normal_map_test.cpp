@@ -11,6 +11,7 @@
 #include "painter/app/report.h"
 #include "painter/terrain/height_field.h"
 #include "painter/terrain/slope_kernel.h"
+#include "tests/support/thread_count.h"
 
 namespace {
 
@@ -45,15 +46,6 @@ float Rough(int r, int c) {
     const float noise = static_cast<float>(x % 1000);
     return (c > 20 ? 400.0f : 0.0f) + (r < 5 ? 0.0f : noise * 0.25f) +
            static_cast<float>(r * c % 7);
-}
-
-// MARVANE_THREADS for the builds that follow; "" means every core.
-void SetThreads(const char* count) {
-#if defined(_WIN32)
-    _putenv_s("MARVANE_THREADS", count);
-#else
-    setenv("MARVANE_THREADS", count, 1);
-#endif
 }
 
 TEST(SlopeKernelTest, AVertexUsesTheTrianglesWhoseNeighboursAreInTheGrid) {
@@ -211,14 +203,16 @@ TEST(NormalMapTest, TheRowLoopMatchesTheKernelVertexByVertex) {
 
 TEST(NormalMapTest, AnyNumberOfThreadsGivesTheSameMap) {
     const HeightField field = Field(67, 2.0f, Rough);
-    SetThreads("1");
-    const std::vector<float> one = Slopes(field);
+    std::vector<float> one;
+    {
+        testing_support::ScopedThreadCount setting("1");
+        one = Slopes(field);
+    }
     for (const char* count : {"2", "3", "8"}) {
-        SetThreads(count);
+        testing_support::ScopedThreadCount setting(count);
         const std::vector<float> several = Slopes(field);
         EXPECT_EQ(0, std::memcmp(one.data(), several.data(), one.size() * sizeof(float))) << count;
     }
-    SetThreads("");
 }
 
 // Pins the exact arithmetic (summation order, single precision steps) on
