@@ -18,6 +18,11 @@ CommandRunner currentRunner = RunThroughInterpreter;
 
 int RunCommand(const char* commandLine) { return currentRunner(commandLine); }
 
+int RunCommandUntil(const char* commandLine, const std::function<bool()>& stopRequested) {
+    if (stopRequested && stopRequested()) return CommandStopped;
+    return RunCommand(commandLine);
+}
+
 CommandRunner ReplaceCommandRunner(CommandRunner runner) {
     CommandRunner previous = currentRunner;
     currentRunner = runner ? runner : RunThroughInterpreter;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 // The few operating-system services the painter and the splitter need, behind
@@ -30,6 +31,21 @@ void PutFolderFirstOnPath(const std::string& folder);
 // Runs a command line through the command interpreter and waits until it
 // ends. Returns the interpreter's status, which callers are free to ignore.
 int RunCommand(const char* commandLine);
+
+// What RunCommandUntil returns for a command it ended because it was asked to.
+constexpr int CommandStopped = -2;
+
+// Runs a command line like RunCommand, asking `stopRequested` every few
+// milliseconds while it runs; when that answers true, the command and every
+// program it started are ended and CommandStopped is returned.
+int RunCommandUntil(const char* commandLine, const std::function<bool()>& stopRequested);
+
+// Bytes of physical memory this machine has, or 0 when it cannot be told.
+std::uint64_t PhysicalMemoryBytes();
+
+// Removes the "<name>.partial" files in a folder: what a program ended
+// half-way through writing a file left behind. Nothing else is touched.
+void RemovePartialFiles(const char* folder);
 
 // Tests replace the command interpreter to see which commands a caller runs.
 // Returns the runner that was in place.

@@ -4,6 +4,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 #include "common/platform/platform.h"
@@ -43,6 +45,23 @@ void PutFolderFirstOnPath(const std::string& folder) {
     std::string value = folder;
     if (old && *old) value.append(":").append(old);
     ::setenv("PATH", value.c_str(), 1);
+}
+
+std::uint64_t PhysicalMemoryBytes() {
+    const long pages = ::sysconf(_SC_PHYS_PAGES);
+    const long pageSize = ::sysconf(_SC_PAGESIZE);
+    if (pages <= 0 || pageSize <= 0) return 0;
+    return static_cast<std::uint64_t>(pages) * static_cast<std::uint64_t>(pageSize);
+}
+
+void RemovePartialFiles(const char* folder) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::filesystem::path& path = entry.path();
+        if (path.extension() == ".partial" && entry.is_regular_file(error)) {
+            std::filesystem::remove(path, error);
+        }
+    }
 }
 
 }  // namespace platform

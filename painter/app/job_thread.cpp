@@ -13,10 +13,12 @@ namespace {
 // Counted before the thread starts, so that a job is "running" from the
 // moment Go is handled until RunJob has returned.
 std::atomic<int> runningJobs{0};
+std::atomic<bool> stopRequested{false};
 
 }  // namespace
 
 bool StartJobThread(JobOptions options) {
+    stopRequested = false;
     runningJobs.fetch_add(1);
     try {
         std::thread([options] {
@@ -31,6 +33,10 @@ bool StartJobThread(JobOptions options) {
 }
 
 bool JobThreadRunning() { return runningJobs.load() > 0; }
+
+void RequestJobStop() { stopRequested = true; }
+
+bool JobStopRequested() { return stopRequested.load(); }
 
 void EndProgramNow(int status) {
     std::fflush(stdout);

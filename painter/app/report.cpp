@@ -54,12 +54,3 @@ void ShowStatus(const char* format, ...) {
     WriteLogLine(text);
     SetStatusField(text);
 }
-
-void Fail(const char* format, ...) {
-    char text[MessageCapacity];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(text, sizeof text, format, args);
-    va_end(args);
-    throw FatalError{text};
-}

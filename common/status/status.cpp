@@ -1,0 +1,34 @@
+#include "common/status/status.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace {
+
+std::string Format(const char* format, va_list args) {
+    char text[MessageCapacity];
+    std::vsnprintf(text, sizeof text, format, args);
+    return text;
+}
+
+}  // namespace
+
+Status Status::Failuref(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::string message = Format(format, args);
+    va_end(args);
+    return Failure(std::move(message));
+}
+
+void Fail(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::string message = Format(format, args);
+    va_end(args);
+    throw FatalError{std::move(message)};
+}
+
+void ThrowIfFailed(const Status& status) {
+    if (!status.ok()) throw FatalError{status.message()};
+}
