@@ -1,7 +1,8 @@
 // The painting job's stages, one benchmark each, on a real level, so that the
 // whole job's time (bench/job_timing.sh) splits into shares: the primary
-// heightmap's loading (with its slope map), its blend weights, its maps
-// (composition and both saves), the saves alone, the eight surrounding maps
+// heightmap's loading (with its slope map), its painting (blend weights and
+// composition, a band at a time), its maps painted and written, the saves
+// alone, the eight surrounding maps
 // with and without their sixteen conversions, one conversion, one start of
 // the command interpreter, and the splitter with its 128 conversions. Two
 // limits frame them: filling the job's peak memory once, fresh from the
@@ -23,8 +24,10 @@
 
 #include "common/image/tga_image.h"
 #include "common/platform/platform.h"
-#include "painter/app/report.h"
-#include "painter/paint/terrain_painter.h"
+#include "common/status/status.h"
+#include "painter/paint/material_set.h"
+#include "painter/paint/primary_maps.h"
+#include "painter/paint/surrounding_maps.h"
 #include "painter/terrain/height_field.h"
 #include "painter/terrain/terrain_config.h"
 
@@ -42,7 +45,7 @@ constexpr const char* SurroundingIndexes[] = {"0", "1", "2", "3", "4", "5", "6",
 // level is named or it cannot be read.
 struct Level {
     TerrainConfig config;
-    std::unique_ptr<TerrainPainter> painter;
+    MaterialSet materials;
     std::optional<HeightField> primary;
 
     std::int32_t PrimarySide() const { return 4 * (config.primary.size - 1); }
@@ -60,7 +63,9 @@ Level* OpenLevel() {
         try {
             auto opened = std::make_unique<Level>();
             opened->config = LoadTerrainConfig("../Heightdata.con");
-            opened->painter = std::make_unique<TerrainPainter>();
+            opened->materials =
+                MaterialSet::Load({"data/grad_height.tga", "data/grad_angle.tga", "data/steep.tga",
+                                   "data/high.tga", "data/low.tga"});
             return opened;
         } catch (const FatalError&) {
             return nullptr;
@@ -75,18 +80,17 @@ Level* LevelOrSkip(benchmark::State& state) {
     return level;
 }
 
-const HeightField& Primary(Level& level) {
-    if (!level.primary) {
-        level.primary.emplace(
-            HeightField::LoadRaw("../HeightmapPrimary.raw", level.config.primary, true));
-    }
-    return *level.primary;
+HeightField LoadField(const char* path, const HeightmapSettings& settings, bool sixteenBit) {
+    HeightField field = HeightField::LoadRaw(path, settings, sixteenBit);
+    field.BuildNormalMap();
+    return field;
 }
 
-void EnsurePrimaryWeights(Level& level) {
-    if (level.painter->outputSize != level.PrimarySide() || !level.painter->lowWeight) {
-        level.painter->ComputeBlendWeights(Primary(level), level.PrimarySide());
+const HeightField& Primary(Level& level) {
+    if (!level.primary) {
+        level.primary.emplace(LoadField("../HeightmapPrimary.raw", level.config.primary, true));
     }
+    return *level.primary;
 }
 
 int NoCommand(const char*) { return 0; }
@@ -95,33 +99,55 @@ void BM_Job_PrimaryLoad(benchmark::State& state) {
     Level* level = LevelOrSkip(state);
     if (!level) return;
     for (auto _ : state) {
-        const HeightField field =
-            HeightField::LoadRaw("../HeightmapPrimary.raw", level->config.primary, true);
+        const HeightField field = LoadField("../HeightmapPrimary.raw", level->config.primary, true);
         benchmark::DoNotOptimize(field.normalMap.data());
     }
 }
 BENCHMARK(BM_Job_PrimaryLoad)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_Job_PrimaryWeights(benchmark::State& state) {
+// Blend weights and both maps' composition, a band at a time, without files.
+void BM_Job_PrimaryPainting(benchmark::State& state) {
     Level* level = LevelOrSkip(state);
     if (!level) return;
     const HeightField& field = Primary(*level);
+    Progress progress;
     for (auto _ : state) {
-        // Fresh planes every time, as in the job: their first touch counts.
-        level->painter->ComputeBlendWeights(field, level->PrimarySide());
+        PaintPrimaryMaps(level->materials, field, level->PrimarySide(), true, progress,
+                         [](const std::uint8_t* detail, const std::uint8_t*, std::size_t) {
+                             benchmark::DoNotOptimize(detail);
+                         });
     }
 }
-BENCHMARK(BM_Job_PrimaryWeights)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Job_PrimaryPainting)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The same with both maps written, to other names than the job's.
 void BM_Job_PrimaryMaps(benchmark::State& state) {
     Level* level = LevelOrSkip(state);
     if (!level) return;
-    EnsurePrimaryWeights(*level);
-    for (auto _ : state) level->painter->WritePrimaryMaps(true);
+    const HeightField& field = Primary(*level);
+    const std::int32_t side = level->PrimarySide();
+    Progress progress;
+    for (auto _ : state) {
+        TgaFileWriter detail, colour;
+        if (detail.Begin("bench_detail.tga", Bgr24, side, side) != Ok ||
+            colour.Begin("bench_colour.tga", Bgr24, side, side) != Ok) {
+            state.SkipWithError("cannot write");
+            break;
+        }
+        const std::size_t rowBytes = static_cast<std::size_t>(side) * 3;
+        PaintPrimaryMaps(level->materials, field, side, true, progress,
+                         [&](const std::uint8_t* d, const std::uint8_t* c, std::size_t rows) {
+                             detail.Write(d, rows * rowBytes);
+                             colour.Write(c, rows * rowBytes);
+                         });
+        if (detail.Finish() != Ok || colour.Finish() != Ok) state.SkipWithError("cannot write");
+    }
+    platform::RemoveFile("bench_detail.tga");
+    platform::RemoveFile("bench_colour.tga");
 }
 BENCHMARK(BM_Job_PrimaryMaps)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// The two saves of WritePrimaryMaps on their own, to other names.
+// Two saves of maps of that size on their own.
 void BM_Job_PrimarySaves(benchmark::State& state) {
     Level* level = LevelOrSkip(state);
     if (!level) return;
@@ -143,14 +169,20 @@ void BM_Job_PrimarySaves(benchmark::State& state) {
 }
 BENCHMARK(BM_Job_PrimarySaves)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// As the job paints them: each map through ctemp.tga and dtemp.tga and two
+// conversions.
 void PaintSurrounding(Level& level) {
     for (int i = 0; i < 8; ++i) {
-        {
-            const HeightField field =
-                HeightField::LoadRaw(SurroundingPaths[i], level.config.secondary, false);
-            level.painter->ComputeBlendWeights(field, MaterialSize);
-        }
-        level.painter->WriteSurroundingMaps(SurroundingIndexes[i]);
+        const SurroundingMaps maps = PaintSurroundingMaps(
+            level.materials, LoadField(SurroundingPaths[i], level.config.secondary, false));
+        if (maps.colour.Save("ctemp.tga") != Ok || maps.lowDetail.Save("dtemp.tga") != Ok) return;
+        const std::string index = SurroundingIndexes[i];
+        platform::RunCommand(
+            ("nvdxt -file ctemp.tga -output colormaps/tx_s" + index + ".dds -u8888 -nomipmap")
+                .c_str());
+        platform::RunCommand(
+            ("nvdxt -file dtemp.tga -output lowdetailmaps/tx_s" + index + ".dds -u8888 -nomipmap")
+                .c_str());
     }
 }
 

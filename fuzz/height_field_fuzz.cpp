@@ -1,26 +1,23 @@
-// HeightField::LoadRaw with both its inputs fuzzed: the settings file that
-// gives size and scales, and the raw file. Whatever they hold, the load either
-// fails with an "ERROR: " message before allocating what the file cannot back,
+// HeightField::FromRaw with both its inputs fuzzed: the settings text that
+// gives size and scales, and the raw samples. Whatever they hold, it either
+// fails with an "ERROR: " message before allocating what the bytes cannot back,
 // or gives heights that are the samples times the vertical scale, a slope in
 // [0, 1] at every vertex, samplers that stay within the grid for any
 // coordinate, and blend weights in [0, 1] that add up to 1.
 //
 // Input: a flags byte (bit 0: 16-bit samples, bit 1: the secondary section,
-// bits 2-7: the side of the blend-weight planes less 2), the length of the
-// settings text, the settings text, then the raw file.
+// bits 2-7: the side of the blend-weight map less 2), the length of the
+// settings text, the settings text, then the raw samples.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <filesystem>
 #include <limits>
 #include <memory>
 #include <string>
 
-#include "common/image/tga_image.h"
+#include "common/status/status.h"
 #include "fuzz/fuzz_support.h"
-#include "painter/app/recording_ui.h"
-#include "painter/app/report.h"
-#include "painter/paint/terrain_painter.h"
+#include "painter/paint/blend_weights.h"
 #include "painter/terrain/height_field.h"
 #include "painter/terrain/terrain_config.h"
 
@@ -29,32 +26,23 @@ namespace {
 // Larger maps are left alone when the file could back them: a run stays fast.
 constexpr std::int64_t LargestSide = 256;
 
-// A painter for the blend weights, over a material set made once in the
-// scratch folder: ramps for both gradients, plain textures.
-TerrainPainter& Painter() {
-    static TerrainPainter* painter = [] {
-        namespace fs = std::filesystem;
-        fs::current_path(fuzz_support::ScratchFolder());
-        fs::create_directory("data");
-        TgaImage ramp = TgaImage::Make(Grey8, 512, 1);
-        for (int k = 0; k < 512; ++k) ramp.pixels[k] = static_cast<std::uint8_t>(k / 2);
-        FUZZ_CHECK(ramp.Save("data/grad_height.tga") == Ok);
-        for (int k = 0; k < 512; ++k) ramp.pixels[k] = static_cast<std::uint8_t>(255 - k / 2);
-        FUZZ_CHECK(ramp.Save("data/grad_angle.tga") == Ok);
-        TgaImage texture = TgaImage::Make(Bgr24, MaterialSize, MaterialSize);
-        std::fill_n(texture.pixels.get(), texture.ByteCount(), std::uint8_t{128});
-        for (const char* name : {"data/steep.tga", "data/high.tga", "data/low.tga"}) {
-            FUZZ_CHECK(texture.Save(name) == Ok);
+// Ramps for both gradients: a lookup at any entry gives another value.
+struct Ramps {
+    GradientTable heights, angles;
+    Ramps() {
+        for (int k = 0; k < GradientSize; ++k) {
+            heights.entries[static_cast<std::size_t>(k)] =
+                GradientEntry(static_cast<std::uint8_t>(k / 2));
+            angles.entries[static_cast<std::size_t>(k)] =
+                GradientEntry(static_cast<std::uint8_t>(255 - k / 2));
         }
-        return new TerrainPainter;  // lives as long as the process
-    }();
-    return *painter;
-}
+    }
+};
 
 void CheckWithin(double value, float lowest, float highest) {
     // Bilinear blends stay between the extremes, up to single-precision rounding.
-    const double slack =
-        1e-6 * std::max(std::fabs(static_cast<double>(lowest)), std::fabs(static_cast<double>(highest)));
+    const double slack = 1e-6 * std::max(std::fabs(static_cast<double>(lowest)),
+                                         std::fabs(static_cast<double>(highest)));
     FUZZ_CHECK(std::isfinite(value));
     FUZZ_CHECK(value >= lowest - slack && value <= highest + slack);
 }
@@ -63,8 +51,7 @@ void CheckWithin(double value, float lowest, float highest) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz_support::UseOneThread();
-    TerrainPainter& painter = Painter();
-    recording_ui::Clear();
+    static const Ramps ramps;
 
     fuzz_support::InputReader input(data, size);
     const std::uint8_t flags = input.Byte();
@@ -75,22 +62,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t rawSize = input.Left();
     const std::uint8_t* raw = input.Rest();
 
-    const std::string settingsPath = fuzz_support::WriteScratchFile(
-        "Heightdata.con", reinterpret_cast<const std::uint8_t*>(settingsText.data()),
-        settingsText.size());
-    const std::string rawPath = fuzz_support::WriteScratchFile("Heightmap.raw", raw, rawSize);
-    const TerrainConfig config = LoadTerrainConfig(settingsPath);
+    const TerrainConfig config = ParseTerrainConfig(settingsText);
     const HeightmapSettings& settings = secondary ? config.secondary : config.primary;
 
     // In 64 bits: a side of 2^31 - 1 squared and doubled still fits.
     const std::uint64_t sampleBytes = sixteenBit ? 2 : 1;
-    const std::uint64_t magnitude = static_cast<std::uint64_t>(std::abs(std::int64_t{settings.size}));
+    const std::uint64_t magnitude =
+        static_cast<std::uint64_t>(std::abs(std::int64_t{settings.size}));
     const std::uint64_t fileBytes = magnitude * magnitude * sampleBytes;
     if (settings.size > LargestSide && fileBytes <= rawSize) return 0;
 
     std::unique_ptr<HeightField> field;
     try {
-        field = std::make_unique<HeightField>(HeightField::LoadRaw(rawPath, settings, sixteenBit));
+        field = std::make_unique<HeightField>(
+            HeightField::FromRaw({raw, rawSize}, "Heightmap.raw", settings, sixteenBit));
+        field->BuildNormalMap();
     } catch (const FatalError& error) {
         FUZZ_CHECK(error.text.rfind("ERROR: ", 0) == 0);
         return 0;
@@ -117,8 +103,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const float last = static_cast<float>(field->size - 1);
     const float inf = std::numeric_limits<float>::infinity();
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    const float coordinates[] = {-inf, -1e30f, -1.0f, 0.0f, 0.5f, last - 0.5f, last,
-                                 std::nextafter(last, 0.0f), last + 1.0f, 1e30f, inf, nan};
+    const float coordinates[] = {-inf,        -1e30f,      -1.0f, 0.0f,
+                                 0.5f,        last - 0.5f, last,  std::nextafter(last, 0.0f),
+                                 last + 1.0f, 1e30f,       inf,   nan};
     for (float x : coordinates) {
         for (float y : coordinates) {
             CheckWithin(field->SampleHeight(x, y), lowest, highest);
@@ -126,15 +113,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
 
-    painter.ComputeBlendWeights(*field, side);
-    FUZZ_CHECK(painter.outputSize == side);
-    for (std::int64_t i = 0; i < std::int64_t{side} * side; ++i) {
-        const float low = painter.lowWeight[static_cast<std::size_t>(i)];
-        const float high = painter.highWeight[static_cast<std::size_t>(i)];
-        const float steep = painter.steepWeight[static_cast<std::size_t>(i)];
-        FUZZ_CHECK(low >= 0.0f && low <= 1.0f && high >= 0.0f && high <= 1.0f);
-        FUZZ_CHECK(steep >= 0.0f && steep <= 1.0f);
-        FUZZ_CHECK(std::fabs(low + high + steep - 1.0f) <= 1e-5f);
+    const BlendWeights weights(*field, ramps.heights, ramps.angles, side);
+    WeightRowBuffer row = weights.MakeRowBuffer();
+    for (std::size_t y = 0; y < weights.Side(); ++y) {
+        weights.ComputeRow(y, row);
+        for (std::size_t x = 0; x < weights.Side(); ++x) {
+            const float low = row.low[x], high = row.high[x], steep = row.steep[x];
+            FUZZ_CHECK(low >= 0.0f && low <= 1.0f && high >= 0.0f && high <= 1.0f);
+            FUZZ_CHECK(steep >= 0.0f && steep <= 1.0f);
+            FUZZ_CHECK(std::fabs(low + high + steep - 1.0f) <= 1e-5f);
+        }
     }
     return 0;
 }

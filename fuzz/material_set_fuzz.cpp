@@ -10,9 +10,9 @@
 #include <string>
 
 #include "common/image/tga_image.h"
+#include "common/status/status.h"
 #include "fuzz/fuzz_support.h"
-#include "painter/app/report.h"
-#include "painter/paint/terrain_painter.h"
+#include "painter/paint/material_set.h"
 
 namespace {
 
@@ -20,6 +20,8 @@ struct MaterialFile {
     const char* path;
     const char* failure;  // the message when this file is refused
 };
+constexpr MaterialPaths Paths{"data/grad_height.tga", "data/grad_angle.tga", "data/steep.tga",
+                              "data/high.tga", "data/low.tga"};
 constexpr MaterialFile Files[] = {
     {"data/grad_height.tga", "ERROR: opening \"data/grad_height.tga\""},
     {"data/grad_angle.tga", "ERROR: opening \"data/grad_angle.tga\""},
@@ -81,14 +83,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     try {
-        TerrainPainter painter;
+        const MaterialSet painter = MaterialSet::Load(Paths);
         CheckTexture(painter.steepTexture);
         CheckTexture(painter.highTexture);
         CheckTexture(painter.lowTexture);
         for (const GradientTable* table : {&painter.heightGradient, &painter.angleGradient}) {
             for (float entry : table->entries) FUZZ_CHECK(entry >= 0.0f && entry <= 1.0f);
         }
-        FUZZ_CHECK(!painter.lowWeight && !painter.highWeight && !painter.steepWeight);
     } catch (const FatalError& error) {
         FUZZ_CHECK(error.text == Files[chosen].failure);
     }

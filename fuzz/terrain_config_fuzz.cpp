@@ -1,12 +1,12 @@
-// LoadTerrainConfig on any file: it reads every line whatever its length or
-// bytes, never fails on a file it could open, and derives both height ranges
-// from the vertical scales it read.
+// ParseTerrainConfig on any text: it reads every line whatever its length or
+// bytes, never fails, and derives both height ranges from the vertical scales
+// it read.
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "fuzz/fuzz_support.h"
-#include "painter/app/report.h"
 #include "painter/terrain/terrain_config.h"
 
 namespace {
@@ -22,13 +22,8 @@ bool AllZero(const HeightmapSettings& settings) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string path = fuzz_support::WriteScratchFile("Heightdata.con", data, size);
-    TerrainConfig config;
-    try {
-        config = LoadTerrainConfig(path);
-    } catch (const FatalError&) {
-        fuzz_support::CheckFailed("a settings file that exists is read", __FILE__, __LINE__);
-    }
+    const TerrainConfig config =
+        ParseTerrainConfig(std::string_view(reinterpret_cast<const char*>(data), size));
     FUZZ_CHECK(Same(config.primary.heightRange, config.primary.verticalScale * 65536.0f));
     FUZZ_CHECK(Same(config.secondary.heightRange, config.secondary.verticalScale * 256.0f));
     // A whole number held as a float: never a fraction or not a number.

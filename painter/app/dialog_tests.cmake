@@ -1,9 +1,6 @@
 # Tests that drive the real options dialog with whole jobs on a small level:
 # under Wine (a driver program that works the dialog as a user would) and
 # under Xvfb with GTK (in-process).
-add_library(marvane_test_level STATIC test_level.cpp)
-target_include_directories(marvane_test_level PUBLIC ${PROJECT_SOURCE_DIR})
-
 if(WIN32)
   add_executable(marvane_dialog_driver options_dialog_driver_win32.cpp)
   target_link_libraries(marvane_dialog_driver PRIVATE marvane_test_level user32)

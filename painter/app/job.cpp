@@ -1,13 +1,23 @@
 #include "painter/app/job.h"
 
+#include <cstdarg>
 #include <cstdint>
+#include <cstdio>
 
+#include "common/image/tga_image.h"
 #include "common/platform/platform.h"
+#include "painter/app/job_thread.h"
 #include "painter/app/report.h"
 #include "painter/app/ui.h"
-#include "painter/paint/terrain_painter.h"
+#include "painter/paint/material_set.h"
+#include "painter/paint/primary_maps.h"
+#include "painter/paint/progress.h"
+#include "painter/paint/surrounding_maps.h"
 #include "painter/terrain/height_field.h"
 #include "painter/terrain/terrain_config.h"
+
+// Every file name, temporary and command of a job is here; the painting core
+// only reads and paints what it is given.
 
 namespace {
 
@@ -24,60 +34,179 @@ constexpr SurroundingMap kSurroundingMaps[] = {
     {"6", "../HeightmapSecondary_L1U1.raw"}, {"7", "../HeightmapSecondary_L1.raw"},
 };
 
+constexpr MaterialPaths kMaterialSet{"data/grad_height.tga", "data/grad_angle.tga",
+                                     "data/steep.tga", "data/high.tga", "data/low.tga"};
+
+// The folders a job writes into; leftovers of a run that was ended half-way
+// are looked for in these and in the working folder itself.
+constexpr const char* kOutputFolders[] = {"detailmaps", "colormaps", "lowdetailmaps"};
+
 // The primary maps are 4 * (size - 1) texels wide, and a TGA file holds
 // sides up to 32767. Checked before anything large is allocated.
 constexpr std::int32_t LargestPrimarySize = 8192;
 
-// Each height field lives only until its weights are computed, so that one
-// at most is held at any time.
-void ComputeWeightsOf(TerrainPainter& painter, const char* path, const HeightmapSettings& settings,
-                      bool sixteenBit, std::int32_t side) {
-    const HeightField field = HeightField::LoadRaw(path, settings, sixteenBit);
-    painter.ComputeBlendWeights(field, side);
+// What the job tells the user: each step's text goes to the log and the
+// status field; a stop is asked for by closing the dialog.
+class JobProgress : public Progress {
+public:
+    void Step(const char* text) override { ShowStatus("%s", text); }
+    bool StopRequested() override { return JobStopRequested(); }
+
+    void Stepf(const char* format, ...) MARVANE_PRINTF(2, 3) {
+        char text[MessageCapacity];
+        va_list args;
+        va_start(args, format);
+        std::vsnprintf(text, sizeof text, format, args);
+        va_end(args);
+        Step(text);
+    }
+};
+
+// Runs a command through the interpreter, ended early when the user asks the
+// job to stop. A command that fails (a full disk, a folder that cannot be
+// written, no such program) leaves an output missing, so the job must not
+// report "Completed"; its own messages say what went wrong.
+void RunJobCommand(const char* command) {
+    const int status = platform::RunCommandUntil(command, [] { return JobStopRequested(); });
+    if (status == platform::CommandStopped) throw JobStopped{};
+    if (status != 0) Fail("ERROR: running \"%s\" failed", command);
+}
+
+// The memory a primary map of this size needs at its peak: the heights and
+// the slope map, each a float per sample, and a band of both maps with room
+// for the threads' rows.
+std::uint64_t PrimaryMemoryBytes(std::int32_t size) {
+    const std::uint64_t samples =
+        static_cast<std::uint64_t>(size) * static_cast<std::uint64_t>(size);
+    return samples * 8 + (std::uint64_t{32} << 20);
+}
+
+void CheckPrimarySize(std::int32_t size) {
+    if (size > LargestPrimarySize) {
+        Fail(
+            "ERROR: \"../Heightdata.con\": primary size %d is above %d; its maps would be "
+            "wider than a TGA file can hold",
+            size, LargestPrimarySize);
+    }
+    const std::uint64_t physical = platform::PhysicalMemoryBytes();
+    const std::uint64_t needed = size > 0 ? PrimaryMemoryBytes(size) : 0;
+    if (physical > 0 && needed > physical) {
+        Fail(
+            "ERROR: \"../Heightdata.con\": primary size %d needs %llu MiB of memory, more than "
+            "the %llu MiB of this machine",
+            size, static_cast<unsigned long long>(needed >> 20),
+            static_cast<unsigned long long>(physical >> 20));
+    }
+}
+
+// Reads one heightmap and builds its slopes, each step in the log.
+HeightField ReadHeightField(JobProgress& progress, const char* path,
+                            const HeightmapSettings& settings, bool sixteenBit) {
+    LogLine("");
+    progress.Stepf("Reading \"%s\" (%s-bit %dx%1.0fx%.8f)", path, sixteenBit ? "16" : "8",
+                   settings.size, static_cast<double>(settings.horizontalScale),
+                   static_cast<double>(settings.verticalScale));
+    HeightField field = HeightField::LoadRaw(path, settings, sixteenBit);
+    LogLine("    Generating normal map");
+    field.BuildNormalMap();
+    return field;
+}
+
+// "detailbig.tga" and "colourbig.tga", a band at a time as they are painted.
+// A map that cannot be written ends the job and leaves no file behind (the
+// splitter would otherwise cut a missing or stale file). As with two saves
+// one after the other, the detail map is finished and put in place first,
+// also when the colour map cannot be written at all.
+void WritePrimaryMaps(JobProgress& progress, const MaterialSet& materials, const HeightField& field,
+                      bool mirrorColour) {
+    const std::int32_t side = 4 * (field.size - 1);
+    LogLine("    Generating detail map");
+    progress.Step("Writing primary colour/detail maps");
+    TgaFileWriter detailFile, colourFile;
+    if (detailFile.Begin("detailbig.tga", Bgr24, side, side) != Ok) {
+        Fail("ERROR: writing \"detailbig.tga\"");
+    }
+    bool colourWritten = colourFile.Begin("colourbig.tga", Bgr24, side, side) == Ok;
+    const std::size_t rowBytes = static_cast<std::size_t>(side) * 3;
+    PaintPrimaryMaps(materials, field, side, mirrorColour, progress,
+                     [&](const std::uint8_t* detail, const std::uint8_t* colour, std::size_t rows) {
+                         if (!detailFile.Write(detail, rows * rowBytes)) {
+                             Fail("ERROR: writing \"detailbig.tga\"");
+                         }
+                         if (colourWritten)
+                             colourWritten = colourFile.Write(colour, rows * rowBytes);
+                     });
+    if (detailFile.Finish() != Ok) Fail("ERROR: writing \"detailbig.tga\"");
+    if (!colourWritten || colourFile.Finish() != Ok) Fail("ERROR: writing \"colourbig.tga\"");
+}
+
+// One surrounding terrain's two textures, through "ctemp.tga" and "dtemp.tga".
+void WriteSurroundingMaps(JobProgress& progress, const MaterialSet& materials,
+                          const HeightmapSettings& settings, const SurroundingMap& map) {
+    SurroundingMaps maps;
+    {
+        // Held only until its maps are painted: one height field at a time.
+        const HeightField field = ReadHeightField(progress, map.path, settings, false);
+        LogLine("    Generating detail map");
+        progress.Stepf("Writing secondary(%s) colour/lowdetail maps", map.index);
+        maps = PaintSurroundingMaps(materials, field);
+    }
+    // A temporary image that cannot be written ends the job: the converter
+    // would otherwise turn the previous map's leftover file into this one.
+    if (maps.colour.Save("ctemp.tga") != Ok) Fail("ERROR: writing \"ctemp.tga\"");
+    if (maps.lowDetail.Save("dtemp.tga") != Ok) Fail("ERROR: writing \"dtemp.tga\"");
+    char command[256];
+    std::snprintf(command, sizeof command,
+                  "nvdxt -file ctemp.tga -output colormaps/tx_s%s.dds -u8888 -nomipmap", map.index);
+    RunJobCommand(command);
+    std::snprintf(command, sizeof command,
+                  "nvdxt -file dtemp.tga -output lowdetailmaps/tx_s%s.dds -u8888 -nomipmap",
+                  map.index);
+    RunJobCommand(command);
+}
+
+// What a program ended half-way through writing leaves: "<name>.partial"
+// files, never under a real name.
+void RemoveLeftovers() {
+    platform::RemovePartialFiles(".");
+    for (const char* folder : kOutputFolders) platform::RemovePartialFiles(folder);
 }
 
 // Reads the level, paints its maps and cuts them into tiles. Throws the
-// message of the first failure.
+// message of the first failure, or JobStopped.
 void PaintLevel(const JobOptions& options) {
     platform::MakeFolder("detailmaps");
     platform::MakeFolder("colormaps");
     if (options.paintSurrounding) platform::MakeFolder("lowdetailmaps");
+    RemoveLeftovers();
 
     // The time covers reading, painting and splitting, not the folders.
     const std::int64_t start = platform::MillisecondClock();
 
     const TerrainConfig config = LoadTerrainConfig("../Heightdata.con");
-    if (config.primary.size > LargestPrimarySize) {
-        Fail("ERROR: \"../Heightdata.con\": primary size %d is above %d; its maps would be "
-             "wider than a TGA file can hold",
-             config.primary.size, LargestPrimarySize);
+    CheckPrimarySize(config.primary.size);
+    const MaterialSet materials = MaterialSet::Load(kMaterialSet);
+    JobProgress progress;
+
+    {
+        // A size below 2 is refused by the loader before the side is used.
+        const HeightField primary =
+            ReadHeightField(progress, "../HeightmapPrimary.raw", config.primary, true);
+        WritePrimaryMaps(progress, materials, primary, options.mirrorColour);
     }
-    TerrainPainter painter;
-
-    // A size below 2 is refused by the loader before the side is used.
-    ComputeWeightsOf(painter, "../HeightmapPrimary.raw", config.primary, true,
-                     4 * (config.primary.size - 1));
-    painter.WritePrimaryMaps(options.mirrorColour);
-
     if (options.paintSurrounding) {
         for (const SurroundingMap& map : kSurroundingMaps) {
-            ComputeWeightsOf(painter, map.path, config.secondary, false, MaterialSize);
-            painter.WriteSurroundingMaps(map.index);
+            if (progress.StopRequested()) throw JobStopped{};
+            WriteSurroundingMaps(progress, materials, config.secondary, map);
         }
     }
 
     LogLine("");
-    ShowStatus("Spliting primary");
-    // A splitter that fails (a full disk, a tile folder that cannot be
-    // written, no splitter at all) leaves tiles missing, so the job must not
-    // report "Completed". Its own messages say which tile went wrong.
-    constexpr char splitCommand[] = "quillet detailbig.tga colourbig.tga";
-    if (platform::RunCommand(splitCommand) != 0) {
-        Fail("ERROR: running \"%s\" failed", splitCommand);
-    }
+    progress.Step("Spliting primary");
+    RunJobCommand("quillet detailbig.tga colourbig.tga");
 
     const std::int64_t elapsed = platform::MillisecondClock() - start;
-    ShowStatus("Completed (%.4fs)", static_cast<double>(static_cast<float>(elapsed) * 0.001f));
+    progress.Stepf("Completed (%.4fs)", static_cast<double>(static_cast<float>(elapsed) * 0.001f));
 
     if (options.deleteTemporaries) {
         platform::RemoveFile("detailbig.tga");
@@ -95,6 +224,11 @@ JobResult RunJob(JobOptions options) {
         SetControlsEnabled(false);
         PaintLevel(options);
         result = JobResult::Completed;
+    } catch (const JobStopped&) {
+        // Asked for by the user: nothing to show. Files being written went
+        // with their writers; a command ended half-way left its own.
+        RemoveLeftovers();
+        result = JobResult::Stopped;
     } catch (const FatalError& error) {
         // Shown, not logged: the log ends with the last step that was reached.
         ShowFatalMessage(error.text.c_str());

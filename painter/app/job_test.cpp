@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "common/platform/platform.h"
-#include "painter/app/recording_ui.h"
 #include "painter/app/report.h"
-#include "painter/paint/paint_test_files.h"
+#include "tests/support/paint_test_files.h"
+#include "tests/support/recording_ui.h"
 #include "tests/support/temp_folder.h"
 
 namespace fs = std::filesystem;
@@ -55,10 +55,12 @@ protected:
                        "heightmap.setSize 5\r\nheightmap.setScale 2/0.003\r\n"
                        "heightmap.setSize 3\r\nheightmap.setScale 2/0.5\r\n");
         std::string primary;
-        for (int i = 0; i < 25; ++i) primary += {static_cast<char>(i * 37), static_cast<char>(i * 11)};
+        for (int i = 0; i < 25; ++i)
+            primary += {static_cast<char>(i * 37), static_cast<char>(i * 11)};
         WriteFileBytes("HeightmapPrimary.raw", primary);
         for (const char* name : kSurrounding) {
-            WriteFileBytes(std::string("HeightmapSecondary_") + name + ".raw", "\x10\x20\x30\x40\x50\x60\x70\x80\x90");
+            WriteFileBytes(std::string("HeightmapSecondary_") + name + ".raw",
+                           "\x10\x20\x30\x40\x50\x60\x70\x80\x90");
         }
         fs::create_directory("paint");
         fs::current_path("paint");
@@ -111,10 +113,10 @@ TEST_F(JobTest, PaintsThePrimaryMapsAndSplitsThem) {
                             "status: Completed (TIME)",
                             "controls: on",
                         }));
-    EXPECT_EQ(LogLines(), (std::vector<std::string>{
-                              "", kReadPrimary, "    Generating normal map",
-                              "    Generating detail map", "Writing primary colour/detail maps", "",
-                              "Spliting primary", "Completed (TIME)"}));
+    EXPECT_EQ(LogLines(), (std::vector<std::string>{"", kReadPrimary, "    Generating normal map",
+                                                    "    Generating detail map",
+                                                    "Writing primary colour/detail maps", "",
+                                                    "Spliting primary", "Completed (TIME)"}));
     EXPECT_TRUE(fs::is_directory("detailmaps"));
     EXPECT_TRUE(fs::is_directory("colormaps"));
     EXPECT_FALSE(fs::exists("lowdetailmaps"));
@@ -129,8 +131,8 @@ TEST_F(JobTest, PaintsEachSurroundingMapBeforeReadingTheNextAndSplitsLast) {
     for (int i = 0; i < 8; ++i) {
         const std::string index = std::to_string(i);
         const std::string temporaries = " [detailbig.tga] [colourbig.tga] [ctemp.tga] [dtemp.tga]";
-        expected.push_back(std::string("status: Reading \"../HeightmapSecondary_") + kSurrounding[i] +
-                           ".raw\" (8-bit 3x2x0.50000000)");
+        expected.push_back(std::string("status: Reading \"../HeightmapSecondary_") +
+                           kSurrounding[i] + ".raw\" (8-bit 3x2x0.50000000)");
         expected.push_back("status: Writing secondary(" + index + ") colour/lowdetail maps");
         expected.push_back("run: nvdxt -file ctemp.tga -output colormaps/tx_s" + index +
                            ".dds -u8888 -nomipmap" + temporaries);
@@ -138,8 +140,9 @@ TEST_F(JobTest, PaintsEachSurroundingMapBeforeReadingTheNextAndSplitsLast) {
                            ".dds -u8888 -nomipmap" + temporaries);
     }
     expected.push_back("status: Spliting primary");
-    expected.push_back("run: quillet detailbig.tga colourbig.tga [detailbig.tga] [colourbig.tga] "
-                       "[ctemp.tga] [dtemp.tga]");
+    expected.push_back(
+        "run: quillet detailbig.tga colourbig.tga [detailbig.tga] [colourbig.tga] "
+        "[ctemp.tga] [dtemp.tga]");
     expected.push_back("status: Completed (TIME)");
     expected.push_back("controls: on");
     EXPECT_EQ(Events(), expected);
@@ -159,26 +162,41 @@ TEST_F(JobTest, AFailureIsShownExactlyAndNothingMoreIsDone) {
         std::vector<std::string> lastCommands;  // commands run before the failure
     };
     const Case cases[] = {
-        {"no settings", [] { fs::remove("../Heightdata.con"); }, JobOptions{false, true, true},
-         "ERROR: reading \"../Heightdata.con\"\n", {}},
-        {"no primary heightmap", [] { fs::remove("../HeightmapPrimary.raw"); },
-         JobOptions{false, true, true}, "ERROR: opening ../HeightmapPrimary.raw", {}},
-        {"no steep texture", [] { fs::remove("data/steep.tga"); }, JobOptions{false, true, true},
-         "ERROR: reading \"data/steep.tga\"", {}},
+        {"no settings",
+         [] { fs::remove("../Heightdata.con"); },
+         JobOptions{false, true, true},
+         "ERROR: reading \"../Heightdata.con\"\n",
+         {}},
+        {"no primary heightmap",
+         [] { fs::remove("../HeightmapPrimary.raw"); },
+         JobOptions{false, true, true},
+         "ERROR: opening ../HeightmapPrimary.raw",
+         {}},
+        {"no steep texture",
+         [] { fs::remove("data/steep.tga"); },
+         JobOptions{false, true, true},
+         "ERROR: reading \"data/steep.tga\"",
+         {}},
         {"primary too large",
-         [] { WriteFileBytes("../Heightdata.con", "heightmap.setSize 8193\nheightmap.setScale 2/1\n"); },
+         [] {
+             WriteFileBytes("../Heightdata.con",
+                            "heightmap.setSize 8193\nheightmap.setScale 2/1\n");
+         },
          JobOptions{false, true, true},
          "ERROR: \"../Heightdata.con\": primary size 8193 is above 8192; its maps would be wider "
          "than a TGA file can hold",
          {}},
-        {"fourth surrounding map missing", [] { fs::remove("../HeightmapSecondary_R1.raw"); },
-         JobOptions{false, true, true}, "ERROR: opening ../HeightmapSecondary_R1.raw",
+        {"fourth surrounding map missing",
+         [] { fs::remove("../HeightmapSecondary_R1.raw"); },
+         JobOptions{false, true, true},
+         "ERROR: opening ../HeightmapSecondary_R1.raw",
          {"tx_s0", "tx_s0", "tx_s1", "tx_s1", "tx_s2", "tx_s2"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         recording_ui::Clear();
-        for (const char* name : {"detailbig.tga", "colourbig.tga", "ctemp.tga", "dtemp.tga"}) fs::remove(name);
+        for (const char* name : {"detailbig.tga", "colourbig.tga", "ctemp.tga", "dtemp.tga"})
+            fs::remove(name);
         c.breakLevel();
         EXPECT_EQ(RunJob(c.options), JobResult::Failed);
 

@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "painter/app/dialog_controls.h"
-#include "painter/app/test_level.h"
+#include "tests/support/test_level.h"
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;

@@ -31,9 +31,9 @@
 #include "painter/app/job_thread.h"
 #include "painter/app/painter_main.h"
 #include "painter/app/report.h"
-#include "painter/app/test_level.h"
 #include "painter/app/ui.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/test_level.h"
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;

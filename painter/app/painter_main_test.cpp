@@ -12,8 +12,8 @@
 
 #include "common/platform/platform.h"
 #include "painter/app/job_thread.h"
-#include "painter/app/recording_ui.h"
 #include "painter/app/report.h"
+#include "tests/support/recording_ui.h"
 #include "tests/support/temp_folder.h"
 
 namespace fs = std::filesystem;

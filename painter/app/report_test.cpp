@@ -5,7 +5,7 @@
 #include <string>
 #include <thread>
 
-#include "painter/app/recording_ui.h"
+#include "tests/support/recording_ui.h"
 #include "tests/support/temp_folder.h"
 
 using testing_support::ReadFileBytes;

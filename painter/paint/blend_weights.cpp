@@ -1,16 +1,14 @@
-#include <array>
+#include "painter/paint/blend_weights.h"
+
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
-#include "common/parallel/parallel_rows.h"
-#include "painter/app/report.h"
-#include "painter/paint/terrain_painter.h"
+#include "common/status/status.h"
 
 namespace {
 
@@ -25,22 +23,6 @@ float GradientPosition(double scaled) {
     const float position = static_cast<float>(scaled);
     return position >= 511.0f ? LastGradientPosition : position;
 }
-
-// A gradient table with the rise from each entry to the next worked out once:
-// entry k + (entry k+1 - entry k) × (position - k), as every lookup computes it.
-struct Gradient {
-    const float* entries;
-    std::array<float, GradientSize> rises{};
-
-    explicit Gradient(const GradientTable& table) : entries(table.entries.data()) {
-        for (int k = 0; k + 1 < GradientSize; ++k) rises[k] = table[k + 1] - table[k];
-    }
-
-    float Lookup(float position) const {
-        const int k = static_cast<int>(position);
-        return entries[k] + rises[k] * (position - static_cast<float>(k));
-    }
-};
 
 // What one row of texels reads: the texel columns' grid positions, the two
 // gradients and the height range.
@@ -62,13 +44,13 @@ struct RowOutputs {
 
 // Texels [first, last) of a row, one at a time: the definition of a texel's
 // weights, and the tail of every row that the four-texel kernel leaves.
-void WeightTexels(const RowInputs& in, const RowOutputs& out, std::size_t first,
-                  std::size_t last) {
+void WeightTexels(const RowInputs& in, const RowOutputs& out, std::size_t first, std::size_t last) {
     for (std::size_t j = first; j < last; ++j) {
         const GridPosition column{in.cells[j], in.fractions[j]};
         const double height = HeightField::SampleAcross(in.heightCells, column);
         const double slope = HeightField::SampleAcross(in.slopeCells, column);
-        const float L = in.heightGradient->Lookup(GradientPosition(height / in.heightRange * 511.0));
+        const float L =
+            in.heightGradient->Lookup(GradientPosition(height / in.heightRange * 511.0));
         const float A = in.angleGradient->Lookup(GradientPosition(slope * 511.0));
         out.low[j] = (1.0f - L) * (1.0f - A);
         out.high[j] = (1.0f - A) * L;
@@ -106,15 +88,14 @@ __m128 Lookup4(const Gradient& gradient, __m128 positions) {
     const __m128 fraction = _mm_sub_ps(positions, _mm_cvtepi32_ps(k));
     alignas(16) std::int32_t index[4];
     _mm_store_si128(reinterpret_cast<__m128i*>(index), k);
-    const __m128 entry =
-        _mm_setr_ps(gradient.entries[index[0]], gradient.entries[index[1]],
-                    gradient.entries[index[2]], gradient.entries[index[3]]);
+    const __m128 entry = _mm_setr_ps(gradient.entries[index[0]], gradient.entries[index[1]],
+                                     gradient.entries[index[2]], gradient.entries[index[3]]);
     const __m128 rise = _mm_setr_ps(gradient.rises[index[0]], gradient.rises[index[1]],
                                     gradient.rises[index[2]], gradient.rises[index[3]]);
     return _mm_add_ps(entry, _mm_mul_ps(rise, fraction));
 }
 
-void WeightRow(const RowInputs& in, const RowOutputs& out, std::size_t width) {
+void WeightTexelRow(const RowInputs& in, const RowOutputs& out, std::size_t width) {
     const __m128d range = _mm_set1_pd(in.heightRange);
     const __m128d scale = _mm_set1_pd(511.0);
     const __m128 one = _mm_set1_ps(1.0f);
@@ -131,8 +112,8 @@ void WeightRow(const RowInputs& in, const RowOutputs& out, std::size_t width) {
                                            _mm_mul_pd(_mm_div_pd(heightHigh, range), scale));
         const __m128d slopeLow = AcrossTwoCells(in.slopeCells, cell[0], cell[1], fractionsLow);
         const __m128d slopeHigh = AcrossTwoCells(in.slopeCells, cell[2], cell[3], fractionsHigh);
-        const __m128 q = GradientPositions(_mm_mul_pd(slopeLow, scale),
-                                           _mm_mul_pd(slopeHigh, scale));
+        const __m128 q =
+            GradientPositions(_mm_mul_pd(slopeLow, scale), _mm_mul_pd(slopeHigh, scale));
 
         const __m128 L = Lookup4(*in.heightGradient, p);
         const __m128 A = Lookup4(*in.angleGradient, q);
@@ -146,7 +127,7 @@ void WeightRow(const RowInputs& in, const RowOutputs& out, std::size_t width) {
 
 #else
 
-void WeightRow(const RowInputs& in, const RowOutputs& out, std::size_t width) {
+void WeightTexelRow(const RowInputs& in, const RowOutputs& out, std::size_t width) {
     WeightTexels(in, out, 0, width);
 }
 
@@ -154,56 +135,50 @@ void WeightRow(const RowInputs& in, const RowOutputs& out, std::size_t width) {
 
 }  // namespace
 
-void TerrainPainter::ComputeBlendWeights(const HeightField& field, std::int32_t side) {
+Gradient::Gradient(const GradientTable& table) : entries(table.entries.data()) {
+    for (int k = 0; k + 1 < GradientSize; ++k) rises[k] = table[k + 1] - table[k];
+}
+
+BlendWeights::BlendWeights(const HeightField& field, const GradientTable& heightGradient,
+                           const GradientTable& angleGradient, std::int32_t side)
+    : field_(field), heights_(heightGradient), angles_(angleGradient) {
     // The step divides by side - 1; the callers pass 512 or 4 * (size - 1).
     if (side < 2) Fail("ERROR: output side %d is too small to paint", side);
-    outputSize = side;
-    LogLine("    Generating detail map");
-
-    // The old planes go first, so that only one set is ever held.
-    lowWeight.reset();
-    highWeight.reset();
-    steepWeight.reset();
-    const std::size_t count = static_cast<std::size_t>(side) * static_cast<std::size_t>(side);
-    lowWeight = std::make_unique_for_overwrite<float[]>(count);
-    highWeight = std::make_unique_for_overwrite<float[]>(count);
-    steepWeight = std::make_unique_for_overwrite<float[]>(count);
-
+    width_ = static_cast<std::size_t>(side);
     // Texel 0 lands on grid coordinate 0 and texel side - 1 on size - 1.
-    const float step =
-        static_cast<float>(static_cast<double>(field.size - 1) / static_cast<double>(side - 1));
+    step_ = static_cast<float>(static_cast<double>(field.size - 1) / static_cast<double>(side - 1));
 
     // Texel column j samples at x = j * step in every row: where that falls
     // on the grid is worked out once, not once per row.
-    const std::size_t width = static_cast<std::size_t>(side);
-    std::vector<std::uint32_t> cells(width);
-    std::vector<float> fractions(width);
-    for (std::size_t j = 0; j < width; ++j) {
-        const GridPosition column = field.Locate(static_cast<float>(j) * step);
-        cells[j] = static_cast<std::uint32_t>(column.cell);
-        fractions[j] = column.fraction;
+    cells_.resize(width_);
+    fractions_.resize(width_);
+    for (std::size_t j = 0; j < width_; ++j) {
+        const GridPosition column = field.Locate(static_cast<float>(j) * step_);
+        cells_[j] = static_cast<std::uint32_t>(column.cell);
+        fractions_[j] = column.fraction;
     }
-    const Gradient heights(heightGradient);
-    const Gradient angles(angleGradient);
+}
 
-    // Every texel depends only on the height field, so bands of rows run on
-    // separate threads and the planes come out the same for any thread count.
-    ParallelForRows(width, [&](std::size_t first, std::size_t last) {
-        // The samplers' interpolation down the rows depends only on the row:
-        // done once per row for every grid cell, then finished per texel.
-        const std::size_t gridCells = static_cast<std::size_t>(field.size) - 1;
-        std::vector<CellSpan> heightCells(gridCells);
-        std::vector<CellSpan> slopeCells(gridCells);
-        const RowInputs in{cells.data(),       fractions.data(), heightCells.data(),
-                           slopeCells.data(),  &heights,         &angles,
-                           field.heightRange};
-        for (std::size_t i = first; i < last; ++i) {
-            const GridPosition row = field.Locate(static_cast<float>(i) * step);
-            field.HeightCells(row, heightCells.data());
-            field.SlopeCells(row, slopeCells.data());
-            const RowOutputs out{lowWeight.get() + i * width, highWeight.get() + i * width,
-                                 steepWeight.get() + i * width};
-            WeightRow(in, out, width);
-        }
-    });
+WeightRowBuffer BlendWeights::MakeRowBuffer() const {
+    WeightRowBuffer row;
+    row.low.resize(width_);
+    row.high.resize(width_);
+    row.steep.resize(width_);
+    const std::size_t gridCells = static_cast<std::size_t>(field_.size) - 1;
+    row.heightCells.resize(gridCells);
+    row.slopeCells.resize(gridCells);
+    return row;
+}
+
+void BlendWeights::ComputeRow(std::size_t y, WeightRowBuffer& row) const {
+    // The samplers' interpolation down the rows depends only on the row:
+    // done once for every grid cell, then finished per texel.
+    const GridPosition gridRow = field_.Locate(static_cast<float>(y) * step_);
+    field_.HeightCells(gridRow, row.heightCells.data());
+    field_.SlopeCells(gridRow, row.slopeCells.data());
+    const RowInputs in{cells_.data(),         fractions_.data(), row.heightCells.data(),
+                       row.slopeCells.data(), &heights_,         &angles_,
+                       field_.heightRange};
+    const RowOutputs out{row.low.data(), row.high.data(), row.steep.data()};
+    WeightTexelRow(in, out, width_);
 }

@@ -1,17 +1,47 @@
+#include "painter/paint/blend_weights.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
+#include <vector>
 
-#include "painter/paint/paint_fixture.h"
+#include "tests/support/paint_test_files.h"
+
+using paint_test::MakeField;
+using paint_test::SetTable;
 
 namespace {
+
+// The two tables and the whole planes of a map, row after row.
+struct TerrainPainter {
+    GradientTable heightGradient, angleGradient;
+    std::vector<float> lowWeight, highWeight, steepWeight;
+    std::int32_t outputSize = 0;
+
+    void ComputeBlendWeights(const HeightField& field, std::int32_t side) {
+        const BlendWeights weights(field, heightGradient, angleGradient, side);
+        outputSize = side;
+        const std::size_t width = weights.Side();
+        lowWeight.assign(width * width, -1.0f);
+        highWeight.assign(width * width, -1.0f);
+        steepWeight.assign(width * width, -1.0f);
+        WeightRowBuffer row = weights.MakeRowBuffer();
+        for (std::size_t y = 0; y < width; ++y) {
+            weights.ComputeRow(y, row);
+            std::copy(row.low.begin(), row.low.end(), lowWeight.begin() + y * width);
+            std::copy(row.high.begin(), row.high.end(), highWeight.begin() + y * width);
+            std::copy(row.steep.begin(), row.steep.end(), steepWeight.begin() + y * width);
+        }
+    }
+};
 
 // Gradient tables with a different value in every entry, so that a lookup at
 // the wrong entry cannot pass.
 void SetRamps(TerrainPainter& painter) {
     for (int k = 0; k < GradientSize; ++k) {
-        painter.heightGradient.entries[k] = GradientEntry(static_cast<std::uint8_t>((k * 3) / 6 + 1));
+        painter.heightGradient.entries[k] =
+            GradientEntry(static_cast<std::uint8_t>((k * 3) / 6 + 1));
         painter.angleGradient.entries[k] = GradientEntry(static_cast<std::uint8_t>(255 - k / 2));
     }
 }
@@ -31,8 +61,7 @@ void ExpectEverywhere(const TerrainPainter& painter, float low, float high, floa
 }
 
 TEST(BlendWeights, FlatGroundAtZeroUsesTheFirstEntries) {
-    PaintFixture fixture;
-    TerrainPainter& painter = fixture.painter();
+    TerrainPainter painter;
     SetRamps(painter);
     painter.ComputeBlendWeights(MakeField(9, 196.608f, 0.0f, 0.0f), 32);
     ASSERT_EQ(painter.outputSize, 32);
@@ -41,8 +70,7 @@ TEST(BlendWeights, FlatGroundAtZeroUsesTheFirstEntries) {
 }
 
 TEST(BlendWeights, TheHighestSampleStaysBetweenTheLastTwoEntries) {
-    PaintFixture fixture;
-    TerrainPainter& painter = fixture.painter();
+    TerrainPainter painter;
     SetRamps(painter);
     // Raw 65535 of a 16-bit map: position 65535 / 65536 * 511, about 510.992.
     painter.ComputeBlendWeights(MakeField(5, 65536.0f, 65535.0f, 0.0f), 8);
@@ -53,8 +81,7 @@ TEST(BlendWeights, TheHighestSampleStaysBetweenTheLastTwoEntries) {
 }
 
 TEST(BlendWeights, AVerticalFaceIsClampedJustBelowTheLastEntry) {
-    PaintFixture fixture;
-    TerrainPainter& painter = fixture.painter();
+    TerrainPainter painter;
     SetRamps(painter);
     painter.ComputeBlendWeights(MakeField(5, 100.0f, 0.0f, 1.0f), 8);
     const float q = 510.9999f;
@@ -77,8 +104,7 @@ TEST(BlendWeights, PureGradientsGivePureWeights) {
         {0.0f, 0.0f, 1.0f, 0.0f, 0.0f},  // all low
         {1.0f, 0.0f, 0.0f, 1.0f, 0.0f},  // all high
     };
-    PaintFixture fixture;
-    TerrainPainter& painter = fixture.painter();
+    TerrainPainter painter;
     HeightField field = MakeField(17, 1000.0f, 0.0f, 0.0f);
     for (std::size_t i = 0; i < field.heights.size(); ++i) {
         field.heights[i] = static_cast<float>(i % 97) * 10.0f;
@@ -95,8 +121,7 @@ TEST(BlendWeights, PureGradientsGivePureWeights) {
 TEST(BlendWeights, FollowsTheGridAndAddsUpToOne) {
     // Heights rise along the columns, slopes along the rows; texel 0 sits on
     // grid coordinate 0 and the last texel on the last sample.
-    PaintFixture fixture;
-    TerrainPainter& painter = fixture.painter();
+    TerrainPainter painter;
     SetRamps(painter);
     const std::int32_t n = 257, side = 512;
     HeightField field = MakeField(n, 256.0f, 0.0f, 0.0f);
@@ -131,46 +156,18 @@ TEST(BlendWeights, FollowsTheGridAndAddsUpToOne) {
 
 TEST(BlendWeights, AZeroHeightRangePaintsEverythingAsLowestGround) {
     // A vertical scale of 0 makes every height 0 and the range 0: 0 / 0.
-    PaintFixture fixture;
-    TerrainPainter& painter = fixture.painter();
+    TerrainPainter painter;
     SetRamps(painter);
     painter.ComputeBlendWeights(MakeField(5, 0.0f, 0.0f, 0.0f), 16);
     const float L = painter.heightGradient[0], A = painter.angleGradient[0];
     ExpectEverywhere(painter, (1.0f - L) * (1.0f - A), (1.0f - A) * L, A);
 }
 
-TEST(BlendWeights, SameWeightsForAnyNumberOfThreads) {
-    PaintFixture fixture;
-    TerrainPainter& painter = fixture.painter();
-    SetRamps(painter);
-    HeightField field = MakeField(65, 5000.0f, 0.0f, 0.0f);
-    for (std::size_t i = 0; i < field.heights.size(); ++i) {
-        field.heights[i] = static_cast<float>((i * 7919) % 5000);
-        field.normalMap[i] = static_cast<float>((i * 104729) % 1000) / 1000.0f;
-    }
-    const std::size_t count = 256 * 256;
-    std::vector<float> reference[3];
-    for (const char* threads : {"1", "3", "8"}) {
-        ThreadCount setting(threads);
-        painter.ComputeBlendWeights(field, 256);
-        const float* planes[3] = {painter.lowWeight.get(), painter.highWeight.get(),
-                                  painter.steepWeight.get()};
-        for (int plane = 0; plane < 3; ++plane) {
-            std::vector<float> values(planes[plane], planes[plane] + count);
-            if (reference[plane].empty()) {
-                reference[plane] = values;
-            } else {
-                EXPECT_TRUE(values == reference[plane]) << threads << " threads, plane " << plane;
-            }
-        }
-    }
-}
-
 TEST(BlendWeights, RefusesASideWithoutTwoTexels) {
-    PaintFixture fixture;
-    TerrainPainter& painter = fixture.painter();
-    EXPECT_EQ(paint_test::FailureOf([&] { painter.ComputeBlendWeights(MakeField(5, 1.0f, 0, 0), 1); }),
-              "ERROR: output side 1 is too small to paint");
+    TerrainPainter painter;
+    EXPECT_EQ(
+        paint_test::FailureOf([&] { painter.ComputeBlendWeights(MakeField(5, 1.0f, 0, 0), 1); }),
+        "ERROR: output side 1 is too small to paint");
 }
 
 // The weights of one texel by their definition, from the point samplers.
@@ -186,9 +183,11 @@ void ExpectTheDefinitionAtEveryTexel(const TerrainPainter& painter, const Height
     for (std::int32_t i = 0; i < side; ++i) {
         for (std::int32_t j = 0; j < side; ++j) {
             const float x = static_cast<float>(j) * step, y = static_cast<float>(i) * step;
-            const float L = Interpolate(painter.heightGradient,
-                                        position(field.SampleHeight(x, y) / field.heightRange * 511.0));
-            const float A = Interpolate(painter.angleGradient, position(field.SampleSlope(x, y) * 511.0));
+            const float L =
+                Interpolate(painter.heightGradient,
+                            position(field.SampleHeight(x, y) / field.heightRange * 511.0));
+            const float A =
+                Interpolate(painter.angleGradient, position(field.SampleSlope(x, y) * 511.0));
             const std::size_t at = static_cast<std::size_t>(i) * side + j;
             ASSERT_EQ(painter.lowWeight[at], (1.0f - L) * (1.0f - A)) << i << "," << j;
             ASSERT_EQ(painter.highWeight[at], (1.0f - A) * L) << i << "," << j;
@@ -202,8 +201,7 @@ TEST(BlendWeights, EveryTexelFollowsTheSamplersAndTheTables) {
     // tables with a different value at every entry: every clamp and every
     // lookup is exercised, and sides that are not a multiple of four texels
     // leave a tail to every row.
-    PaintFixture fixture;
-    TerrainPainter& painter = fixture.painter();
+    TerrainPainter painter;
     std::uint32_t noise = 11;
     auto next = [&noise] {
         noise = noise * 1664525u + 1013904223u;

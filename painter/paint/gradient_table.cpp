@@ -1,7 +1,6 @@
 #include "painter/paint/gradient_table.h"
 
-#include "common/image/tga_image.h"
-#include "painter/app/report.h"
+#include "common/status/status.h"
 
 float GradientEntry(std::uint8_t byte) {
     // The single-precision float nearest to 1/255 (bit pattern 0x3B808081),
@@ -10,14 +9,20 @@ float GradientEntry(std::uint8_t byte) {
     return static_cast<float>(byte) * ByteScale;
 }
 
-GradientTable::GradientTable(const char* path) {
-    TgaImage image;
+bool GradientTable::FromImage(const TgaImage& image, GradientTable& table) {
     // A table reads 512 bytes whatever the image says it is, so a smaller
     // block is refused like an unreadable file.
-    if (image.Load(path) != Ok || image.ByteCount() < static_cast<size_t>(GradientSize)) {
-        Fail("ERROR: opening \"%s\"", path);
-    }
+    if (!image.pixels || image.ByteCount() < static_cast<size_t>(GradientSize)) return false;
     // The bytes as they lie: no channel chosen, no row order changed.
-    for (int k = 0; k < GradientSize; ++k)
-        entries[static_cast<size_t>(k)] = GradientEntry(image.pixels[k]);
+    for (int k = 0; k < GradientSize; ++k) {
+        table.entries[static_cast<size_t>(k)] = GradientEntry(image.pixels[k]);
+    }
+    return true;
+}
+
+GradientTable GradientTable::Load(const char* path) {
+    TgaImage image;
+    GradientTable table;
+    if (image.Load(path) != Ok || !FromImage(image, table)) Fail("ERROR: opening \"%s\"", path);
+    return table;
 }

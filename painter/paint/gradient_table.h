@@ -4,19 +4,23 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "common/image/tga_image.h"
+
 // Entries of a gradient table: one per possible position along the height
 // range or the slope, from 0 to 511.
 constexpr int GradientSize = 512;
 
-// Turns a normalised height or a slope into a blend factor in [0, 1]. Built
+// Turns a normalised height or a slope into a blend factor in [0, 1]. Made
 // from the first 512 pixel bytes of a TGA image, one entry per byte, whatever
 // the image's format or size; the image is not kept.
 struct GradientTable {
     std::array<float, GradientSize> entries{};
 
-    // Loads the image at `path`; fails the job with "ERROR: opening \"<path>\""
-    // when it cannot be loaded or holds fewer than 512 pixel bytes.
-    explicit GradientTable(const char* path);
+    // The table of an image; false when it holds fewer than 512 pixel bytes.
+    static bool FromImage(const TgaImage& image, GradientTable& table);
+    // Loads the image at `path`; fails with "ERROR: opening \"<path>\"" when
+    // it cannot be loaded or holds fewer than 512 pixel bytes.
+    static GradientTable Load(const char* path);
 
     float operator[](int k) const { return entries[static_cast<std::size_t>(k)]; }
 };

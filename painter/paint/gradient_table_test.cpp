@@ -6,7 +6,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "painter/paint/paint_test_files.h"
+#include "tests/support/paint_test_files.h"
 #include "tests/support/temp_folder.h"
 
 using paint_test::FailureOf;
@@ -30,7 +30,6 @@ TEST(GradientEntry, ScalesBytesByTheFloatNearestToOneOver255) {
 }
 
 TEST(GradientTable, TakesOneEntryPerByteFromTheStartOfThePixelBlock) {
-    TempWorkingFolder folder;
     struct Row {
         const char* name;
         std::int32_t format;
@@ -46,9 +45,9 @@ TEST(GradientTable, TakesOneEntryPerByteFromTheStartOfThePixelBlock) {
         SCOPED_TRACE(row.name);
         TgaImage image = Picture(row.format, row.width, row.height, 5, 3);
         std::memset(image.pixels.get() + 512, 255, image.ByteCount() - 512);
-        Write(image, "gradient.tga");
 
-        const GradientTable table("gradient.tga");
+        GradientTable table;
+        ASSERT_TRUE(GradientTable::FromImage(image, table));
         for (int k = 0; k < GradientSize; ++k) {
             ASSERT_EQ(table[k], GradientEntry(static_cast<std::uint8_t>((k * 5 + 3) & 0xFF))) << k;
         }
@@ -56,14 +55,12 @@ TEST(GradientTable, TakesOneEntryPerByteFromTheStartOfThePixelBlock) {
 }
 
 TEST(GradientTable, AllOnesAndAllZerosGiveExactlyOneAndZero) {
-    TempWorkingFolder folder;
     TgaImage image = Picture(Grey8, 512, 1);
+    GradientTable ones, zeros;
     std::memset(image.pixels.get(), 255, 512);
-    Write(image, "ones.tga");
+    ASSERT_TRUE(GradientTable::FromImage(image, ones));
     std::memset(image.pixels.get(), 0, 512);
-    Write(image, "zeros.tga");
-    const GradientTable ones("ones.tga");
-    const GradientTable zeros("zeros.tga");
+    ASSERT_TRUE(GradientTable::FromImage(image, zeros));
     for (int k = 0; k < GradientSize; ++k) {
         ASSERT_EQ(ones[k], 1.0f);
         ASSERT_EQ(zeros[k], 0.0f);
@@ -82,7 +79,7 @@ TEST(GradientTable, RefusesWhatItCannotReadWithTheOpeningMessage) {
 
     for (const char* path :
          {"absent.tga", "short.tga", "short_colour.tga", "square.tga", "mapped.tga"}) {
-        EXPECT_EQ(FailureOf([&] { GradientTable table(path); }),
+        EXPECT_EQ(FailureOf([&] { GradientTable::Load(path); }),
                   std::string("ERROR: opening \"") + path + "\"");
     }
 }

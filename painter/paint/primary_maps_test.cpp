@@ -1,16 +1,17 @@
+#include "painter/paint/primary_maps.h"
+
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
-#include "painter/paint/paint_fixture.h"
+#include "tests/support/paint_test_files.h"
+#include "tests/support/thread_count.h"
 
-namespace fs = std::filesystem;
-using testing_support::ReadFileBytes;
+using paint_test::MakeField;
+using paint_test::SetTable;
+using ThreadCount = testing_support::ScopedThreadCount;
 
 namespace {
-
-constexpr std::size_t kHeader = 18;
 
 // A texture in which every texel says where it is: blue and green the low
 // bytes of its column and row, red their high bits.
@@ -18,7 +19,8 @@ TgaImage PositionTexture() {
     TgaImage image = TgaImage::Make(Bgr24, MaterialSize, MaterialSize);
     for (int ty = 0; ty < MaterialSize; ++ty) {
         for (int tx = 0; tx < MaterialSize; ++tx) {
-            std::uint8_t* texel = image.pixels.get() + (static_cast<std::size_t>(ty) * MaterialSize + tx) * 3;
+            std::uint8_t* texel =
+                image.pixels.get() + (static_cast<std::size_t>(ty) * MaterialSize + tx) * 3;
             texel[0] = static_cast<std::uint8_t>(tx & 255);
             texel[1] = static_cast<std::uint8_t>(ty & 255);
             texel[2] = static_cast<std::uint8_t>((tx >> 8) | ((ty >> 8) << 1));
@@ -33,22 +35,47 @@ TgaImage PlainTexture(std::uint8_t value) {
     return image;
 }
 
-// Planes of the given side with the same weights everywhere.
-void SetPlanes(TerrainPainter& painter, std::int32_t side, float low, float high, float steep) {
-    const std::size_t count = static_cast<std::size_t>(side) * side;
-    painter.outputSize = side;
-    painter.lowWeight = std::make_unique<float[]>(count);
-    painter.highWeight = std::make_unique<float[]>(count);
-    painter.steepWeight = std::make_unique<float[]>(count);
-    std::fill(painter.lowWeight.get(), painter.lowWeight.get() + count, low);
-    std::fill(painter.highWeight.get(), painter.highWeight.get() + count, high);
-    std::fill(painter.steepWeight.get(), painter.steepWeight.get() + count, steep);
+// Both maps as the sink receives them, band after band, in file order.
+struct Maps {
+    std::string detail, colour;
+};
+
+Maps Paint(const MaterialSet& materials, const HeightField& field, std::int32_t side, bool mirror,
+           std::size_t bandRows = 0) {
+    Maps maps;
+    Progress progress;
+    const std::size_t rowBytes = static_cast<std::size_t>(side) * 3;
+    PaintPrimaryMaps(
+        materials, field, side, mirror, progress,
+        [&](const std::uint8_t* detail, const std::uint8_t* colour, std::size_t rows) {
+            maps.detail.append(reinterpret_cast<const char*>(detail), rows * rowBytes);
+            maps.colour.append(reinterpret_cast<const char*>(colour), rows * rowBytes);
+        },
+        bandRows);
+    return maps;
+}
+
+// A material set of three textures whose weights the tables make the same
+// at every texel: steep = the angle table's value, and the rest split by the
+// height table's.
+MaterialSet Materials(TgaImage low, TgaImage high, TgaImage steep, float heightTable = 0.0f,
+                      float angleTable = 0.0f) {
+    MaterialSet set{std::move(steep), std::move(high), std::move(low), {}, {}};
+    SetTable(set.heightGradient, heightTable);
+    SetTable(set.angleGradient, angleTable);
+    return set;
+}
+
+// Any height field: with constant tables its values do not matter.
+const HeightField& AnyField() {
+    static const HeightField field = MakeField(9, 100.0f, 30.0f, 0.2f);
+    return field;
 }
 
 // Bytes of weight texel (x, y) of a written map: the files store row S - 1 first.
 std::string Texel(const std::string& file, std::int32_t side, std::int32_t x, std::int32_t y) {
     const std::size_t row = static_cast<std::size_t>(side - 1 - y);
-    return file.substr(kHeader + (row * side + x) * 3, 3);
+    return file.substr((row * side + x) * 3, 3);
 }
 
 std::string Bytes(int b, int g, int r) {
@@ -67,30 +94,33 @@ TEST(PrimaryMaps, RepeatsOrMirrorsTheTextureAlongColumnsAndRows) {
     struct Case {
         std::int32_t side;
         bool mirror;
-        std::int32_t at;       // a map column, and the same map row
+        std::int32_t at;        // a map column, and the same map row
         int textureCoordinate;  // what the texture gives there
     };
     const Case cases[] = {
-        {1536, false, 511, 511}, {1536, false, 512, 0},    {1536, false, 1535, 511},
-        {1536, true, 511, 511},  {1536, true, 512, 511},   {1536, true, 1023, 0},
-        {1536, true, 1024, 0},   {1536, true, 1535, 511},
+        {1536, false, 511, 511},
+        {1536, false, 512, 0},
+        {1536, false, 1535, 511},
+        {1536, true, 511, 511},
+        {1536, true, 512, 511},
+        {1536, true, 1023, 0},
+        {1536, true, 1024, 0},
+        {1536, true, 1535, 511},
         // A side that is not a multiple of 512 ends with part of a repetition.
-        {796, false, 600, 88},   {796, true, 600, 423},    {796, true, 795, 228},
+        {796, false, 600, 88},
+        {796, true, 600, 423},
+        {796, true, 795, 228},
     };
-    PaintFixture fixture;
-    TerrainPainter& painter = fixture.painter();
-    painter.lowTexture = PositionTexture();
+    const MaterialSet materials = Materials(PositionTexture(), PlainTexture(0), PlainTexture(0));
     std::int32_t lastSide = 0;
     bool lastMirror = false;
     std::string colour;
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "side " << c.side << (c.mirror ? " mirrored" : "")
-                                        << " at " << c.at);
+        SCOPED_TRACE(testing::Message()
+                     << "side " << c.side << (c.mirror ? " mirrored" : "") << " at " << c.at);
         if (c.side != lastSide || c.mirror != lastMirror) {
-            SetPlanes(painter, c.side, 1.0f, 0.0f, 0.0f);
-            painter.WritePrimaryMaps(c.mirror);
-            colour = ReadFileBytes("colourbig.tga");
-            ASSERT_EQ(colour.size(), kHeader + static_cast<std::size_t>(c.side) * c.side * 3);
+            colour = Paint(materials, AnyField(), c.side, c.mirror).colour;
+            ASSERT_EQ(colour.size(), static_cast<std::size_t>(c.side) * c.side * 3);
             lastSide = c.side;
             lastMirror = c.mirror;
         }
@@ -101,104 +131,102 @@ TEST(PrimaryMaps, RepeatsOrMirrorsTheTextureAlongColumnsAndRows) {
 
 TEST(PrimaryMaps, MixesTheMaterialsAndTruncates) {
     struct Case {
-        float low, high, steep;
+        float heightTable, angleTable;  // low (1 - h)(1 - a), high (1 - a) h, steep a
         std::string colour, detail;
     };
     // Textures: low 255, high 0, steep 100 in every byte.
     const Case cases[] = {
-        {1.0f, 0.0f, 0.0f, Bytes(255, 255, 255), Bytes(0, 0, 255)},
-        {0.0f, 0.0f, 1.0f, Bytes(100, 100, 100), Bytes(255, 0, 0)},
-        {0.5f, 0.5f, 0.0f, Bytes(127, 127, 127), Bytes(0, 127, 127)},  // 127.5 truncated
-        {0.001f, 0.0f, 0.999f, Bytes(100, 100, 100), Bytes(254, 0, 0)},
+        {0.0f, 0.0f, Bytes(255, 255, 255), Bytes(0, 0, 255)},
+        {0.0f, 1.0f, Bytes(100, 100, 100), Bytes(255, 0, 0)},
+        {0.5f, 0.0f, Bytes(127, 127, 127), Bytes(0, 127, 127)},  // 127.5 truncated
+        {0.0f, 0.999f, Bytes(100, 100, 100), Bytes(254, 0, 0)},
     };
-    PaintFixture fixture;
-    TerrainPainter& painter = fixture.painter();
-    painter.lowTexture = PlainTexture(255);
-    painter.highTexture = PlainTexture(0);
-    painter.steepTexture = PlainTexture(100);
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.low << " " << c.high << " " << c.steep);
-        SetPlanes(painter, 8, c.low, c.high, c.steep);
-        painter.WritePrimaryMaps(false);
-        EXPECT_EQ(Texel(ReadFileBytes("colourbig.tga"), 8, 3, 5), c.colour);
-        EXPECT_EQ(Texel(ReadFileBytes("detailbig.tga"), 8, 3, 5), c.detail);
+        SCOPED_TRACE(testing::Message() << c.heightTable << " " << c.angleTable);
+        const Maps maps = Paint(Materials(PlainTexture(255), PlainTexture(0), PlainTexture(100),
+                                          c.heightTable, c.angleTable),
+                                AnyField(), 8, false);
+        EXPECT_EQ(Texel(maps.colour, 8, 3, 5), c.colour);
+        EXPECT_EQ(Texel(maps.detail, 8, 3, 5), c.detail);
     }
 }
 
 TEST(PrimaryMaps, CopiesThePureLowTextureExactly) {
-    PaintFixture fixture;
-    TerrainPainter& painter = fixture.painter();
-    painter.lowTexture = PositionTexture();
-    SetPlanes(painter, 512, 1.0f, 0.0f, 0.0f);
-    painter.WritePrimaryMaps(true);
-    const std::string colour = ReadFileBytes("colourbig.tga");
+    const MaterialSet materials = Materials(PositionTexture(), PlainTexture(0), PlainTexture(0));
+    const std::string colour = Paint(materials, AnyField(), 512, true).colour;
     for (std::int32_t y = 0; y < 512; ++y) {
         const std::size_t row = static_cast<std::size_t>(511 - y);
-        const std::string expected(reinterpret_cast<const char*>(painter.lowTexture.pixels.get()) + y * 512 * 3, 512 * 3);
-        ASSERT_EQ(colour.substr(kHeader + row * 512 * 3, 512 * 3), expected) << "row " << y;
+        const std::string expected(
+            reinterpret_cast<const char*>(materials.lowTexture.pixels.get()) + y * 512 * 3,
+            512 * 3);
+        ASSERT_EQ(colour.substr(row * 512 * 3, 512 * 3), expected) << "row " << y;
     }
 }
 
 TEST(PrimaryMaps, StoresTheLastWeightRowFirst) {
-    PaintFixture fixture;
-    TerrainPainter& painter = fixture.painter();
+    // Only the last grid row is vertical, and only a slope that close to 1
+    // turns steep: weight row S - 1 is all steep, row S - 2 all low.
+    MaterialSet materials = Materials(PlainTexture(0), PlainTexture(0), PlainTexture(0));
+    materials.angleGradient.entries[510] = materials.angleGradient.entries[511] = 1.0f;
+    HeightField field = MakeField(6, 100.0f, 0.0f, 0.0f);
+    std::fill(field.normalMap.end() - 6, field.normalMap.end(), 1.0f);
     const std::int32_t side = 20;
-    SetPlanes(painter, side, 1.0f, 0.0f, 0.0f);
-    for (std::int32_t x = 0; x < side; ++x) {
-        painter.lowWeight[(side - 1) * side + x] = 0.0f;
-        painter.steepWeight[(side - 1) * side + x] = 1.0f;
-    }
-    painter.WritePrimaryMaps(false);
-    const std::string detail = ReadFileBytes("detailbig.tga");
-    ASSERT_EQ(detail.substr(0, kHeader),
-              std::string("\0\0\2\0\0\0\0\0\0\0\0\0\x14\0\x14\0\x18\0", kHeader));
+    const std::string detail = Paint(materials, field, side, false).detail;
     std::string steepRow, lowRow;
     for (int x = 0; x < side; ++x) steepRow += Bytes(255, 0, 0), lowRow += Bytes(0, 0, 255);
-    EXPECT_EQ(detail.substr(kHeader, side * 3), steepRow);
-    EXPECT_EQ(detail.substr(kHeader + side * 3, side * 3), lowRow);
+    EXPECT_EQ(detail.substr(0, side * 3), steepRow);
+    EXPECT_EQ(detail.substr(side * 3, side * 3), lowRow);
 }
 
-TEST(PrimaryMaps, SameBytesForAnyNumberOfThreads) {
-    PaintFixture fixture;
-    TerrainPainter& painter = fixture.painter();
-    painter.lowTexture = PositionTexture();
+TEST(PrimaryMaps, SameBytesForAnyNumberOfThreadsAndBands) {
+    MaterialSet materials = Materials(PositionTexture(), PlainTexture(40), PlainTexture(200));
+    for (int k = 0; k < GradientSize; ++k) {
+        materials.heightGradient.entries[k] = GradientEntry(static_cast<std::uint8_t>(k / 2));
+        materials.angleGradient.entries[k] = GradientEntry(static_cast<std::uint8_t>(255 - k / 3));
+    }
+    HeightField field = MakeField(65, 5000.0f, 0.0f, 0.0f);
+    for (std::size_t i = 0; i < field.heights.size(); ++i) {
+        field.heights[i] = static_cast<float>((i * 7919) % 5000);
+        field.normalMap[i] = static_cast<float>((i * 104729) % 1000) / 1000.0f;
+    }
     const std::int32_t side = 700;
-    SetPlanes(painter, side, 0.0f, 0.0f, 0.0f);
-    for (std::size_t i = 0; i < static_cast<std::size_t>(side) * side; ++i) {
-        const float steep = static_cast<float>(i % 101) / 100.0f;
-        const float high = (1.0f - steep) * static_cast<float>(i % 37) / 36.0f;
-        painter.steepWeight[i] = steep;
-        painter.highWeight[i] = high;
-        painter.lowWeight[i] = 1.0f - steep - high;
+    Maps reference;
+    {
+        ThreadCount setting("1");
+        reference = Paint(materials, field, side, true);
     }
-    std::string colour, detail;
-    for (const char* threads : {"1", "2", "5"}) {
-        ThreadCount setting(threads);
-        painter.WritePrimaryMaps(true);
-        if (colour.empty()) {
-            colour = ReadFileBytes("colourbig.tga");
-            detail = ReadFileBytes("detailbig.tga");
-        } else {
-            EXPECT_TRUE(ReadFileBytes("colourbig.tga") == colour) << threads << " threads";
-            EXPECT_TRUE(ReadFileBytes("detailbig.tga") == detail) << threads << " threads";
-        }
+    const struct {
+        const char* threads;
+        std::size_t bandRows;
+    } runs[] = {{"2", 0}, {"5", 0}, {"1", 7}, {"3", 64}, {"2", 699}};
+    for (const auto& run : runs) {
+        SCOPED_TRACE(testing::Message() << run.threads << " threads, bands of " << run.bandRows);
+        ThreadCount setting(run.threads);
+        const Maps maps = Paint(materials, field, side, true, run.bandRows);
+        EXPECT_TRUE(maps.colour == reference.colour);
+        EXPECT_TRUE(maps.detail == reference.detail);
     }
 }
 
-TEST(PrimaryMaps, AMapThatCannotBeWrittenEndsTheJob) {
-    PaintFixture fixture;
-    TerrainPainter& painter = fixture.painter();
-    SetPlanes(painter, 4, 1.0f, 0.0f, 0.0f);
-    fs::create_directory("colourbig.tga");
-    EXPECT_EQ(paint_test::FailureOf([&] { painter.WritePrimaryMaps(false); }),
-              "ERROR: writing \"colourbig.tga\"");
-    EXPECT_TRUE(fs::is_regular_file("detailbig.tga"));
-    fs::remove("colourbig.tga");
-    fs::remove("detailbig.tga");
-    fs::create_directory("detailbig.tga");
-    EXPECT_EQ(paint_test::FailureOf([&] { painter.WritePrimaryMaps(false); }),
-              "ERROR: writing \"detailbig.tga\"");
-    EXPECT_FALSE(fs::exists("colourbig.tga"));
+TEST(PrimaryMaps, StopsBeforeTheNextBandWhenAsked) {
+    struct StopAfter : Progress {
+        int bands;
+        double reported = 0.0;
+        void Advance(double fraction) override { reported = fraction, --bands; }
+        bool StopRequested() override { return bands <= 0; }
+    } progress;
+    progress.bands = 2;
+    const MaterialSet materials = Materials(PlainTexture(1), PlainTexture(2), PlainTexture(3));
+    std::size_t rowsWritten = 0;
+    EXPECT_THROW(PaintPrimaryMaps(
+                     materials, AnyField(), 100, false, progress,
+                     [&](const std::uint8_t*, const std::uint8_t*, std::size_t rows) {
+                         rowsWritten += rows;
+                     },
+                     30),
+                 JobStopped);
+    EXPECT_EQ(rowsWritten, 60u);
+    EXPECT_DOUBLE_EQ(progress.reported, 0.6);
 }
 
 }  // namespace

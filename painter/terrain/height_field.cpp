@@ -3,12 +3,10 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <filesystem>
-#include <memory>
-#include <system_error>
+#include <optional>
 
-#include "painter/app/report.h"
+#include "common/platform/read_file.h"
+#include "common/status/status.h"
 
 namespace {
 
@@ -67,90 +65,75 @@ void InterpolateCells(const float* values, std::int32_t size, GridPosition row, 
 // horizontal and can cancel to a zero vector. Real maps stay below 1e6.
 constexpr float LargestHeight = 1e18f;
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-// Refuses settings that leave nothing to sample or make slopes or heights
-// meaningless, before anything is read or allocated.
-void CheckSettings(const std::string& path, const HeightField& field, bool sixteenBit) {
-    if (field.size < 2) {
-        Fail("ERROR: %s: size %d leaves no cell to sample (at least 2 samples per side)",
-             path.c_str(), field.size);
-    }
-    if (field.horizontalScale == 0.0f || !std::isfinite(field.horizontalScale)) {
-        Fail("ERROR: %s: horizontal scale %g leaves every slope undefined", path.c_str(),
-             static_cast<double>(field.horizontalScale));
-    }
-    const float largestSample = sixteenBit ? 65535.0f : 255.0f;
-    if (!(largestSample * std::fabs(field.verticalScale) <= LargestHeight)) {
-        Fail("ERROR: %s: vertical scale %g puts heights beyond %g", path.c_str(),
-             static_cast<double>(field.verticalScale), static_cast<double>(LargestHeight));
-    }
-}
-
-// The file's first `bytes` bytes; the rest of it is ignored. The length is
-// checked before the buffer is allocated, so a side that the file cannot
-// back never costs memory.
-std::vector<unsigned char> ReadSamples(const std::string& path, const HeightField& field,
-                                       bool sixteenBit, std::uint64_t bytes) {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) Fail("ERROR: opening %s", path.c_str());
-    std::error_code error;
-    const std::uint64_t length = std::filesystem::file_size(path, error);
-    if (error) Fail("ERROR: opening %s", path.c_str());
-    auto tooShort = [&](std::uint64_t held) {
-        Fail("ERROR: %s holds %llu bytes, fewer than the %llu of %d x %d %s-bit samples",
-             path.c_str(), static_cast<unsigned long long>(held),
-             static_cast<unsigned long long>(bytes), field.size, field.size,
-             sixteenBit ? "16" : "8");
-    };
-    if (length < bytes) tooShort(length);
-    std::vector<unsigned char> buffer(static_cast<std::size_t>(bytes));
-    const std::size_t read = std::fread(buffer.data(), 1, buffer.size(), file.get());
-    if (read != buffer.size()) tooShort(read);
-    return buffer;
+// Bytes of size * size samples, in 64 bits: a side of 100000 must not wrap
+// into a small number.
+std::uint64_t SampleBytes(std::int32_t size, bool sixteenBit) {
+    const std::uint64_t side = static_cast<std::uint64_t>(size);
+    return side * side * (sixteenBit ? 2u : 1u);
 }
 
 }  // namespace
 
-HeightField HeightField::LoadRaw(const std::string& path, const HeightmapSettings& settings,
-                                 bool sixteenBit) {
+void HeightField::CheckSettings(std::string_view name, const HeightmapSettings& settings,
+                                bool sixteenBit) {
+    const std::string path(name);
+    if (settings.size < 2) {
+        Fail("ERROR: %s: size %d leaves no cell to sample (at least 2 samples per side)",
+             path.c_str(), settings.size);
+    }
+    if (settings.horizontalScale == 0.0f || !std::isfinite(settings.horizontalScale)) {
+        Fail("ERROR: %s: horizontal scale %g leaves every slope undefined", path.c_str(),
+             static_cast<double>(settings.horizontalScale));
+    }
+    const float largestSample = sixteenBit ? 65535.0f : 255.0f;
+    if (!(largestSample * std::fabs(settings.verticalScale) <= LargestHeight)) {
+        Fail("ERROR: %s: vertical scale %g puts heights beyond %g", path.c_str(),
+             static_cast<double>(settings.verticalScale), static_cast<double>(LargestHeight));
+    }
+}
+
+HeightField HeightField::FromRaw(std::span<const std::uint8_t> bytes, std::string_view name,
+                                 const HeightmapSettings& settings, bool sixteenBit) {
+    CheckSettings(name, settings, sixteenBit);
+    const std::uint64_t needed = SampleBytes(settings.size, sixteenBit);
+    if (bytes.size() < needed) {
+        Fail("ERROR: %.*s holds %llu bytes, fewer than the %llu of %d x %d %s-bit samples",
+             static_cast<int>(name.size()), name.data(),
+             static_cast<unsigned long long>(bytes.size()), static_cast<unsigned long long>(needed),
+             settings.size, settings.size, sixteenBit ? "16" : "8");
+    }
+
     HeightField field;
     field.size = settings.size;
     field.horizontalScale = settings.horizontalScale;
     field.verticalScale = settings.verticalScale;
     field.heightRange = settings.heightRange;
-
-    LogLine("");
-    ShowStatus("Reading \"%s\" (%s-bit %dx%1.0fx%.8f)", path.c_str(), sixteenBit ? "16" : "8",
-               field.size, static_cast<double>(field.horizontalScale),
-               static_cast<double>(field.verticalScale));
-    CheckSettings(path, field, sixteenBit);
-
-    // 64-bit counts: a side of 100000 must not wrap into a small number.
-    const std::uint64_t side = static_cast<std::uint64_t>(field.size);
-    const std::uint64_t samples = side * side;
-    {
-        // The read buffer lives only until the heights are made from it.
-        const std::vector<unsigned char> raw =
-            ReadSamples(path, field, sixteenBit, samples * (sixteenBit ? 2u : 1u));
-        field.heights.resize(static_cast<std::size_t>(samples));
-        const float scale = field.verticalScale;
-        if (sixteenBit) {
-            // Least significant byte first, whatever the machine's byte order.
-            for (std::size_t i = 0; i < field.heights.size(); ++i) {
-                const unsigned sample = raw[2 * i] | (static_cast<unsigned>(raw[2 * i + 1]) << 8);
-                field.heights[i] = static_cast<float>(sample) * scale;
-            }
-        } else {
-            for (std::size_t i = 0; i < field.heights.size(); ++i) {
-                field.heights[i] = static_cast<float>(raw[i]) * scale;
-            }
+    const std::size_t side = static_cast<std::size_t>(field.size);
+    field.heights.resize(side * side);
+    const float scale = field.verticalScale;
+    if (sixteenBit) {
+        // Least significant byte first, whatever the machine's byte order.
+        for (std::size_t i = 0; i < field.heights.size(); ++i) {
+            const unsigned sample = bytes[2 * i] | (static_cast<unsigned>(bytes[2 * i + 1]) << 8);
+            field.heights[i] = static_cast<float>(sample) * scale;
+        }
+    } else {
+        for (std::size_t i = 0; i < field.heights.size(); ++i) {
+            field.heights[i] = static_cast<float>(bytes[i]) * scale;
         }
     }
-    field.BuildNormalMap();
     return field;
+}
+
+HeightField HeightField::LoadRaw(const std::string& path, const HeightmapSettings& settings,
+                                 bool sixteenBit) {
+    // The settings first: a size that no file could back is refused before
+    // the file is even opened.
+    CheckSettings(path, settings, sixteenBit);
+    const std::optional<std::vector<std::uint8_t>> bytes =
+        platform::ReadFileStart(path.c_str(), SampleBytes(settings.size, sixteenBit));
+    if (!bytes) Fail("ERROR: opening %s", path.c_str());
+    return FromRaw(*bytes, path, settings, sixteenBit);
 }
 
 double HeightField::SampleHeight(float x, float y) const {

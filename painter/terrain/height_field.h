@@ -2,7 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "painter/terrain/terrain_config.h"
@@ -45,13 +47,22 @@ struct HeightField {
     float verticalScale = 0.0f;
     float heightRange = 0.0f;
 
-    // Loads the raw heightmap at `path` (size * size samples, row 0 first,
-    // 16-bit little-endian or 8-bit unsigned; later bytes are ignored) and
-    // builds its slope map. Logs an empty line and shows the "Reading" status
-    // first. Fails with an "ERROR: " message, before allocating, when the file
-    // cannot be opened or is too short, or when the settings leave no cell to
-    // sample (size < 2), no defined slope (horizontal scale 0) or heights
-    // beyond +-1e18.
+    // Refuses settings that leave no cell to sample (size < 2), no defined
+    // slope (horizontal scale 0) or heights beyond +-1e18, with an "ERROR: "
+    // message that names the heightmap. Cheap: callers check before reading.
+    static void CheckSettings(std::string_view name, const HeightmapSettings& settings,
+                              bool sixteenBit);
+
+    // A height field from a raw heightmap held in memory: size * size
+    // samples, row 0 first, 16-bit little-endian or 8-bit unsigned; bytes
+    // after them are ignored. Checks the settings, then that the bytes hold
+    // every sample (failing with a message that names the heightmap) before
+    // anything is allocated. The slope map is not built yet.
+    static HeightField FromRaw(std::span<const std::uint8_t> bytes, std::string_view name,
+                               const HeightmapSettings& settings, bool sixteenBit);
+
+    // FromRaw on the start of the file at `path`, read no further than the
+    // samples reach. Fails with "ERROR: opening <path>" when it cannot be read.
     static HeightField LoadRaw(const std::string& path, const HeightmapSettings& settings,
                                bool sixteenBit);
 

@@ -2,7 +2,7 @@
 #include <cstdint>
 
 #include "common/parallel/parallel_rows.h"
-#include "painter/app/report.h"
+#include "common/status/status.h"
 #include "painter/terrain/height_field.h"
 #include "painter/terrain/slope_kernel.h"
 
@@ -71,7 +71,6 @@ void FillSlopeRow(const float* heights, float* slopes, std::int64_t size, std::i
 
 void HeightField::BuildNormalMap() {
     if (!normalMap.empty()) Fail("ERROR: normal map already exists!");
-    LogLine("    Generating normal map");
     const std::int64_t side = size;
     if (side < 1 ||
         heights.size() != static_cast<std::uint64_t>(side) * static_cast<std::uint64_t>(side)) {

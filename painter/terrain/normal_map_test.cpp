@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "painter/app/report.h"
+#include "common/status/status.h"
 #include "painter/terrain/height_field.h"
 #include "painter/terrain/slope_kernel.h"
 #include "tests/support/thread_count.h"

@@ -4,9 +4,11 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
+#include <optional>
+#include <vector>
 
-#include "painter/app/report.h"
+#include "common/platform/read_file.h"
+#include "common/status/status.h"
 
 namespace {
 
@@ -71,32 +73,27 @@ void ReadScaleLine(const std::string& line, HeightmapSettings& settings) {
     if (ReadDecimal(rest + 1, vertical)) settings.verticalScale = vertical;
 }
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-}  // namespace
-
-bool ReadConfigLine(std::FILE* file, std::string& line) {
+// The next line of `text` from `position` into `line`, without its line
+// feed and with every carriage return dropped. False only when the text ends
+// before the first character of a new line.
+bool NextLine(std::string_view text, std::size_t& position, std::string& line) {
     line.clear();
-    int ch = std::fgetc(file);
-    if (ch == EOF) return false;
-    for (; ch != EOF && ch != '\n'; ch = std::fgetc(file)) {
-        if (ch != '\r') line += static_cast<char>(ch);
+    if (position >= text.size()) return false;
+    for (; position < text.size() && text[position] != '\n'; ++position) {
+        if (text[position] != '\r') line += text[position];
     }
+    ++position;  // past the line feed, if there is one
     return true;
 }
 
-TerrainConfig LoadTerrainConfig(const std::string& path) {
-    TerrainConfig config;
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    // The level's folder holds this one settings file, so the message names it
-    // whatever path a caller passed.
-    if (!file) Fail("ERROR: reading \"../Heightdata.con\"\n");
+}  // namespace
 
+TerrainConfig ParseTerrainConfig(std::string_view text) {
+    TerrainConfig config;
     HeightmapSettings* section = &config.primary;
     std::string line;
-    while (section && ReadConfigLine(file.get(), line)) {
+    std::size_t position = 0;
+    while (section && NextLine(text, position, line)) {
         if (StartsWith(line, SizeKey)) {
             ReadSizeLine(line, *section);
         } else if (StartsWith(line, ScaleKey)) {
@@ -104,12 +101,16 @@ TerrainConfig LoadTerrainConfig(const std::string& path) {
             section = section == &config.primary ? &config.secondary : nullptr;
         }
     }
-    // A file that opened but could not be read (a folder of that name, a
-    // failing disk) would otherwise pass for one that ended early.
-    if (std::ferror(file.get())) Fail("ERROR: reading \"../Heightdata.con\"\n");
-    file.reset();
-
     config.primary.heightRange = config.primary.verticalScale * 65536.0f;
     config.secondary.heightRange = config.secondary.verticalScale * 256.0f;
     return config;
+}
+
+TerrainConfig LoadTerrainConfig(const std::string& path) {
+    // A file that opens but cannot be read (a folder of that name) fails like
+    // a missing one, rather than passing for an empty description.
+    const std::optional<std::vector<std::uint8_t>> bytes = platform::ReadFileStart(path.c_str());
+    if (!bytes) Fail("ERROR: reading \"%s\"\n", path.c_str());
+    return ParseTerrainConfig(
+        std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
 }

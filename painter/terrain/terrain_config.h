@@ -1,8 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
+#include <string_view>
 
 // The part of a level's terrain description that the painter needs: the side
 // and the two scales of the primary heightmap and of the format shared by the
@@ -20,13 +20,13 @@ struct TerrainConfig {
     HeightmapSettings secondary;  // 8-bit samples, all eight surrounding maps
 };
 
-// Reads the "heightmap.setSize" and "heightmap.setScale" lines of the terrain
-// description at `path`. The first scale line closes the primary section, the
-// second ends the reading; values the file does not give stay zero. Throws
-// FatalError "ERROR: reading \"../Heightdata.con\"\n" when it cannot be opened.
-TerrainConfig LoadTerrainConfig(const std::string& path);
+// Reads the "heightmap.setSize" and "heightmap.setScale" lines of a terrain
+// description held in memory. The first scale line closes the primary
+// section, the second ends the reading; values the text does not give stay
+// zero. Lines end with a line feed; carriage returns are dropped wherever
+// they are.
+TerrainConfig ParseTerrainConfig(std::string_view text);
 
-// Reads the next line of `file` into `line`, without its line feed and with
-// every carriage return dropped. False only when the file ends before the
-// first character of a new line.
-bool ReadConfigLine(std::FILE* file, std::string& line);
+// Reads the terrain description at `path` and parses it. Throws FatalError
+// "ERROR: reading \"<path>\"\n" when it cannot be read.
+TerrainConfig LoadTerrainConfig(const std::string& path);

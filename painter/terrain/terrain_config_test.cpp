@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "painter/app/report.h"
+#include "common/status/status.h"
 #include "tests/support/temp_folder.h"
 
 using testing_support::TempWorkingFolder;
@@ -13,11 +13,7 @@ using testing_support::WriteFileBytes;
 
 namespace {
 
-TerrainConfig Load(const std::string& text) {
-    TempWorkingFolder folder;
-    WriteFileBytes("Heightdata.con", text);
-    return LoadTerrainConfig("Heightdata.con");
-}
+TerrainConfig Load(const std::string& text) { return ParseTerrainConfig(text); }
 
 void ExpectSettings(const HeightmapSettings& actual, const HeightmapSettings& expected) {
     EXPECT_EQ(actual.size, expected.size);
@@ -97,18 +93,20 @@ TEST(TerrainConfigTest, AScaleLineStoresWhatItCouldReadAndStillEndsItsSection) {
     }
 }
 
-TEST(TerrainConfigTest, AMissingOrUnreadableFileFailsWithTheLevelsFileName) {
+TEST(TerrainConfigTest, AMissingOrUnreadableFileFailsWithItsName) {
     TempWorkingFolder folder;
     // A folder in the file's place opens on some systems and then fails to
     // read: it must not pass for an empty file.
     std::filesystem::create_directory("folder.con");
+    WriteFileBytes("level.con", "heightmap.setSize 5\n");
+    EXPECT_EQ(LoadTerrainConfig("level.con").primary.size, 5);
     for (const char* path : {"somewhere/else.con", "folder.con"}) {
         SCOPED_TRACE(path);
         try {
             LoadTerrainConfig(path);
             FAIL() << "no error";
         } catch (const FatalError& error) {
-            EXPECT_EQ(error.text, "ERROR: reading \"../Heightdata.con\"\n");
+            EXPECT_EQ(error.text, std::string("ERROR: reading \"") + path + "\"\n");
         }
     }
 }

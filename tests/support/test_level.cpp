@@ -1,4 +1,4 @@
-#include "painter/app/test_level.h"
+#include "tests/support/test_level.h"
 
 #include <cstdint>
 #include <fstream>

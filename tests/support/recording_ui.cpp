@@ -1,4 +1,4 @@
-#include "painter/app/recording_ui.h"
+#include "tests/support/recording_ui.h"
 
 #include <mutex>
 

@@ -1,4 +1,4 @@
-#include "painter/paint/paint_test_files.h"
+#include "tests/support/paint_test_files.h"
 
 #include <gtest/gtest.h>
 

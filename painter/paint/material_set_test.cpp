@@ -1,4 +1,4 @@
-#include "painter/paint/terrain_painter.h"
+#include "painter/paint/material_set.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "painter/paint/paint_test_files.h"
+#include "tests/support/paint_test_files.h"
 #include "tests/support/temp_folder.h"
 
 namespace fs = std::filesystem;
@@ -21,7 +21,10 @@ using testing_support::TempWorkingFolder;
 
 namespace {
 
-// The material set in the order construction reads it.
+constexpr MaterialPaths kPaths{"data/grad_height.tga", "data/grad_angle.tga", "data/steep.tga",
+                               "data/high.tga", "data/low.tga"};
+
+// The material set in the order it is read.
 const char* const kSetOrder[] = {"grad_height.tga", "grad_angle.tga", "steep.tga", "high.tga",
                                  "low.tga"};
 
@@ -29,14 +32,11 @@ std::string BlockOf(const TgaImage& image) {
     return std::string(reinterpret_cast<const char*>(image.pixels.get()), image.ByteCount());
 }
 
-TEST(TerrainPainter, LoadsTheMaterialSetWithEmptyPlanes) {
+TEST(MaterialSet, LoadsEachImage) {
     TempWorkingFolder folder;
     WriteMaterialSet();
-    TerrainPainter painter;
+    const MaterialSet painter = MaterialSet::Load(kPaths);
 
-    EXPECT_EQ(painter.lowWeight, nullptr);
-    EXPECT_EQ(painter.highWeight, nullptr);
-    EXPECT_EQ(painter.steepWeight, nullptr);
     // Each texture is its own file's pixel data, byte for byte.
     struct Row {
         const TgaImage& texture;
@@ -84,9 +84,9 @@ const Broken kBroken[] = {
 
 void PrintTo(const Broken& broken, std::ostream* out) { *out << broken.name; }
 
-class TerrainPainterBroken : public ::testing::TestWithParam<Broken> {};
+class MaterialSetBroken : public ::testing::TestWithParam<Broken> {};
 
-TEST_P(TerrainPainterBroken, FailsWithThatFilesMessageAndOpensNoLaterFile) {
+TEST_P(MaterialSetBroken, FailsWithThatFilesMessageAndOpensNoLaterFile) {
     TempWorkingFolder folder;
     WriteMaterialSet();
     const Broken& broken = GetParam();
@@ -109,20 +109,20 @@ TEST_P(TerrainPainterBroken, FailsWithThatFilesMessageAndOpensNoLaterFile) {
     }
 
     OpenWatch watch("data");
-    EXPECT_EQ(FailureOf([] { TerrainPainter painter; }), broken.message);
+    EXPECT_EQ(FailureOf([] { MaterialSet::Load(kPaths); }), broken.message);
     if (auto opened = watch.Opened()) {
         EXPECT_EQ(*opened, std::vector<std::string>(kSetOrder, kSetOrder + broken.opened));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(MaterialSet, TerrainPainterBroken, ::testing::ValuesIn(kBroken),
+INSTANTIATE_TEST_SUITE_P(MaterialSet, MaterialSetBroken, ::testing::ValuesIn(kBroken),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(TerrainPainter, OpensTheSetInItsOrderEachFileOnce) {
+TEST(MaterialSet, OpensTheSetInItsOrderEachFileOnce) {
     TempWorkingFolder folder;
     WriteMaterialSet();
     OpenWatch watch("data");
-    { TerrainPainter painter; }
+    MaterialSet::Load(kPaths);
     auto opened = watch.Opened();
     if (!opened) GTEST_SKIP() << "file opens cannot be watched on this system";
     EXPECT_EQ(*opened, std::vector<std::string>(std::begin(kSetOrder), std::end(kSetOrder)));

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "common/image/tga_image.h"
+#include "painter/paint/gradient_table.h"
+#include "painter/terrain/height_field.h"
 
 // Files of a material set for tests, written into the current folder.
 namespace paint_test {
@@ -18,6 +20,21 @@ void Write(const TgaImage& image, const char* path);
 
 // data/ with both gradients and the three textures, each of them valid.
 void WriteMaterialSet();
+
+// A height field made in memory: the same height and slope at every vertex.
+inline HeightField MakeField(std::int32_t size, float heightRange, float height, float slope) {
+    HeightField field;
+    field.size = size;
+    field.horizontalScale = 1.0f;
+    field.verticalScale = heightRange / 65536.0f;
+    field.heightRange = heightRange;
+    const std::size_t n = static_cast<std::size_t>(size) * static_cast<std::size_t>(size);
+    field.heights.assign(n, height);
+    field.normalMap.assign(n, slope);
+    return field;
+}
+
+inline void SetTable(GradientTable& table, float value) { table.entries.fill(value); }
 
 // The message of the FatalError that `action` throws, or "(no failure)".
 template <typename Action>
@@ -39,7 +56,7 @@ private:
 
 }  // namespace paint_test
 
-#include "painter/app/report.h"
+#include "common/status/status.h"
 
 template <typename Action>
 std::string paint_test::FailureOf(Action&& action) {

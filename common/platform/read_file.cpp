@@ -1,0 +1,30 @@
+#include "common/platform/read_file.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+namespace platform {
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+}  // namespace
+
+std::optional<std::vector<std::uint8_t>> ReadFileStart(const char* path, std::uint64_t limit) {
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "rb"));
+    if (!file) return std::nullopt;
+    // A folder opens on some systems but has no length: it is no file to read.
+    std::error_code error;
+    const std::uint64_t length = std::filesystem::file_size(path, error);
+    if (error) return std::nullopt;
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(std::min(length, limit)));
+    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file.get()));
+    return bytes;
+}
+
+}  // namespace platform
