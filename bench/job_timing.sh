@@ -10,13 +10,16 @@
 #     ImageMagick's crop and DDS writer for the tiles;
 #   - the limits: writing the job's bytes with dd to the same disk, and
 #     filling and reading the job's peak memory once;
-#   - the job at other sizes of the primary heightmap, for linearity.
+#   - the job at other sizes of the primary heightmap: time per texel and
+#     peak memory, which must stay flat and bounded as the maps grow.
 #
-#   bench/job_timing.sh [--build DIR] [--runs N] [--sizes "513 1025 2049"] [--pause SECONDS]
+#   bench/job_timing.sh [--build DIR] [--runs N] [--sizes "513 1025 2049 4097"] [--sizes-only]
+#                       [--pause SECONDS]
 #
 # --build: the build folder (default build/default, configured with the
 # default preset: optimised with debug information). --runs: runs per figure
-# (default 5). --sizes: primary sides for the linearity table ("" skips it).
+# (default 5). --sizes: primary sides for the size table ("" skips it; 8192
+# needs about 20 GB of disk). --sizes-only: the size table and nothing else.
 # --pause: seconds between runs (default 0); on a virtual machine whose host
 # takes back free memory, a job after a pause finds its memory colder.
 # Needs GNU time (/usr/bin/time); gdal-bin, imagemagick and Google Benchmark
@@ -26,15 +29,17 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build/default
 runs=5
-sizes="513 1025 2049"
+sizes="513 1025 2049 4097"
+sizes_only=0
 pause=0
 while [ $# -gt 0 ]; do
     case "$1" in
         --build) build=$2; shift 2 ;;
         --runs) runs=$2; shift 2 ;;
         --sizes) sizes=$2; shift 2 ;;
+        --sizes-only) sizes_only=1; shift ;;
         --pause) pause=$2; shift 2 ;;
-        *) echo "usage: $0 [--build DIR] [--runs N] [--sizes \"513 1025 2049\"] [--pause SECONDS]" >&2
+        *) echo "usage: $0 [--build DIR] [--runs N] [--sizes \"513 1025 2049 4097\"] [--sizes-only] [--pause SECONDS]" >&2
            exit 2 ;;
     esac
 done
@@ -109,6 +114,30 @@ time_jobs() {  # time_jobs SIDE THREADS
         "$(printf '%s\n' "${times[@]}" | highest) $(printf '%s\n' "${peaks[@]}" | highest)"
 }
 
+size_table() {
+    echo
+    echo "== Sizes: the whole job at each primary size (all threads, median of $runs)"
+    printf '%-6s %-14s %-9s %-10s %-14s %s\n' N "map side" texels median "ns per texel" "peak"
+    for n in $sizes; do
+        [ -d "$work/level$n" ] || make_level "$n"
+        if [ "$n" = 1025 ] && [ -n "${all_median:-}" ]; then
+            median_ms=$all_median peak=$all_peak
+        else
+            read -r median_ms _ _ peak < <(time_jobs "$n" "")
+        fi
+        side=$((4 * (n - 1)))
+        printf '%-6s %-14s %-9s %-10s %-14s %d MiB\n' "$n" "$side x $side" \
+            "$(awk -v s="$side" 'BEGIN { printf "%.1fM", s * s / 1e6 }')" "$(ms "$median_ms")" \
+            "$(awk -v t="$median_ms" -v s="$side" 'BEGIN { printf "%.1f", t * 1e6 / (s * s) }')" \
+            $((peak / 1024))
+        [ "$n" = 1025 ] || rm -rf "$work/level$n"
+    done
+}
+if [ "$sizes_only" = 1 ]; then
+    size_table
+    exit 0
+fi
+
 # --- The whole job -----------------------------------------------------------
 make_level 1025
 level=$work/level1025/paint
@@ -135,20 +164,20 @@ if [ "$have_bench" = 1 ]; then
     for threads in 1 all; do
         csv=$work/stages$threads.csv
         load=$(stage Job_PrimaryLoad "$csv")
-        weights=$(stage Job_PrimaryWeights "$csv")
+        painting=$(stage Job_PrimaryPainting "$csv")
         maps=$(stage Job_PrimaryMaps "$csv")
         surround=$(stage Job_SurroundingMaps "$csv")
         surround_paint=$(stage Job_SurroundingMapsWithoutConversions "$csv")
         split=$(stage Job_Splitter "$csv")
         conversion=$(stage Job_OneConversion "$csv")
         interpreter=$(stage Job_InterpreterStart "$csv")
-        total=$(awk -v a="$load" -v b="$weights" -v c="$maps" -v d="$surround" -v e="$split" \
-            'BEGIN { print a + b + c + d + e }')
+        total=$(awk -v a="$load" -v c="$maps" -v d="$surround" -v e="$split" \
+            'BEGIN { print a + c + d + e }')
         echo
         echo "== Stages, each timed alone (marvane_bench, median of 3), ${threads/all/all $(nproc)} thread(s)"
         echo "primary heightmap and slope map $(share "$load" "$total")"
-        echo "blend weights (4096 x 4096)     $(share "$weights" "$total")"
-        echo "composition and both saves      $(share "$maps" "$total")"
+        echo "primary maps, painted and saved $(share "$maps" "$total")"
+        echo "  of which weights and colours  $(share "$painting" "$total")"
         echo "eight surrounding maps          $(share "$surround" "$total")"
         echo "  of which their 16 conversions $(share "$(awk -v a="$surround" -v b="$surround_paint" 'BEGIN { print a - b }')" "$total")"
         echo "splitter with 128 conversions   $(share "$split" "$total")"
@@ -233,25 +262,7 @@ if [ "$have_bench" = 1 ]; then
         "$(printf '%.1f' "$fill") ms, read once $(printf '%.1f' "$read_once") ms"
 fi
 
-# --- Linearity ---------------------------------------------------------------
-if [ -n "$sizes" ]; then
-    echo
-    echo "== Linearity: the whole job at other primary sizes (all threads, median of $runs)"
-    printf '%-6s %-12s %-10s %-10s %-14s %s\n' N "map side" texels median "ns per texel" "peak"
-    for n in $sizes; do
-        [ -d "$work/level$n" ] || make_level "$n"
-        if [ "$n" = 1025 ]; then
-            median_ms=$all_median peak=$all_peak
-        else
-            read -r median_ms _ _ peak < <(time_jobs "$n" "")
-        fi
-        side=$((4 * (n - 1)))
-        printf '%-6s %-12s %-10s %-10s %-14s %d MiB\n' "$n" "$side x $side" \
-            "$(awk -v s="$side" 'BEGIN { printf "%.1fM", s * s / 1e6 }')" "$(ms "$median_ms")" \
-            "$(awk -v t="$median_ms" -v s="$side" 'BEGIN { printf "%.1f", t * 1e6 / (s * s) }')" \
-            $((peak / 1024))
-        [ "$n" = 1025 ] || rm -rf "$work/level$n"
-    done
-fi
+# --- Sizes -------------------------------------------------------------------
+[ -z "$sizes" ] || size_table
 echo
 echo "load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"
