@@ -133,7 +133,7 @@ void BM_Job_PrimarySaves(benchmark::State& state) {
         colour.pixels[i] = static_cast<std::uint8_t>(i * 5);
     }
     for (auto _ : state) {
-        if (detail.Save("bench_detail.tga") != Ok || colour.Save("bench_colour.tga") != Ok) {
+        if (!detail.Save("bench_detail.tga").ok() || !colour.Save("bench_colour.tga").ok()) {
             state.SkipWithError("cannot save");
             break;
         }
@@ -177,7 +177,7 @@ void BM_Job_OneConversion(benchmark::State& state) {
     if (!level) return;
     TgaImage tile = TgaImage::Make(Bgr24, 512, 512);
     for (size_t i = 0; i < tile.ByteCount(); ++i) tile.pixels[i] = static_cast<std::uint8_t>(i);
-    if (tile.Save("bench_tile.tga") != Ok) {
+    if (!tile.Save("bench_tile.tga").ok()) {
         state.SkipWithError("cannot save the tile");
         return;
     }

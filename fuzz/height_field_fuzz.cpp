@@ -38,13 +38,13 @@ TerrainPainter& Painter() {
         fs::create_directory("data");
         TgaImage ramp = TgaImage::Make(Grey8, 512, 1);
         for (int k = 0; k < 512; ++k) ramp.pixels[k] = static_cast<std::uint8_t>(k / 2);
-        FUZZ_CHECK(ramp.Save("data/grad_height.tga") == Ok);
+        FUZZ_CHECK(ramp.Save("data/grad_height.tga").ok());
         for (int k = 0; k < 512; ++k) ramp.pixels[k] = static_cast<std::uint8_t>(255 - k / 2);
-        FUZZ_CHECK(ramp.Save("data/grad_angle.tga") == Ok);
+        FUZZ_CHECK(ramp.Save("data/grad_angle.tga").ok());
         TgaImage texture = TgaImage::Make(Bgr24, MaterialSize, MaterialSize);
         std::fill_n(texture.pixels.get(), texture.ByteCount(), std::uint8_t{128});
         for (const char* name : {"data/steep.tga", "data/high.tga", "data/low.tga"}) {
-            FUZZ_CHECK(texture.Save(name) == Ok);
+            FUZZ_CHECK(texture.Save(name).ok());
         }
         return new TerrainPainter;  // lives as long as the process
     }();

@@ -41,12 +41,12 @@ const SoundSet& MakeSoundSet() {
         fs::create_directory("data");
         TgaImage ramp = TgaImage::Make(Grey8, 512, 1);
         for (int k = 0; k < 512; ++k) ramp.pixels[k] = static_cast<std::uint8_t>(k / 2);
-        FUZZ_CHECK(ramp.Save("data/sound_gradient.tga") == Ok);
+        FUZZ_CHECK(ramp.Save("data/sound_gradient.tga").ok());
         TgaImage texture = TgaImage::Make(Bgr24, MaterialSize, MaterialSize);
         for (size_t i = 0; i < texture.ByteCount(); ++i) {
             texture.pixels[i] = static_cast<std::uint8_t>(i * 7);
         }
-        FUZZ_CHECK(texture.Save("data/sound_texture.tga") == Ok);
+        FUZZ_CHECK(texture.Save("data/sound_texture.tga").ok());
         return SoundSet{fuzz_support::ReadWholeFile("data/sound_gradient.tga"),
                         fuzz_support::ReadWholeFile("data/sound_texture.tga")};
     }();

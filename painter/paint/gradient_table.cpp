@@ -14,7 +14,7 @@ GradientTable::GradientTable(const char* path) {
     TgaImage image;
     // A table reads 512 bytes whatever the image says it is, so a smaller
     // block is refused like an unreadable file.
-    if (image.Load(path) != Ok || image.ByteCount() < static_cast<size_t>(GradientSize)) {
+    if (!image.Load(path).ok() || image.ByteCount() < static_cast<size_t>(GradientSize)) {
         Fail("ERROR: opening \"%s\"", path);
     }
     // The bytes as they lie: no channel chosen, no row order changed.

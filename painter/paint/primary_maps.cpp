@@ -52,10 +52,10 @@ void TerrainPainter::WritePrimaryMaps(bool mirrorColour) {
     // first, also when the colour map cannot be written at all.
     const auto side = static_cast<std::int32_t>(width);
     TgaFileWriter detailFile, colourFile;
-    if (detailFile.Begin("detailbig.tga", Bgr24, side, side) != Ok) {
+    if (!detailFile.Begin("detailbig.tga", Bgr24, side, side).ok()) {
         Fail("ERROR: writing \"detailbig.tga\"");
     }
-    bool colourWritten = colourFile.Begin("colourbig.tga", Bgr24, side, side) == Ok;
+    bool colourWritten = colourFile.Begin("colourbig.tga", Bgr24, side, side).ok();
     const std::size_t bandBytes = std::min(BandRows, width) * width * 3;
     auto detailBand = std::make_unique_for_overwrite<std::uint8_t[]>(bandBytes);
     auto colourBand = std::make_unique_for_overwrite<std::uint8_t[]>(bandBytes);
@@ -95,6 +95,6 @@ void TerrainPainter::WritePrimaryMaps(bool mirrorColour) {
         if (!detailFile.Write(detailBand.get(), count * width * 3)) break;
         if (colourWritten) colourWritten = colourFile.Write(colourBand.get(), count * width * 3);
     }
-    if (detailFile.Finish() != Ok) Fail("ERROR: writing \"detailbig.tga\"");
-    if (!colourWritten || colourFile.Finish() != Ok) Fail("ERROR: writing \"colourbig.tga\"");
+    if (!detailFile.Finish().ok()) Fail("ERROR: writing \"detailbig.tga\"");
+    if (!colourWritten || !colourFile.Finish().ok()) Fail("ERROR: writing \"colourbig.tga\"");
 }

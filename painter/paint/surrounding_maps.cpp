@@ -54,8 +54,8 @@ void TerrainPainter::WriteSurroundingMaps(const char* index) {
 
     // A temporary image that cannot be written ends the job: the converter
     // would otherwise turn the previous map's leftover file into this one.
-    if (colour.Save("ctemp.tga") != Ok) Fail("ERROR: writing \"ctemp.tga\"");
-    if (lowDetail.Save("dtemp.tga") != Ok) Fail("ERROR: writing \"dtemp.tga\"");
+    if (!colour.Save("ctemp.tga").ok()) Fail("ERROR: writing \"ctemp.tga\"");
+    if (!lowDetail.Save("dtemp.tga").ok()) Fail("ERROR: writing \"dtemp.tga\"");
     Convert("ctemp.tga", "colormaps", index);
     Convert("dtemp.tga", "lowdetailmaps", index);
 }

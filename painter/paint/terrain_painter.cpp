@@ -7,7 +7,7 @@ namespace {
 // The map writers address a texture as MaterialSize rows of MaterialSize
 // three-byte texels, so any other texture would be read past its end.
 void LoadMaterialTexture(TgaImage& texture, const char* path) {
-    if (texture.Load(path) != Ok || texture.format != Bgr24 || texture.width != MaterialSize ||
+    if (!texture.Load(path).ok() || texture.format != Bgr24 || texture.width != MaterialSize ||
         texture.height != MaterialSize) {
         Fail("ERROR: reading \"%s\"", path);
     }
