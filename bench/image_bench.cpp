@@ -28,7 +28,7 @@ void BM_TgaSave4096Bgr24(benchmark::State& state) {
     const TgaImage image = MakeMap();
     const std::string path = BenchFile();
     for (auto _ : state) {
-        if (image.Save(path.c_str()) != Ok) state.SkipWithError("Save failed");
+        if (!image.Save(path.c_str()).ok()) state.SkipWithError("Save failed");
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
                             static_cast<std::int64_t>(image.ByteCount()));
@@ -38,13 +38,13 @@ BENCHMARK(BM_TgaSave4096Bgr24)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_TgaLoad4096Bgr24(benchmark::State& state) {
     const std::string path = BenchFile();
-    if (MakeMap().Save(path.c_str()) != Ok) {
+    if (!MakeMap().Save(path.c_str()).ok()) {
         state.SkipWithError("cannot write the test file");
         return;
     }
     for (auto _ : state) {
         TgaImage image;
-        if (image.Load(path.c_str()) != Ok) state.SkipWithError("Load failed");
+        if (!image.Load(path.c_str()).ok()) state.SkipWithError("Load failed");
         benchmark::DoNotOptimize(image.pixels.get());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * Side * Side * 3);

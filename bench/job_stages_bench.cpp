@@ -129,8 +129,8 @@ void BM_Job_PrimaryMaps(benchmark::State& state) {
     Progress progress;
     for (auto _ : state) {
         TgaFileWriter detail, colour;
-        if (detail.Begin("bench_detail.tga", Bgr24, side, side) != Ok ||
-            colour.Begin("bench_colour.tga", Bgr24, side, side) != Ok) {
+        if (!detail.Begin("bench_detail.tga", Bgr24, side, side).ok() ||
+            !colour.Begin("bench_colour.tga", Bgr24, side, side).ok()) {
             state.SkipWithError("cannot write");
             break;
         }
@@ -140,7 +140,7 @@ void BM_Job_PrimaryMaps(benchmark::State& state) {
                              detail.Write(d, rows * rowBytes);
                              colour.Write(c, rows * rowBytes);
                          });
-        if (detail.Finish() != Ok || colour.Finish() != Ok) state.SkipWithError("cannot write");
+        if (!detail.Finish().ok() || !colour.Finish().ok()) state.SkipWithError("cannot write");
     }
     platform::RemoveFile("bench_detail.tga");
     platform::RemoveFile("bench_colour.tga");
@@ -159,7 +159,7 @@ void BM_Job_PrimarySaves(benchmark::State& state) {
         colour.pixels[i] = static_cast<std::uint8_t>(i * 5);
     }
     for (auto _ : state) {
-        if (detail.Save("bench_detail.tga") != Ok || colour.Save("bench_colour.tga") != Ok) {
+        if (!detail.Save("bench_detail.tga").ok() || !colour.Save("bench_colour.tga").ok()) {
             state.SkipWithError("cannot save");
             break;
         }
@@ -175,7 +175,7 @@ void PaintSurrounding(Level& level) {
     for (int i = 0; i < 8; ++i) {
         const SurroundingMaps maps = PaintSurroundingMaps(
             level.materials, LoadField(SurroundingPaths[i], level.config.secondary, false));
-        if (maps.colour.Save("ctemp.tga") != Ok || maps.lowDetail.Save("dtemp.tga") != Ok) return;
+        if (!maps.colour.Save("ctemp.tga").ok() || !maps.lowDetail.Save("dtemp.tga").ok()) return;
         const std::string index = SurroundingIndexes[i];
         platform::RunCommand(
             ("nvdxt -file ctemp.tga -output colormaps/tx_s" + index + ".dds -u8888 -nomipmap")
@@ -209,7 +209,7 @@ void BM_Job_OneConversion(benchmark::State& state) {
     if (!level) return;
     TgaImage tile = TgaImage::Make(Bgr24, 512, 512);
     for (size_t i = 0; i < tile.ByteCount(); ++i) tile.pixels[i] = static_cast<std::uint8_t>(i);
-    if (tile.Save("bench_tile.tga") != Ok) {
+    if (!tile.Save("bench_tile.tga").ok()) {
         state.SkipWithError("cannot save the tile");
         return;
     }

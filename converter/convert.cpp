@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "common/image/tga_image.h"
+#include "common/platform/file_commit.h"
 #include "converter/converter_options.h"
 #include "converter/dds_encode.h"
-#include "converter/replace_file.h"
 
 namespace {
 
@@ -16,29 +16,15 @@ namespace {
 // a tile's conversion needs little fresh memory.
 constexpr size_t SliceBytes = 64 * 1024;
 
-const char* LoadFailure(TgaStatus status) {
-    switch (status) {
-        case ColourMapped:
-            return "colour-mapped images are not supported";
-        case Unsupported:
-            return "unsupported image type, depth or size";
-        default:
-            return "cannot be opened, or holds less than its header promises";
-    }
-}
-
 }  // namespace
 
-std::string ConvertTgaToDds(const char* input, const char* output) {
+Status ConvertTgaToDds(const char* input, const char* output) {
     // Mapped, not read: the caller has just written the file, so its pages
     // are in the file cache and cost neither a copy nor fresh memory.
     TgaMappedFile file;
-    const TgaStatus status = file.Open(input);
+    const Status opened = file.Open(input);
+    if (!opened.ok()) return opened;
     const TgaPixels& image = file.Pixels();
-    if (status != Ok || !CanEncodeDds(image)) {
-        return std::string("ERROR: reading ") + input + " (" +
-               LoadFailure(status == Ok ? FileError : status) + ")";
-    }
     const TgaOrigin origin = OriginOfDescriptor(file.Descriptor());
 
     // Rows go out a slice at a time through one small buffer: a 4096 × 4096
@@ -47,27 +33,22 @@ std::string ConvertTgaToDds(const char* input, const char* output) {
     const size_t height = static_cast<size_t>(image.height);
     const size_t rowBytes = width * 4;
     const size_t sliceRows = std::max<size_t>(1, SliceBytes / rowBytes);
-    auto writeContent = [&](std::FILE* file) {
-        const auto preamble =
-            DdsPreamble(static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height));
-        if (std::fwrite(preamble.data(), 1, preamble.size(), file) != preamble.size()) {
-            return false;
-        }
+    platform::FileCommit dds;
+    const Status created = dds.Open(output);
+    if (!created.ok()) return created;
+    std::FILE* out = dds.file();
+    const auto preamble =
+        DdsPreamble(static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height));
+    // A failed write stops the conversion; the commit then reports it.
+    if (std::fwrite(preamble.data(), 1, preamble.size(), out) == preamble.size()) {
         std::vector<std::uint8_t> slice(std::min(sliceRows, height) * rowBytes);
         for (size_t row = 0; row < height; row += sliceRows) {
             const size_t rows = std::min(sliceRows, height - row);
             EncodeDdsRows(image, origin, row, rows, slice.data());
-            if (std::fwrite(slice.data(), 1, rows * rowBytes, file) != rows * rowBytes) {
-                return false;
-            }
+            if (std::fwrite(slice.data(), 1, rows * rowBytes, out) != rows * rowBytes) break;
         }
-        return true;
-    };
-    std::string reason;
-    if (!WriteFileReplacing(output, writeContent, reason)) {
-        return std::string("ERROR: writing ") + output + " (" + reason + ")";
     }
-    return std::string();
+    return dds.Commit();
 }
 
 int RunConverter(int argc, const char* const* argv) {
@@ -77,9 +58,9 @@ int RunConverter(int argc, const char* const* argv) {
         std::fprintf(stderr, "nvdxt: %s\n%s", reason.c_str(), ConverterUsage);
         return 2;
     }
-    const std::string failure = ConvertTgaToDds(options.input.c_str(), options.output.c_str());
-    if (!failure.empty()) {
-        std::fprintf(stderr, "%s\n", failure.c_str());
+    const Status converted = ConvertTgaToDds(options.input.c_str(), options.output.c_str());
+    if (!converted.ok()) {
+        std::fprintf(stderr, "%s\n", converted.message().c_str());
         return 1;
     }
     return 0;

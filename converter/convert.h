@@ -1,11 +1,12 @@
 #pragma once
 
-#include <string>
+#include "common/status/status.h"
 
 // Converts a TGA file into an uncompressed 32-bit DDS file without mipmaps,
-// picture upright. Returns "" on success, else the message to show, which
-// begins "ERROR: "; the output file is then as it was before.
-std::string ConvertTgaToDds(const char* input, const char* output);
+// picture upright. A failure's message, "ERROR: reading <input> (<why>)" or
+// "ERROR: writing <output> (<why>)", is what nvdxt shows; the output file is
+// then as it was before.
+Status ConvertTgaToDds(const char* input, const char* output);
 
 // The whole converter program: options, conversion, messages. Returns the
 // exit status: 0 done, 1 the input could not be read or the output written,

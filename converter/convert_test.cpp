@@ -8,8 +8,8 @@
 #include <string>
 
 #include "common/image/tga_image.h"
-#include "converter/test_support/run_program.h"
-#include "converter/test_support/tga_bytes.h"
+#include "tests/support/run_program.h"
+#include "tests/support/tga_bytes.h"
 #include "tests/support/temp_folder.h"
 
 namespace fs = std::filesystem;
@@ -28,7 +28,7 @@ void SaveBottomUpPicture(const char* path) {
     TgaImage image = TgaImage::Make(Bgr24, 3, 2);
     const std::uint8_t stored[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18};
     std::memcpy(image.pixels.get(), stored, sizeof stored);
-    ASSERT_EQ(image.Save(path), Ok);
+    ASSERT_TRUE(image.Save(path).ok());
 }
 
 // Its DDS pixels: the top row (stored second) first, alpha 255.
@@ -48,7 +48,7 @@ TEST(ConvertTgaToDds, ReplacesAnOlderOutputAndLeavesNoTemporaryFile) {
     TempWorkingFolder folder;
     SaveBottomUpPicture("in.tga");
     WriteFileBytes("out.dds", "an older tile");
-    EXPECT_EQ(ConvertTgaToDds("in.tga", "out.dds"), "");
+    EXPECT_TRUE(ConvertTgaToDds("in.tga", "out.dds").ok());
     ExpectUprightDds("out.dds");
     EXPECT_FALSE(fs::exists("out.dds.partial"));
 }
@@ -82,13 +82,26 @@ TEST(ConvertTgaToDds, AFailureLeavesTheOlderOutputAsItWas) {
         TempWorkingFolder folder;
         c.setUp();
         WriteFileBytes("out.dds", "an older tile");
-        const std::string message = ConvertTgaToDds(c.input, c.output);
+        const std::string message = ConvertTgaToDds(c.input, c.output).message();
         EXPECT_EQ(message.rfind(c.message, 0), 0u) << message;
         EXPECT_EQ(ReadFileBytes("out.dds"), "an older tile");
         EXPECT_FALSE(fs::exists("nofolder"));
         EXPECT_FALSE(fs::exists(std::string(c.output) + ".partial"));
     }
 }
+
+#ifndef _WIN32
+// A device named as the output is written in place, never replaced by a file.
+TEST(ConvertTgaToDds, WritesADeviceInPlaceAndLeavesItADevice) {
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this system";
+    TempWorkingFolder folder;
+    SaveBottomUpPicture("in.tga");
+    EXPECT_EQ(ConvertTgaToDds("in.tga", "/dev/full").message(),
+              "ERROR: writing /dev/full (No space left on device)");
+    EXPECT_EQ(fs::status("/dev/full").type(), fs::file_type::character);
+    EXPECT_FALSE(fs::exists("/dev/full.partial"));
+}
+#endif
 
 // The program itself, run through the command interpreter as its callers do.
 class NvdxtProgram : public ::testing::Test {

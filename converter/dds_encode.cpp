@@ -14,10 +14,6 @@ static_assert(DdsPreambleSize == 4 + sizeof(DdsHeader));
 
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 // One row in DDS order from one stored row, with a loop per format so that
 // the common case, Bgr24 left to right, is a plain loop.
 void EncodeRow(const std::uint8_t* in, std::int32_t format, size_t width, bool rightColumnFirst,
@@ -80,15 +76,6 @@ TgaOrigin OriginOfDescriptor(std::uint8_t descriptor) {
     origin.topRowFirst = (descriptor & 0x20) != 0;
     origin.rightColumnFirst = (descriptor & 0x10) != 0;
     return origin;
-}
-
-bool ReadTgaOrigin(const char* path, TgaOrigin& origin) {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "rb"));
-    if (!file) return false;
-    unsigned char header[18];
-    if (std::fread(header, 1, sizeof header, file.get()) != sizeof header) return false;
-    origin = OriginOfDescriptor(header[17]);
-    return true;
 }
 
 std::array<std::uint8_t, DdsPreambleSize> DdsPreamble(std::uint32_t width, std::uint32_t height) {

@@ -8,8 +8,8 @@
 #include "common/image/tga_image.h"
 
 // Where a TGA file's first stored row and column lie in the picture, as its
-// descriptor byte says. The TGA code keeps rows in stored order and drops the
-// descriptor, so the converter reads it from the file itself.
+// descriptor byte says. The TGA code keeps rows in stored order; its readers
+// hand the descriptor over beside the pixels.
 struct TgaOrigin {
     bool topRowFirst = false;       // descriptor bit 5; clear in every file we write
     bool rightColumnFirst = false;  // descriptor bit 4
@@ -17,9 +17,6 @@ struct TgaOrigin {
 
 // The origin a TGA header's descriptor byte gives.
 TgaOrigin OriginOfDescriptor(std::uint8_t descriptor);
-
-// Reads the descriptor of a TGA file's header. False when the header cannot be read.
-bool ReadTgaOrigin(const char* path, TgaOrigin& origin);
 
 // The bytes in front of a DDS file's pixels: "DDS " and the 124-byte header
 // of a width × height picture of 32-bit pixels without mipmaps.

@@ -6,11 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "converter/test_support/tga_bytes.h"
-#include "tests/support/temp_folder.h"
-
-using testing_support::TempWorkingFolder;
-using testing_support::WriteFileBytes;
+#include "tests/support/tga_bytes.h"
 
 namespace {
 
@@ -138,8 +134,8 @@ TEST(EncodeDds, Bgr24RowsOfAnyWidthKeepEveryPixel) {
     }
 }
 
-TEST(ReadTgaOrigin, ReadsTheOriginBitsOfTheDescriptor) {
-    TempWorkingFolder folder;
+// The origin comes from the descriptor that the TGA readers hand over.
+TEST(OriginOfDescriptor, ReadsTheOriginBitsOfTheDescriptor) {
     struct Case {
         int descriptor;
         bool topRowFirst, rightColumnFirst;
@@ -148,20 +144,14 @@ TEST(ReadTgaOrigin, ReadsTheOriginBitsOfTheDescriptor) {
     for (const Case& c : {Case{0x00, false, false}, Case{0x20, true, false},
                           Case{0x10, false, true}, Case{0x38, true, true}}) {
         SCOPED_TRACE(c.descriptor);
-        WriteFileBytes("a.tga", program_testing::TgaBytes(2, 24, 1, 1, c.descriptor, "abc"));
-        TgaOrigin origin{!c.topRowFirst, !c.rightColumnFirst};
-        ASSERT_TRUE(ReadTgaOrigin("a.tga", origin));
+        const std::string file = program_testing::TgaBytes(2, 24, 1, 1, c.descriptor, "abc");
+        TgaPixels pixels;
+        std::uint8_t descriptor = 0;
+        ASSERT_TRUE(ViewTga(program_testing::AsBytes(file), "a.tga", pixels, descriptor).ok());
+        const TgaOrigin origin = OriginOfDescriptor(descriptor);
         EXPECT_EQ(origin.topRowFirst, c.topRowFirst);
         EXPECT_EQ(origin.rightColumnFirst, c.rightColumnFirst);
     }
-}
-
-TEST(ReadTgaOrigin, FailsOnAMissingFileOrAShortHeader) {
-    TempWorkingFolder folder;
-    TgaOrigin origin;
-    EXPECT_FALSE(ReadTgaOrigin("missing.tga", origin));
-    WriteFileBytes("short.tga", program_testing::TgaBytes(2, 24, 1, 1, 0, "").substr(0, 17));
-    EXPECT_FALSE(ReadTgaOrigin("short.tga", origin));
 }
 
 }  // namespace

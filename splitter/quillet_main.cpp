@@ -43,13 +43,13 @@ int main(int argc, char** argv) {
     const TgaPixels& detail = detailFile.Pixels();
     const TgaPixels& colour = colourFile.Pixels();
     if (state.haveDetail) {
-        if (detailFile.Open(argv[1]) != Ok || !MapFitsTheCutting(detail)) {
+        if (!detailFile.Open(argv[1]).ok() || !MapFitsTheCutting(detail)) {
             return ReadError(argv[1]);
         }
         state.mapWidth = detail.width;
     }
     if (state.haveColour) {
-        if (colourFile.Open(argv[2]) != Ok || !MapFitsTheCutting(colour)) {
+        if (!colourFile.Open(argv[2]).ok() || !MapFitsTheCutting(colour)) {
             return ReadError(argv[2]);
         }
         state.mapWidth = colour.width;
@@ -58,5 +58,18 @@ int main(int argc, char** argv) {
         return ReadError(argv[1]);
     }
 
-    return ConvertAllTiles(state, detail, colour) ? 0 : 1;
+    TileLoopListener listener;
+    listener.tileDone = [](const Status& outcome) {
+        // Every run of the converter is followed by a blank line, a failed
+        // run's before its message.
+        if (outcome.ok() || outcome.code() == ConversionFailed) std::printf("\n");
+        if (!outcome.ok()) std::printf("%s\n", outcome.message().c_str());
+    };
+    // A huge map is read a tile at a time, its pages given back behind the
+    // cutting, so that the splitter never holds it whole.
+    listener.tileRowDone = [&](std::int32_t r) {
+        detailFile.ReleaseRows(r * TileSize, TileSize);
+        colourFile.ReleaseRows(r * TileSize, TileSize);
+    };
+    return ConvertAllTiles(state, detail, colour, listener).ok() ? 0 : 1;
 }

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "common/platform/platform.h"
-#include "converter/test_support/run_program.h"
+#include "tests/support/run_program.h"
 #include "splitter/test_maps.h"
 #include "tests/support/temp_folder.h"
 
@@ -37,7 +37,7 @@ std::string ColourArguments(const char* name) {
 
 void SaveMap(const char* path, std::int32_t width, std::int32_t height,
              std::int32_t format = Bgr24) {
-    ASSERT_EQ(PositionMap(width, height, format).Save(path), Ok) << path;
+    ASSERT_TRUE(PositionMap(width, height, format).Save(path).ok()) << path;
 }
 
 class QuilletProgram : public ::testing::Test {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "common/image/tga_image.h"
+#include "common/status/status.h"
 
 // What the entry learnt from its arguments and maps; read by the tile loop.
 struct SplitterState {
@@ -17,16 +19,34 @@ constexpr size_t CommandSize = 256;
 void FormatTileCommands(std::int32_t x, std::int32_t y, char (&detailCommand)[CommandSize],
                         char (&colourCommand)[CommandSize]);
 
-// Cuts tile (x, r) of each named map, detail first, writes it to "dtemp.tga"
-// or "ctemp.tga" and runs its command. A temporary file that cannot be
-// written is reported and its conversion skipped, since the converter would
-// otherwise turn a stale tile into a new one; a command that fails is
-// reported too. True when nothing failed.
-bool ConvertTile(const SplitterState& state, std::int32_t x, std::int32_t r,
-                 const char* detailCommand, const char* colourCommand, const TgaPixels& detail,
-                 const TgaPixels& colour);
+// How a tile can fail: the code() of its Status.
+enum TileFailure : int {
+    TileOutsideMap = 1,    // the block does not lie within the map (the entry refuses such maps)
+    TileNotWritten = 2,    // the temporary file could not be written; nothing was run
+    ConversionFailed = 3,  // the converter ran and failed
+};
+
+// Cuts tile (x, r) of one map, writes it to `temporary` ("dtemp.tga" or
+// "ctemp.tga") and runs `command`. A temporary file that cannot be written is
+// a failure and its conversion is skipped, since the converter would
+// otherwise turn a stale tile into a new one. The failure's message is the
+// line quillet shows.
+Status ConvertMapTile(const TgaPixels& map, std::int32_t mapWidth, std::int32_t x, std::int32_t r,
+                      const char* temporary, const char* command);
+
+// What the tile loop tells its caller as it goes, so that the console shows
+// each outcome in its place among the converter's output.
+struct TileLoopListener {
+    // After each map's tile: success when it was converted, else the failure.
+    std::function<void(const Status&)> tileDone;
+    // After tile (x, r) of both maps: stored rows r × 512 to r × 512 + 511
+    // are not needed again until the next column of tiles.
+    std::function<void(std::int32_t r)> tileRowDone;
+};
 
 // Every tile, column by column from the left and within a column from the
-// bottom of the picture upward. True when nothing failed.
-bool ConvertAllTiles(const SplitterState& state, const TgaPixels& detail,
-                     const TgaPixels& colour);
+// bottom of the picture upward, detail map first. A failed tile does not
+// stop the others. Success when every tile was converted, else the first
+// failure.
+Status ConvertAllTiles(const SplitterState& state, const TgaPixels& detail,
+                       const TgaPixels& colour, const TileLoopListener& listener);

@@ -48,7 +48,7 @@ void WriteFile(const fs::path& path, const void* bytes, size_t count) {
 }
 
 void SaveImage(const TgaImage& image, const fs::path& path) {
-    if (image.Save(path.string().c_str()) != Ok) throw LevelError("ERROR: writing " + Quoted(path));
+    if (!image.Save(path.string().c_str()).ok()) throw LevelError("ERROR: writing " + Quoted(path));
 }
 
 // 16-bit samples, least significant byte first, whatever the machine's order.

@@ -1,16 +1,16 @@
 #include "common/image/tga_image.h"
 
 #include <sys/stat.h>
-#ifdef _WIN32
-#include <windows.h>
-#else
+#ifndef _WIN32
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <unistd.h>
 #endif
 
+#include <algorithm>
 #include <bit>
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -44,36 +44,6 @@ static_assert(std::endian::native == std::endian::little, "TGA fields are little
 constexpr std::uint8_t TrueColourType = 2;
 constexpr std::uint8_t GreyscaleType = 3;
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-// 64-bit positions: the largest image a header can declare is close to 4 GiB.
-bool SeekTo(std::FILE* file, std::int64_t offset, int origin) {
-#ifdef _WIN32
-    return _fseeki64(file, offset, origin) == 0;
-#else
-    return fseeko(file, static_cast<off_t>(offset), origin) == 0;
-#endif
-}
-
-std::int64_t Position(std::FILE* file) {
-#ifdef _WIN32
-    return _ftelli64(file);
-#else
-    return ftello(file);
-#endif
-}
-
-// Size of an open file, or -1 when it has none (a pipe, say).
-std::int64_t FileSize(std::FILE* file) {
-    if (!SeekTo(file, 0, SEEK_END)) return -1;
-    const std::int64_t size = Position(file);
-    if (!SeekTo(file, 0, SEEK_SET)) return -1;
-    return size;
-}
-
 std::int32_t FormatOfDepth(std::uint8_t bitsPerPixel) {
     switch (bitsPerPixel) {
         case 8:
@@ -87,59 +57,20 @@ std::int32_t FormatOfDepth(std::uint8_t bitsPerPixel) {
     }
 }
 
-// A write that failed leaves a truncated file that would otherwise pass for
-// a finished one. Only a regular file is removed: a device named as the
-// output (a test's full disk) must survive.
-void RemovePartialFile(const char* path) {
-#ifdef _WIN32
-    struct _stat64 info;
-    if (_stat64(path, &info) == 0 && (info.st_mode & _S_IFMT) == _S_IFREG) std::remove(path);
-#else
-    struct stat info;
-    if (stat(path, &info) == 0 && S_ISREG(info.st_mode)) std::remove(path);
-#endif
-}
-
-// Whether the path names something that is not a regular file (a device:
-// a test's full disk), which is written in place rather than replaced.
-bool IsSpecialFile(const char* path) {
-#ifdef _WIN32
-    struct _stat64 info;
-    return _stat64(path, &info) == 0 && (info.st_mode & _S_IFMT) != _S_IFREG;
-#else
-    struct stat info;
-    return stat(path, &info) == 0 && !S_ISREG(info.st_mode);
-#endif
-}
-
-// Puts a finished file in the place of the old one. On Linux the old file is
-// removed first: renaming over it makes ext4 write the new file's blocks out
-// at once (its guard for programs that replace files without syncing them),
-// milliseconds for every temporary tile. The name is then missing for a
-// moment, but never holds a truncated image. Only a regular file is removed,
-// so a folder of that name still refuses the rename.
-bool MoveOver(const char* from, const char* to) {
-#ifdef _WIN32
-    return ::MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != 0;
-#else
-    struct stat info;
-    if (stat(to, &info) == 0 && S_ISREG(info.st_mode)) ::unlink(to);
-    return std::rename(from, to) == 0;
-#endif
-}
-
 // Where a file's pixel data lies and what it holds, as its header says.
 struct PixelData {
     std::int32_t format = 0;
-    std::int64_t start = 0;  // offset in the file
+    size_t start = 0;  // offset in the file
     size_t bytes = 0;
 };
 
 // Everything the header claims is checked against what the file holds, so a
 // damaged or hostile header can neither make us read past the data nor
-// allocate gigabytes for a file of a few bytes. Both ways of reading a file,
-// into a block (Load) or mapped (TgaMappedFile), take it from here.
-TgaStatus CheckHeader(const TgaHeader& header, std::int64_t fileSize, PixelData& data) {
+// allocate gigabytes for a file of a few bytes. Every reader (from memory,
+// from a file, mapped) takes a file from here. 0 or a TgaFailure.
+int CheckHeader(std::span<const std::uint8_t> file, TgaHeader& header, PixelData& data) {
+    if (file.size() < sizeof header) return FileError;
+    std::memcpy(&header, file.data(), sizeof header);
     if (header.colourMapType != 0) return ColourMapped;
     if (header.imageType != TrueColourType && header.imageType != GreyscaleType) {
         return Unsupported;
@@ -154,14 +85,48 @@ TgaStatus CheckHeader(const TgaHeader& header, std::int64_t fileSize, PixelData&
     const std::uint64_t blockSize = static_cast<std::uint64_t>(header.width) *
                                     static_cast<std::uint64_t>(header.height) *
                                     static_cast<std::uint64_t>(BytesPerPixel(format));
-    const std::int64_t dataStart = static_cast<std::int64_t>(sizeof header) + header.idLength;
-    if (dataStart > fileSize || blockSize > static_cast<std::uint64_t>(fileSize - dataStart)) {
-        return FileError;
-    }
+    const size_t dataStart = sizeof header + header.idLength;
+    if (dataStart > file.size() || blockSize > file.size() - dataStart) return FileError;
     data.format = format;
     data.start = dataStart;
     data.bytes = static_cast<size_t>(blockSize);
-    return Ok;
+    return 0;
+}
+
+constexpr const char* UnsupportedReason = "unsupported image type, depth or size";
+
+// The message of a refused file, in the words nvdxt shows its users.
+Status ReadFailure(const char* name, int code) {
+    const char* why = "cannot be opened, or holds less than its header promises";
+    if (code == ColourMapped) why = "colour-mapped images are not supported";
+    if (code == Unsupported) why = UnsupportedReason;
+    return Status::Failure(std::string("ERROR: reading ") + name + " (" + why + ")", code);
+}
+
+// A whole regular file; anything else (a folder, a pipe, a device) is a
+// FileError, as none has a size to check a header against.
+Status ReadFile(const char* path, std::vector<std::uint8_t>& bytes) {
+    std::FILE* file = std::fopen(path, "rb");
+    if (!file) return ReadFailure(path, FileError);
+#ifdef _WIN32
+    struct _stat64 info;
+    const bool regular = _fstat64(_fileno(file), &info) == 0 && (info.st_mode & _S_IFMT) == _S_IFREG;
+#else
+    struct stat info;
+    const bool regular = ::fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode);
+#endif
+    bool read = regular && info.st_size >= 0 &&
+                static_cast<std::uint64_t>(info.st_size) <= SIZE_MAX;
+    if (read) {
+        bytes.resize(static_cast<size_t>(info.st_size));
+        read = std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    }
+    std::fclose(file);
+    if (!read) {
+        bytes = {};
+        return ReadFailure(path, FileError);
+    }
+    return Status();
 }
 
 }  // namespace
@@ -177,6 +142,21 @@ int BytesPerPixel(std::int32_t format) {
         default:
             return 0;
     }
+}
+
+Status ViewTga(std::span<const std::uint8_t> file, const char* name, TgaPixels& pixels,
+               std::uint8_t& descriptor) {
+    pixels = TgaPixels{};
+    descriptor = 0;
+    TgaHeader header;
+    PixelData data;
+    if (const int failure = CheckHeader(file, header, data)) return ReadFailure(name, failure);
+    pixels.format = data.format;
+    pixels.width = header.width;
+    pixels.height = header.height;
+    pixels.pixels = file.data() + data.start;
+    descriptor = header.descriptor;
+    return Status();
 }
 
 TgaImage TgaImage::Make(std::int32_t format, std::int32_t width, std::int32_t height) {
@@ -195,60 +175,51 @@ size_t TgaImage::ByteCount() const {
            static_cast<size_t>(BytesPerPixel(format));
 }
 
-TgaStatus TgaImage::Load(const char* path) {
-    File file(std::fopen(path, "rb"));
-    if (!file) return FileError;
-
-    const std::int64_t fileSize = FileSize(file.get());
-    TgaHeader header;
-    if (fileSize < static_cast<std::int64_t>(sizeof header) ||
-        std::fread(&header, sizeof header, 1, file.get()) != 1) {
-        return FileError;
-    }
-    PixelData data;
-    const TgaStatus status = CheckHeader(header, fileSize, data);
-    if (status != Ok) return status;
-    // The ID field is skipped, not kept.
-    if (!SeekTo(file.get(), data.start, SEEK_SET)) return FileError;
-
-    // Not cleared: the one read below fills every byte or the block is dropped.
-    auto block = std::make_unique_for_overwrite<std::uint8_t[]>(data.bytes);
-    if (std::fread(block.get(), 1, data.bytes, file.get()) != data.bytes) return FileError;
-
-    format = data.format;
-    width = header.width;
-    height = header.height;
-    pixels = std::move(block);
-    return Ok;
+Status TgaImage::Decode(std::span<const std::uint8_t> file, const char* name) {
+    TgaPixels view;
+    std::uint8_t descriptor;
+    Status status = ViewTga(file, name, view, descriptor);
+    if (!status.ok()) return status;
+    // Not cleared: the copy fills every byte.
+    const size_t bytes = view.ByteCount();
+    pixels = std::make_unique_for_overwrite<std::uint8_t[]>(bytes);
+    std::memcpy(pixels.get(), view.pixels, bytes);
+    format = view.format;
+    width = view.width;
+    height = view.height;
+    return status;
 }
 
-TgaStatus TgaImage::Save(const char* path) const {
+Status TgaImage::Load(const char* path) {
+    std::vector<std::uint8_t> file;
+    Status status = ReadFile(path, file);
+    if (!status.ok()) return status;
+    return Decode(file, path);
+}
+
+Status TgaImage::Save(const char* path) const {
     // Refused before the file is created, so an existing file of that name
     // is kept: a side that does not fit the header would make it lie.
     const size_t bytes = ByteCount();
-    if (bytes == 0 || !pixels) return Unsupported;
+    if (bytes == 0 || !pixels) {
+        return Status::Failure(std::string("ERROR: writing ") + path + " (" + UnsupportedReason + ")",
+                               Unsupported);
+    }
     TgaFileWriter writer;
-    const TgaStatus begun = writer.Begin(path, format, width, height);
-    if (begun != Ok) return begun;
+    Status status = writer.Begin(path, format, width, height);
+    if (!status.ok()) return status;
     writer.Write(pixels.get(), bytes);
     return writer.Finish();
 }
 
-TgaFileWriter::~TgaFileWriter() { Abandon(); }
-
-void TgaFileWriter::Abandon() {
-    if (!file_) return;
-    std::fclose(file_);
-    file_ = nullptr;
-    RemovePartialFile(target_.c_str());
-}
-
-TgaStatus TgaFileWriter::Begin(const char* path, std::int32_t format, std::int32_t width,
-                               std::int32_t height) {
-    Abandon();
+Status TgaFileWriter::Begin(const char* path, std::int32_t format, std::int32_t width,
+                            std::int32_t height) {
+    file_.Abandon();
+    path_ = path;
     if (BytesPerPixel(format) == 0 || width <= 0 || height <= 0 || width > TgaMaxSide ||
         height > TgaMaxSide) {
-        return Unsupported;
+        return Status::Failure("ERROR: writing " + path_ + " (" + UnsupportedReason + ")",
+                               Unsupported);
     }
     TgaHeader header{};
     header.imageType = format == Grey8 ? GreyscaleType : TrueColourType;
@@ -257,39 +228,35 @@ TgaStatus TgaFileWriter::Begin(const char* path, std::int32_t format, std::int32
     header.bitsPerPixel = static_cast<std::uint8_t>(BytesPerPixel(format) * 8);
     // Descriptor 0: bottom row first, no alpha bits declared (also for Bgra32).
 
-    // Written under "<path>.partial" and renamed only when complete, so that
-    // neither a full disk nor a program ended half-way (its dialog closed
-    // during a job) leaves a truncated image under the real name.
-    path_ = path;
-    target_ = IsSpecialFile(path) ? path_ : path_ + ".partial";
-    file_ = std::fopen(target_.c_str(), "wb");
-    if (!file_) return FileError;
+    const Status opened = file_.Open(path);
+    if (!opened.ok()) return Status::Failure(opened.message(), FileError);
     expected_ = static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) *
                 static_cast<std::uint64_t>(BytesPerPixel(format));
     written_ = 0;
-    failed_ = std::fwrite(&header, sizeof header, 1, file_) != 1;
-    return Ok;
+    failed_ = std::fwrite(&header, sizeof header, 1, file_.file()) != 1;
+    return Status();
 }
 
 bool TgaFileWriter::Write(const void* bytes, size_t count) {
-    if (!file_ || failed_) return false;
-    failed_ = std::fwrite(bytes, 1, count, file_) != count;
+    if (!file_.file() || failed_) return false;
+    failed_ = std::fwrite(bytes, 1, count, file_.file()) != count;
     written_ += count;
     return !failed_;
 }
 
-TgaStatus TgaFileWriter::Finish() {
-    if (!file_) return FileError;
-    bool written = !failed_ && written_ == expected_ && std::fflush(file_) == 0;
-    // A full disk may only show when the last buffer is handed over at close.
-    written = std::fclose(file_) == 0 && written;
-    file_ = nullptr;
-    if (written && target_ != path_) written = MoveOver(target_.c_str(), path_.c_str());
-    if (!written) {
-        RemovePartialFile(target_.c_str());
-        return FileError;
+Status TgaFileWriter::Finish() {
+    if (!file_.file()) {
+        return Status::Failure("ERROR: writing " + path_ + " (the file is not open)", FileError);
     }
-    return Ok;
+    if (!failed_ && written_ != expected_) {
+        file_.Abandon();
+        return Status::Failure("ERROR: writing " + path_ + " (" + std::to_string(written_) +
+                                   " pixel bytes instead of " + std::to_string(expected_) + ")",
+                               FileError);
+    }
+    const Status committed = file_.Commit();
+    if (!committed.ok()) return Status::Failure(committed.message(), FileError);
+    return committed;
 }
 
 void TgaImage::Release() {
@@ -310,61 +277,67 @@ TgaMappedFile::~TgaMappedFile() { Close(); }
 void TgaMappedFile::Close() {
 #ifndef _WIN32
     if (mapping_) ::munmap(mapping_, mappedBytes_);
+#endif
     mapping_ = nullptr;
     mappedBytes_ = 0;
-#endif
-    loaded_.Release();
+    read_ = {};
     pixels_ = TgaPixels{};
     descriptor_ = 0;
 }
 
-TgaStatus TgaMappedFile::Open(const char* path) {
+Status TgaMappedFile::Open(const char* path) {
     Close();
 #ifdef _WIN32
-    // Read, not mapped: the same checks and results, one copy more.
-    const TgaStatus status = loaded_.Load(path);
-    if (status != Ok) return status;
-    File file(std::fopen(path, "rb"));
-    TgaHeader header;
-    if (!file || std::fread(&header, sizeof header, 1, file.get()) != 1) {
-        loaded_.Release();
-        return FileError;
-    }
-    descriptor_ = header.descriptor;
-    pixels_ = TgaPixels(loaded_);
-    return Ok;
+    // Read, not mapped: the same checks and results, the file in memory whole.
+    Status status = ReadFile(path, read_);
+    if (status.ok()) status = ViewTga(read_, path, pixels_, descriptor_);
+    if (!status.ok()) Close();
+    return status;
 #else
     const int descriptor = ::open(path, O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0) return FileError;
+    if (descriptor < 0) return ReadFailure(path, FileError);
     struct stat info;
     // Only a regular file has a size to check the header against (Load
     // finds none for a pipe or a device either).
     if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode) ||
         info.st_size < static_cast<off_t>(sizeof(TgaHeader))) {
         ::close(descriptor);
-        return FileError;
+        return ReadFailure(path, FileError);
     }
     const size_t fileBytes = static_cast<size_t>(info.st_size);
-    // Populated at once: one call instead of a page fault per page.
-    void* mapping = ::mmap(nullptr, fileBytes, PROT_READ, MAP_PRIVATE | MAP_POPULATE, descriptor, 0);
+    // A file of ordinary size is populated at once: one call instead of a
+    // page fault per page. A huge one would then sit in memory whole.
+    const int populate = fileBytes <= TgaPopulateLimit ? MAP_POPULATE : 0;
+    void* mapping = ::mmap(nullptr, fileBytes, PROT_READ, MAP_PRIVATE | populate, descriptor, 0);
     ::close(descriptor);
-    if (mapping == MAP_FAILED) return FileError;
+    if (mapping == MAP_FAILED) return ReadFailure(path, FileError);
     mapping_ = mapping;
     mappedBytes_ = fileBytes;
 
-    TgaHeader header;
-    std::memcpy(&header, mapping, sizeof header);
-    PixelData data;
-    const TgaStatus status = CheckHeader(header, static_cast<std::int64_t>(fileBytes), data);
-    if (status != Ok) {
-        Close();
-        return status;
-    }
-    descriptor_ = header.descriptor;
-    pixels_.format = data.format;
-    pixels_.width = header.width;
-    pixels_.height = header.height;
-    pixels_.pixels = static_cast<const std::uint8_t*>(mapping) + data.start;
-    return Ok;
+    const Status status =
+        ViewTga({static_cast<const std::uint8_t*>(mapping), fileBytes}, path, pixels_, descriptor_);
+    if (!status.ok()) Close();
+    return status;
+#endif
+}
+
+void TgaMappedFile::ReleaseRows(std::int32_t firstRow, std::int32_t rowCount) {
+#ifdef _WIN32
+    (void)firstRow;
+    (void)rowCount;
+#else
+    if (!mapping_ || mappedBytes_ <= TgaPopulateLimit || firstRow < 0 || rowCount <= 0) return;
+    const size_t rowBytes = static_cast<size_t>(pixels_.width) * BytesPerPixel(pixels_.format);
+    const auto* base = static_cast<const std::uint8_t*>(mapping_);
+    const size_t start = static_cast<size_t>(pixels_.pixels - base);
+    const size_t rowsStored = static_cast<size_t>(pixels_.height);
+    const size_t first = std::min(static_cast<size_t>(firstRow), rowsStored);
+    const size_t last = std::min(first + static_cast<size_t>(rowCount), rowsStored);
+    // Whole pages around the rows: the mapping is read-only and backed by
+    // the file, so a page shared with a neighbouring row is only read again.
+    const size_t page = static_cast<size_t>(::sysconf(_SC_PAGESIZE));
+    const size_t from = (start + first * rowBytes) / page * page;
+    const size_t to = std::min(mappedBytes_, (start + last * rowBytes + page - 1) / page * page);
+    if (to > from) ::madvise(static_cast<std::uint8_t*>(mapping_) + from, to - from, MADV_DONTNEED);
 #endif
 }

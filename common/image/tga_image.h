@@ -4,8 +4,13 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <span>
 #include <string>
 #include <utility>
+#include <vector>
+
+#include "common/platform/file_commit.h"
+#include "common/status/status.h"
 
 // Uncompressed TGA images: no colour map, 8, 24 or 32 bits per pixel. The
 // pixel block in memory is the file's pixel data byte for byte (rows in the
@@ -18,8 +23,9 @@ enum TgaFormat : std::int32_t {
     Grey8 = 5,   // one intensity byte
 };
 
-enum TgaStatus : std::int32_t {
-    Ok = 0,
+// What kind of failure a reader or writer met: the code() of its Status, so a
+// caller that shows a message of its own can still tell the kinds apart.
+enum TgaFailure : int {
     FileError = 1,     // cannot open, create, read or write; sizes that the file cannot hold
     ColourMapped = 2,  // the file has a colour map
     Unsupported = 3,   // image type not 2 or 3, depth not 8, 24 or 32, or a side out of range
@@ -65,15 +71,22 @@ struct TgaImage {
     // 0 for an image without a valid format or a positive size.
     size_t ByteCount() const;
 
-    // Reads a file into this (empty) image. Every header field and the size
-    // of the pixel data are checked against the file before anything is
-    // allocated. On anything but Ok the image is left as it was: empty.
-    TgaStatus Load(const char* path);
+    // Takes a whole TGA file held in memory into this (empty) image: the
+    // pixel data is copied, the ID field and anything after the pixels are
+    // dropped. Every header field and the size of the pixel data are checked
+    // against the bytes before anything is allocated. A failure (code a
+    // TgaFailure) says "ERROR: reading <name> (<why>)"; the image is then
+    // left as it was: empty.
+    Status Decode(std::span<const std::uint8_t> file, const char* name = "image in memory");
+    // Reads a file and decodes it, with the same checks and results. Never
+    // allocates more than the file holds.
+    Status Load(const char* path);
     // Writes the image with one write of the whole block. An image that is
     // not a format, has no block or has a side outside 1 to 32767 (what the
     // header's fields and Load take) is Unsupported and no file is touched;
-    // a failed write is FileError and removes the partial file.
-    TgaStatus Save(const char* path) const;
+    // a failed write is FileError ("ERROR: writing <path> (<the system's
+    // reason>)") and removes the partial file.
+    Status Save(const char* path) const;
     // Frees the block and empties the image; safe on an empty image.
     void Release();
 };
@@ -95,11 +108,24 @@ struct TgaPixels {
     size_t ByteCount() const;
 };
 
+// A whole TGA file held in memory, looked at in place: the checks and results
+// of TgaImage::Decode without its copy. On success pixels point into file and
+// descriptor is the header's image descriptor byte (origin bits), which
+// images drop; on failure both are left empty.
+Status ViewTga(std::span<const std::uint8_t> file, const char* name, TgaPixels& pixels,
+               std::uint8_t& descriptor);
+
 // A TGA file mapped into memory instead of read into a block: the pixels are
 // the file's own pages, shared with the file cache, so a map that another
 // program has just written costs neither a copy nor fresh memory. Open makes
 // the same checks as TgaImage::Load and gives the same results. (Windows
 // builds read the file instead.) The file must not shrink while it is open.
+//
+// A file of up to TgaPopulateLimit bytes has all its pages mapped at Open,
+// one call instead of a page fault per page. A larger one (a map of tens of
+// thousands of pixels a side) is mapped page by page as it is read, and its
+// reader hands back what it has finished with through ReleaseRows, so that
+// reading it whole never holds it whole.
 class TgaMappedFile {
 public:
     TgaMappedFile() = default;
@@ -107,21 +133,31 @@ public:
     TgaMappedFile(const TgaMappedFile&) = delete;
     TgaMappedFile& operator=(const TgaMappedFile&) = delete;
 
-    TgaStatus Open(const char* path);
-    // The image; empty unless Open gave Ok.
+    Status Open(const char* path);
+    // The image; empty unless Open succeeded.
     const TgaPixels& Pixels() const { return pixels_; }
     // The header's image descriptor byte (origin bits), which images drop.
     std::uint8_t Descriptor() const { return descriptor_; }
+    // For a file above TgaPopulateLimit: the pages that hold stored rows
+    // firstRow to firstRow + rowCount - 1 leave this process's memory (pages
+    // shared with neighbouring rows too). The pixels stay valid: a page read
+    // again comes back from the file. Does nothing for a smaller file, whose
+    // pages are cheap to keep and would only be read in again.
+    void ReleaseRows(std::int32_t firstRow, std::int32_t rowCount);
 
 private:
     void Close();
 
     void* mapping_ = nullptr;
     size_t mappedBytes_ = 0;
-    TgaImage loaded_;  // where files are read instead of mapped
+    std::vector<std::uint8_t> read_;  // where files are read instead of mapped
     TgaPixels pixels_;
     std::uint8_t descriptor_ = 0;
 };
+
+// Files up to this size are mapped whole at once: a 8192 × 8192 map (192 MiB)
+// is, a 16384 × 16384 one is not.
+constexpr std::uint64_t TgaPopulateLimit = std::uint64_t{256} << 20;
 
 // Writes a TGA file a piece at a time, for an image that is composed a band
 // of rows at a time and never held whole: Begin writes the header, Write
@@ -132,7 +168,6 @@ private:
 class TgaFileWriter {
 public:
     TgaFileWriter() = default;
-    ~TgaFileWriter();
     TgaFileWriter(const TgaFileWriter&) = delete;
     TgaFileWriter& operator=(const TgaFileWriter&) = delete;
 
@@ -140,20 +175,17 @@ public:
     // image. Unsupported, with nothing created, for what Save refuses: not a
     // format, or a side outside 1 to 32767. FileError when the file cannot be
     // created.
-    TgaStatus Begin(const char* path, std::int32_t format, std::int32_t width,
-                    std::int32_t height);
+    Status Begin(const char* path, std::int32_t format, std::int32_t width, std::int32_t height);
     // Appends pixel bytes. False once any write has failed.
     bool Write(const void* bytes, size_t count);
-    // Ok when exactly the image's pixel bytes were written and the file is in
-    // place under its name; otherwise FileError and nothing is left behind.
-    TgaStatus Finish();
+    // Succeeds when exactly the image's pixel bytes were written and the file
+    // is in place under its name; otherwise FileError and nothing is left
+    // behind.
+    Status Finish();
 
 private:
-    void Abandon();
-
-    std::FILE* file_ = nullptr;
+    platform::FileCommit file_;
     std::string path_;
-    std::string target_;  // what is written: path_ + ".partial", or path_ for a device
     std::uint64_t expected_ = 0;
     std::uint64_t written_ = 0;
     bool failed_ = false;

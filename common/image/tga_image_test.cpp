@@ -13,14 +13,18 @@
 #include <type_traits>
 
 #include "tests/support/temp_folder.h"
+#include "tests/support/tga_bytes.h"
 
 #ifndef _WIN32
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace fs = std::filesystem;
+using program_testing::AsBytes;
 using testing_support::ReadFileBytes;
 using testing_support::TempWorkingFolder;
 using testing_support::WriteFileBytes;
@@ -105,11 +109,11 @@ TEST(TgaImage, RoundTripKeepsFormatSizeAndEveryByte) {
     for (std::int32_t format : {Bgra32, Bgr24, Grey8}) {
         SCOPED_TRACE(format);
         const TgaImage original = ImageOf(format, 7, 5, format);
-        ASSERT_EQ(original.Save("round.tga"), Ok);
+        ASSERT_TRUE(original.Save("round.tga").ok());
         EXPECT_EQ(fs::file_size("round.tga"), 18 + original.ByteCount());
 
         TgaImage loaded;
-        ASSERT_EQ(loaded.Load("round.tga"), Ok);
+        ASSERT_TRUE(loaded.Load("round.tga").ok());
         EXPECT_EQ(loaded.format, format);
         EXPECT_EQ(loaded.width, 7);
         EXPECT_EQ(loaded.height, 5);
@@ -122,7 +126,7 @@ TEST(TgaImage, SavesTheTwoPixelExampleAsExactlyTwentyFourBytes) {
     TgaImage image = TgaImage::Make(Bgr24, 2, 1);
     const std::uint8_t pixels[6] = {1, 2, 3, 250, 251, 252};
     std::memcpy(image.pixels.get(), pixels, sizeof pixels);
-    ASSERT_EQ(image.Save("two.tga"), Ok);
+    ASSERT_TRUE(image.Save("two.tga").ok());
 
     const std::string expected(
         "\x00\x00\x02\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x01\x00\x18\x00"
@@ -140,7 +144,7 @@ TEST(TgaImage, WritesTheImageTypeAndDepthOfEachFormatWithDescriptorZero) {
     };
     for (const Row& row : {Row{Grey8, 3, 8}, Row{Bgr24, 2, 24}, Row{Bgra32, 2, 32}}) {
         SCOPED_TRACE(row.format);
-        ASSERT_EQ(ImageOf(row.format, 3, 4).Save("typed.tga"), Ok);
+        ASSERT_TRUE(ImageOf(row.format, 3, 4).Save("typed.tga").ok());
         const std::string bytes = ReadFileBytes("typed.tga");
         ASSERT_GE(bytes.size(), 18u);
         Header expected{
@@ -150,14 +154,13 @@ TEST(TgaImage, WritesTheImageTypeAndDepthOfEachFormatWithDescriptorZero) {
 }
 
 TEST(TgaImage, SkipsTheIdFieldWithoutKeepingIt) {
-    TempWorkingFolder folder;
     for (int idLength : {1, 17, 255}) {
         SCOPED_TRACE(idLength);
         const std::string pixels = Pattern(6 * 5 * 3);
-        WriteFileBytes("id.tga", HeaderBytes({.idLength = idLength}) +
-                                     std::string(static_cast<size_t>(idLength), 'I') + pixels);
+        const std::string file = HeaderBytes({.idLength = idLength}) +
+                                 std::string(static_cast<size_t>(idLength), 'I') + pixels;
         TgaImage image;
-        ASSERT_EQ(image.Load("id.tga"), Ok);
+        ASSERT_TRUE(image.Decode(AsBytes(file)).ok());
         EXPECT_EQ(BlockOf(image), pixels);
     }
 }
@@ -174,13 +177,12 @@ TEST(TgaImage, TakesTheFormatFromTheDepthAndWritesTheTypeOfTheFormat) {
     for (const Row& row : {Row{2, 8, Grey8, 3}, Row{3, 24, Bgr24, 2}, Row{3, 32, Bgra32, 2}}) {
         SCOPED_TRACE(row.imageType * 100 + row.bitsPerPixel);
         const std::string pixels = Pattern(6 * 5 * static_cast<size_t>(row.bitsPerPixel / 8));
-        WriteFileBytes(
-            "in.tga",
-            HeaderBytes({.imageType = row.imageType, .bitsPerPixel = row.bitsPerPixel}) + pixels);
+        const std::string file =
+            HeaderBytes({.imageType = row.imageType, .bitsPerPixel = row.bitsPerPixel}) + pixels;
         TgaImage image;
-        ASSERT_EQ(image.Load("in.tga"), Ok);
+        ASSERT_TRUE(image.Decode(AsBytes(file)).ok());
         EXPECT_EQ(image.format, row.format);
-        ASSERT_EQ(image.Save("out.tga"), Ok);
+        ASSERT_TRUE(image.Save("out.tga").ok());
         const std::string written = ReadFileBytes("out.tga");
         EXPECT_EQ(static_cast<int>(written.at(2)), row.typeWritten);
         EXPECT_EQ(written.substr(18), pixels);
@@ -190,32 +192,30 @@ TEST(TgaImage, TakesTheFormatFromTheDepthAndWritesTheTypeOfTheFormat) {
 TEST(TgaImage, KeepsTopRowFirstFilesInFileOrderAndSavesThemWithDescriptorZero) {
     TempWorkingFolder folder;
     const std::string pixels = Pattern(6 * 5 * 3);
-    WriteFileBytes("top.tga", HeaderBytes({.descriptor = 0x20}) + pixels);
     TgaImage image;
-    ASSERT_EQ(image.Load("top.tga"), Ok);
+    ASSERT_TRUE(image.Decode(AsBytes(HeaderBytes({.descriptor = 0x20}) + pixels)).ok());
     EXPECT_EQ(BlockOf(image), pixels);
 
-    ASSERT_EQ(image.Save("saved.tga"), Ok);
+    ASSERT_TRUE(image.Save("saved.tga").ok());
     EXPECT_EQ(ReadFileBytes("saved.tga"), HeaderBytes({}) + pixels);
 }
 
 TEST(TgaImage, IgnoresBytesAfterThePixelData) {
-    TempWorkingFolder folder;
     const std::string pixels = Pattern(6 * 5 * 3);
-    WriteFileBytes("extra.tga",
-                   HeaderBytes({}) + pixels + std::string(26, 'X') + "TRUEVISION-XFILE.");
+    const std::string file =
+        HeaderBytes({}) + pixels + std::string(26, 'X') + "TRUEVISION-XFILE.";
     TgaImage image;
-    ASSERT_EQ(image.Load("extra.tga"), Ok);
+    ASSERT_TRUE(image.Decode(AsBytes(file)).ok());
     EXPECT_EQ(BlockOf(image), pixels);
 }
 
 // One row per defect of a header or of the data behind it, each with the
-// status it must give. The image must stay empty after every refusal.
+// kind of failure it must give. The image must stay empty after every refusal.
 struct Defect {
     const char* name;
     Header header;
     long long dataBytes;  // bytes after the header; -1: exactly what the header declares
-    TgaStatus expected;
+    TgaFailure expected;
 };
 
 const Defect kDefects[] = {
@@ -251,23 +251,33 @@ void PrintTo(const Defect& defect, std::ostream* out) { *out << defect.name; }
 
 class TgaDefect : public ::testing::TestWithParam<Defect> {};
 
-TEST_P(TgaDefect, IsRefusedWithItsStatusAndLeavesTheImageEmpty) {
-    TempWorkingFolder folder;
+// The words nvdxt has always shown for each kind.
+std::string ReadMessage(const char* name, TgaFailure failure) {
+    const char* why = failure == ColourMapped ? "colour-mapped images are not supported"
+                      : failure == Unsupported
+                          ? "unsupported image type, depth or size"
+                          : "cannot be opened, or holds less than its header promises";
+    return std::string("ERROR: reading ") + name + " (" + why + ")";
+}
+
+TEST_P(TgaDefect, IsRefusedWithItsKindAndMessageAndLeavesTheImageEmpty) {
     const Defect& defect = GetParam();
     const long long declared = static_cast<long long>(defect.header.width) * defect.header.height *
                                (defect.header.bitsPerPixel / 8);
     const long long dataBytes = defect.dataBytes >= 0 ? defect.dataBytes : declared;
-    WriteFileBytes("defect.tga",
-                   HeaderBytes(defect.header) + Pattern(static_cast<size_t>(dataBytes)));
+    const std::string file = HeaderBytes(defect.header) + Pattern(static_cast<size_t>(dataBytes));
     TgaImage image;
-    EXPECT_EQ(image.Load("defect.tga"), defect.expected);
+    const Status status = image.Decode(AsBytes(file), "defect.tga");
+    EXPECT_EQ(status.code(), defect.expected);
+    EXPECT_EQ(status.message(), ReadMessage("defect.tga", defect.expected));
     ExpectEmpty(image);
-    image.Release();
-    // The mapped reader makes the same checks.
-    TgaMappedFile mapped;
-    EXPECT_EQ(mapped.Open("defect.tga"), defect.expected);
-    EXPECT_EQ(mapped.Pixels().pixels, nullptr);
-    EXPECT_EQ(mapped.Pixels().ByteCount(), 0u);
+    // The view in place makes the same checks.
+    TgaPixels view;
+    std::uint8_t descriptor = 1;
+    EXPECT_EQ(ViewTga(AsBytes(file), "defect.tga", view, descriptor).code(), defect.expected);
+    EXPECT_EQ(view.pixels, nullptr);
+    EXPECT_EQ(view.ByteCount(), 0u);
+    EXPECT_EQ(descriptor, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Headers, TgaDefect, ::testing::ValuesIn(kDefects),
@@ -283,14 +293,16 @@ TEST(TgaImage, RefusesEveryPrefixOfAValidFile) {
         WriteFileBytes("prefix.tga", whole.substr(0, length));
         ASSERT_EQ(fs::file_size("prefix.tga"), length);
         TgaImage image;
-        EXPECT_EQ(image.Load("prefix.tga"), FileError);
+        const Status status = image.Load("prefix.tga");
+        EXPECT_EQ(status.code(), FileError);
+        EXPECT_EQ(status.message(), ReadMessage("prefix.tga", FileError));
         ExpectEmpty(image);
         TgaMappedFile mapped;
-        EXPECT_EQ(mapped.Open("prefix.tga"), FileError);
+        EXPECT_EQ(mapped.Open("prefix.tga").message(), status.message());
     }
     WriteFileBytes("prefix.tga", whole);
     TgaImage image;
-    EXPECT_EQ(image.Load("prefix.tga"), Ok);
+    EXPECT_TRUE(image.Load("prefix.tga").ok());
 }
 
 TEST(TgaImage, RefusesAHugeClaimBeforeAllocatingForIt) {
@@ -298,22 +310,24 @@ TEST(TgaImage, RefusesAHugeClaimBeforeAllocatingForIt) {
     // A 30-byte file that claims 32767 × 32767 × 4 bytes (almost 4 GiB).
     WriteFileBytes("claim.tga", HeaderBytes({.width = 32767, .height = 32767, .bitsPerPixel = 32}) +
                                     std::string(12, 'p'));
+    const std::string claim = ReadFileBytes("claim.tga");
     largestArray = 0;
     TgaImage image;
-    EXPECT_EQ(image.Load("claim.tga"), FileError);
+    EXPECT_EQ(image.Load("claim.tga").code(), FileError);
+    EXPECT_EQ(image.Decode(AsBytes(claim)).code(), FileError);
     EXPECT_LT(largestArray.load(), size_t{1} << 20);
 
     // The tracker sees the block of a file that does hold its pixels.
     WriteFileBytes("real.tga", HeaderBytes({.width = 300, .height = 200}) + Pattern(300 * 200 * 3));
-    EXPECT_EQ(image.Load("real.tga"), Ok);
+    EXPECT_TRUE(image.Load("real.tga").ok());
     EXPECT_GE(largestArray.load(), size_t{300 * 200 * 3});
 }
 
 TEST(TgaImage, MissingFileIsAFileError) {
     TempWorkingFolder folder;
     TgaImage image;
-    EXPECT_EQ(image.Load("absent.tga"), FileError);
-    EXPECT_EQ(image.Load("."), FileError);
+    EXPECT_EQ(image.Load("absent.tga").message(), ReadMessage("absent.tga", FileError));
+    EXPECT_EQ(image.Load(".").code(), FileError);
     ExpectEmpty(image);
 }
 
@@ -389,23 +403,25 @@ TEST(TgaImage, SaveRefusesImagesItCannotDescribeAndKeepsTheOldFile) {
             image.pixels = std::make_unique<std::uint8_t[]>(
                 std::max<size_t>(1, static_cast<size_t>(std::abs(row.width * row.height)) * 4));
         }
-        EXPECT_EQ(image.Save("keep.tga"), Unsupported);
+        EXPECT_EQ(image.Save("keep.tga").code(), Unsupported);
         EXPECT_EQ(ReadFileBytes("keep.tga"), "old contents");
     }
     // The largest side the header holds is fine.
-    EXPECT_EQ(ImageOf(Grey8, 32767, 1).Save("wide.tga"), Ok);
+    EXPECT_TRUE(ImageOf(Grey8, 32767, 1).Save("wide.tga").ok());
 }
 
 TEST(TgaImage, SaveIntoAMissingFolderIsAFileError) {
     TempWorkingFolder folder;
-    EXPECT_EQ(ImageOf(Bgr24, 2, 2).Save("no-such-folder/out.tga"), FileError);
+    EXPECT_EQ(ImageOf(Bgr24, 2, 2).Save("no-such-folder/out.tga").code(), FileError);
     EXPECT_FALSE(fs::exists("no-such-folder"));
 }
 
 #ifndef _WIN32
 TEST(TgaImage, SaveReportsAFullDiskAndLeavesTheDeviceAlone) {
     if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this system";
-    EXPECT_EQ(ImageOf(Bgr24, 64, 64).Save("/dev/full"), FileError);
+    const Status status = ImageOf(Bgr24, 64, 64).Save("/dev/full");
+    EXPECT_EQ(status.code(), FileError);
+    EXPECT_EQ(status.message(), "ERROR: writing /dev/full (No space left on device)");
     struct stat info;
     ASSERT_EQ(stat("/dev/full", &info), 0);
     EXPECT_TRUE(S_ISCHR(info.st_mode));
@@ -437,15 +453,15 @@ private:
 TEST(TgaImage, SaveThatRunsOutOfSpaceRemovesThePartialFile) {
     TempWorkingFolder folder;
     const TgaImage image = ImageOf(Bgr24, 100, 100);
-    TgaStatus status;
+    Status status;
     {
         FileSizeLimit limit(1000);
         if (!limit.ok()) GTEST_SKIP() << "cannot limit the file size here";
         status = image.Save("partial.tga");
     }
-    EXPECT_EQ(status, FileError);
+    EXPECT_EQ(status.code(), FileError);
     EXPECT_FALSE(fs::exists("partial.tga"));
-    EXPECT_EQ(image.Save("partial.tga"), Ok);
+    EXPECT_TRUE(image.Save("partial.tga").ok());
 }
 
 // The old file stays whole until the new one is: a program ended half-way
@@ -454,16 +470,16 @@ TEST(TgaImage, SaveReplacesAFileOnlyWhenTheNewOneIsComplete) {
     TempWorkingFolder folder;
     WriteFileBytes("kept.tga", "old contents");
     const TgaImage image = ImageOf(Bgr24, 100, 100);
-    TgaStatus status;
+    Status status;
     {
         FileSizeLimit limit(1000);
         if (!limit.ok()) GTEST_SKIP() << "cannot limit the file size here";
         status = image.Save("kept.tga");
     }
-    EXPECT_EQ(status, FileError);
+    EXPECT_EQ(status.code(), FileError);
     EXPECT_EQ(ReadFileBytes("kept.tga"), "old contents");
     EXPECT_FALSE(fs::exists("kept.tga.partial"));
-    ASSERT_EQ(image.Save("kept.tga"), Ok);
+    ASSERT_TRUE(image.Save("kept.tga").ok());
     EXPECT_EQ(ReadFileBytes("kept.tga").size(), 18u + 100 * 100 * 3);
     EXPECT_FALSE(fs::exists("kept.tga.partial"));
 }
@@ -473,16 +489,16 @@ TEST(TgaImage, SaveReplacesAFileOnlyWhenTheNewOneIsComplete) {
 TEST(TgaFileWriter, PiecesMakeTheFileThatSaveMakes) {
     TempWorkingFolder folder;
     const TgaImage image = ImageOf(Bgr24, 9, 7, 3);
-    ASSERT_EQ(image.Save("whole.tga"), Ok);
+    ASSERT_TRUE(image.Save("whole.tga").ok());
     {
         TgaFileWriter writer;
-        ASSERT_EQ(writer.Begin("pieces.tga", Bgr24, 9, 7), Ok);
+        ASSERT_TRUE(writer.Begin("pieces.tga", Bgr24, 9, 7).ok());
         const std::string block = BlockOf(image);
         for (size_t at = 0; at < block.size(); at += 40) {
             ASSERT_TRUE(writer.Write(block.data() + at, std::min<size_t>(40, block.size() - at)));
         }
         EXPECT_FALSE(fs::exists("pieces.tga"));  // not under its name until complete
-        ASSERT_EQ(writer.Finish(), Ok);
+        ASSERT_TRUE(writer.Finish().ok());
     }
     EXPECT_EQ(ReadFileBytes("pieces.tga"), ReadFileBytes("whole.tga"));
     EXPECT_FALSE(fs::exists("pieces.tga.partial"));
@@ -498,28 +514,28 @@ TEST(TgaFileWriter, AnIncompleteFileIsNeverLeftBehind) {
         SCOPED_TRACE(count);
         WriteFileBytes("kept.tga", "old contents");
         TgaFileWriter writer;
-        ASSERT_EQ(writer.Begin("kept.tga", Bgr24, 4, 3), Ok);
+        ASSERT_TRUE(writer.Begin("kept.tga", Bgr24, 4, 3).ok());
         const std::string bytes = pixels + "x";
         writer.Write(bytes.data(), count);
-        EXPECT_EQ(writer.Finish(), FileError);
+        EXPECT_EQ(writer.Finish().code(), FileError);
         EXPECT_EQ(ReadFileBytes("kept.tga"), "old contents");
         EXPECT_FALSE(fs::exists("kept.tga.partial"));
     }
     {
         TgaFileWriter writer;
-        ASSERT_EQ(writer.Begin("kept.tga", Bgr24, 4, 3), Ok);
+        ASSERT_TRUE(writer.Begin("kept.tga", Bgr24, 4, 3).ok());
         writer.Write(pixels.data(), 10);
     }
     EXPECT_EQ(ReadFileBytes("kept.tga"), "old contents");
     EXPECT_FALSE(fs::exists("kept.tga.partial"));
 
     TgaFileWriter writer;
-    EXPECT_EQ(writer.Begin("new.tga", Bgr24, 0, 3), Unsupported);
-    EXPECT_EQ(writer.Begin("new.tga", Bgr24, 32768, 1), Unsupported);
-    EXPECT_EQ(writer.Begin("new.tga", 3, 4, 3), Unsupported);
+    EXPECT_EQ(writer.Begin("new.tga", Bgr24, 0, 3).code(), Unsupported);
+    EXPECT_EQ(writer.Begin("new.tga", Bgr24, 32768, 1).code(), Unsupported);
+    EXPECT_EQ(writer.Begin("new.tga", 3, 4, 3).code(), Unsupported);
     EXPECT_FALSE(fs::exists("new.tga.partial"));
-    EXPECT_EQ(writer.Begin("no/such/folder.tga", Bgr24, 4, 3), FileError);
-    EXPECT_EQ(writer.Finish(), FileError);
+    EXPECT_EQ(writer.Begin("no/such/folder.tga", Bgr24, 4, 3).code(), FileError);
+    EXPECT_EQ(writer.Finish().code(), FileError);
 }
 
 // A mapped file is the loaded image, byte for byte, with the header's
@@ -543,9 +559,9 @@ TEST(TgaMappedFile, SeesWhatLoadReads) {
         WriteFileBytes("map.tga", HeaderBytes(c.header) + std::string(c.header.idLength, 'i') +
                                       Pattern(bytes, c.header.width) + c.after);
         TgaImage image;
-        ASSERT_EQ(image.Load("map.tga"), Ok);
+        ASSERT_TRUE(image.Load("map.tga").ok());
         TgaMappedFile mapped;
-        ASSERT_EQ(mapped.Open("map.tga"), Ok);
+        ASSERT_TRUE(mapped.Open("map.tga").ok());
         const TgaPixels& pixels = mapped.Pixels();
         EXPECT_EQ(pixels.format, image.format);
         EXPECT_EQ(pixels.width, image.width);
@@ -555,12 +571,55 @@ TEST(TgaMappedFile, SeesWhatLoadReads) {
                   BlockOf(image));
         EXPECT_EQ(mapped.Descriptor(), c.header.descriptor);
         // Opened again, on another file, it lets go of the first.
-        ASSERT_EQ(mapped.Open("missing.tga"), FileError);
+        ASSERT_EQ(mapped.Open("missing.tga").code(), FileError);
         EXPECT_EQ(mapped.Pixels().pixels, nullptr);
     }
     fs::create_directory("folder.tga");
     TgaMappedFile mapped;
-    EXPECT_EQ(mapped.Open("folder.tga"), FileError);
+    EXPECT_EQ(mapped.Open("folder.tga").code(), FileError);
 }
+
+#ifdef __linux__
+// Pages of this process in memory, as the system counts them.
+size_t ResidentPages() {
+    size_t total = 0, resident = 0;
+    std::FILE* statm = std::fopen("/proc/self/statm", "r");
+    if (statm) {
+        if (std::fscanf(statm, "%zu %zu", &total, &resident) != 2) resident = 0;
+        std::fclose(statm);
+    }
+    return resident;
+}
+
+// A map above the populate limit is read page by page, and the rows its
+// reader has finished with leave memory while staying readable.
+TEST(TgaMappedFile, AHugeMapGivesBackTheRowsItIsDoneWith) {
+    TempWorkingFolder folder;
+    // 32767 × 8193 grey pixels: just above the limit, and a sparse file.
+    const Header header{.imageType = 3, .width = 32767, .height = 8193, .bitsPerPixel = 8};
+    const std::uint64_t bytes = 18 + std::uint64_t{32767} * 8193;
+    ASSERT_GT(bytes, TgaPopulateLimit);
+    WriteFileBytes("huge.tga", HeaderBytes(header));
+    ASSERT_EQ(::truncate("huge.tga", static_cast<off_t>(bytes)), 0);
+
+    const size_t before = ResidentPages();
+    TgaMappedFile mapped;
+    ASSERT_TRUE(mapped.Open("huge.tga").ok());
+    const TgaPixels& pixels = mapped.Pixels();
+    const size_t band = size_t{512} * 32767;  // 16 MiB of rows
+    auto readBand = [&] {
+        unsigned sum = 0;
+        for (size_t at = 0; at < band; at += 4096) sum += pixels.pixels[at];
+        return sum;
+    };
+    EXPECT_EQ(readBand(), 0u);
+    const size_t read = ResidentPages();
+    EXPECT_GT(read, before + band / 4096 / 2) << "the rows were not read in";
+
+    mapped.ReleaseRows(0, 512);
+    EXPECT_LT(ResidentPages(), before + band / 4096 / 4);
+    EXPECT_EQ(readBand(), 0u);  // still readable
+}
+#endif
 
 }  // namespace

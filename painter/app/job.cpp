@@ -123,10 +123,10 @@ void WritePrimaryMaps(JobProgress& progress, const MaterialSet& materials, const
     LogLine("    Generating detail map");
     progress.Step("Writing primary colour/detail maps");
     TgaFileWriter detailFile, colourFile;
-    if (detailFile.Begin("detailbig.tga", Bgr24, side, side) != Ok) {
+    if (!detailFile.Begin("detailbig.tga", Bgr24, side, side).ok()) {
         Fail("ERROR: writing \"detailbig.tga\"");
     }
-    bool colourWritten = colourFile.Begin("colourbig.tga", Bgr24, side, side) == Ok;
+    bool colourWritten = colourFile.Begin("colourbig.tga", Bgr24, side, side).ok();
     const std::size_t rowBytes = static_cast<std::size_t>(side) * 3;
     PaintPrimaryMaps(materials, field, side, mirrorColour, progress,
                      [&](const std::uint8_t* detail, const std::uint8_t* colour, std::size_t rows) {
@@ -136,8 +136,8 @@ void WritePrimaryMaps(JobProgress& progress, const MaterialSet& materials, const
                          if (colourWritten)
                              colourWritten = colourFile.Write(colour, rows * rowBytes);
                      });
-    if (detailFile.Finish() != Ok) Fail("ERROR: writing \"detailbig.tga\"");
-    if (!colourWritten || colourFile.Finish() != Ok) Fail("ERROR: writing \"colourbig.tga\"");
+    if (!detailFile.Finish().ok()) Fail("ERROR: writing \"detailbig.tga\"");
+    if (!colourWritten || !colourFile.Finish().ok()) Fail("ERROR: writing \"colourbig.tga\"");
 }
 
 // One surrounding terrain's two textures, through "ctemp.tga" and "dtemp.tga".
@@ -153,8 +153,8 @@ void WriteSurroundingMaps(JobProgress& progress, const MaterialSet& materials,
     }
     // A temporary image that cannot be written ends the job: the converter
     // would otherwise turn the previous map's leftover file into this one.
-    if (maps.colour.Save("ctemp.tga") != Ok) Fail("ERROR: writing \"ctemp.tga\"");
-    if (maps.lowDetail.Save("dtemp.tga") != Ok) Fail("ERROR: writing \"dtemp.tga\"");
+    if (!maps.colour.Save("ctemp.tga").ok()) Fail("ERROR: writing \"ctemp.tga\"");
+    if (!maps.lowDetail.Save("dtemp.tga").ok()) Fail("ERROR: writing \"dtemp.tga\"");
     char command[256];
     std::snprintf(command, sizeof command,
                   "nvdxt -file ctemp.tga -output colormaps/tx_s%s.dds -u8888 -nomipmap", map.index);

@@ -23,6 +23,6 @@ bool GradientTable::FromImage(const TgaImage& image, GradientTable& table) {
 GradientTable GradientTable::Load(const char* path) {
     TgaImage image;
     GradientTable table;
-    if (image.Load(path) != Ok || !FromImage(image, table)) Fail("ERROR: opening \"%s\"", path);
+    if (!image.Load(path).ok() || !FromImage(image, table)) Fail("ERROR: opening \"%s\"", path);
     return table;
 }

@@ -6,7 +6,7 @@ namespace {
 
 TgaImage LoadTexture(const char* path) {
     TgaImage texture;
-    if (texture.Load(path) != Ok || !IsMaterialTexture(texture)) {
+    if (!texture.Load(path).ok() || !IsMaterialTexture(texture)) {
         Fail("ERROR: reading \"%s\"", path);
     }
     return texture;

@@ -19,7 +19,7 @@ TgaImage Picture(std::int32_t format, int width, int height, int step, int seed)
     return image;
 }
 
-void Write(const TgaImage& image, const char* path) { ASSERT_EQ(image.Save(path), Ok) << path; }
+void Write(const TgaImage& image, const char* path) { ASSERT_TRUE(image.Save(path).ok()) << path; }
 
 void WriteMaterialSet() {
     std::filesystem::create_directory("data");

@@ -1,4 +1,4 @@
-#include "converter/test_support/run_program.h"
+#include "tests/support/run_program.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <string>
 
 namespace program_testing {
@@ -18,6 +20,11 @@ inline std::string TgaBytes(int imageType, int bitsPerPixel, int width, int heig
     file[16] = static_cast<char>(bitsPerPixel);
     file[17] = static_cast<char>(descriptor);
     return file + pixels;
+}
+
+// The bytes of a string, for the readers from memory.
+inline std::span<const std::uint8_t> AsBytes(const std::string& bytes) {
+    return {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
 }
 
 }  // namespace program_testing

@@ -1,0 +1,95 @@
+#include "common/platform/file_commit.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace platform {
+namespace {
+
+// Whether the path names something that is not a regular file. A device is
+// written in place; a folder then refuses at once, before anything is
+// written.
+bool IsSpecialFile(const char* path) {
+#ifdef _WIN32
+    struct _stat64 info;
+    return _stat64(path, &info) == 0 && (info.st_mode & _S_IFMT) != _S_IFREG;
+#else
+    struct stat info;
+    return stat(path, &info) == 0 && !S_ISREG(info.st_mode);
+#endif
+}
+
+// Puts the finished file in the old one's place. On Linux the old file is
+// removed first: renaming over it makes ext4 write the new file's blocks out
+// at once (its guard for programs that replace files without syncing them),
+// milliseconds for each of a job's temporary tiles and textures. The name is
+// then missing for a moment, but never holds a truncated file. Only a regular
+// file is removed, so a folder of that name still refuses the rename.
+bool MoveOver(const char* from, const char* to, std::string& reason) {
+#ifdef _WIN32
+    // rename() refuses to replace an existing file on Windows.
+    if (::MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING)) return true;
+    reason = "cannot replace the file (Windows error " + std::to_string(::GetLastError()) + ")";
+    return false;
+#else
+    struct stat info;
+    if (stat(to, &info) == 0 && S_ISREG(info.st_mode)) ::unlink(to);
+    if (std::rename(from, to) == 0) return true;
+    reason = std::strerror(errno);
+    return false;
+#endif
+}
+
+}  // namespace
+
+Status FileCommit::Open(const char* path) {
+    Abandon();
+    path_ = path;
+    target_ = IsSpecialFile(path) ? path_ : path_ + ".partial";
+    file_ = std::fopen(target_.c_str(), "wb");
+    if (!file_) return Failed(std::strerror(errno));
+    // What a failed write leaves in errno names the reason at Commit.
+    errno = 0;
+    return Status();
+}
+
+Status FileCommit::Commit() {
+    if (!file_) return Failed("the file is not open");
+    bool written = !std::ferror(file_) && std::fflush(file_) == 0;
+    std::string reason;
+    if (!written) reason = errno ? std::strerror(errno) : "write failed";
+    // A full disk or a quota may only show when the last buffer is handed
+    // over at close.
+    const bool closed = std::fclose(file_) == 0;
+    file_ = nullptr;
+    if (!closed && written) {
+        written = false;
+        reason = std::strerror(errno);
+    }
+    if (written && (target_ == path_ || MoveOver(target_.c_str(), path_.c_str(), reason))) {
+        return Status();
+    }
+    if (target_ != path_) std::remove(target_.c_str());
+    return Failed(reason);
+}
+
+void FileCommit::Abandon() {
+    if (!file_) return;
+    std::fclose(file_);
+    file_ = nullptr;
+    if (target_ != path_) std::remove(target_.c_str());
+}
+
+Status FileCommit::Failed(const std::string& reason) {
+    return Status::Failure("ERROR: writing " + path_ + " (" + reason + ")");
+}
+
+}  // namespace platform
