@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <future>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -22,10 +23,10 @@ std::size_t TextureCoordinate(std::size_t mapCoordinate, bool mirror) {
     return backwards ? MaterialSize - 1 - t : t;
 }
 
-// Both maps' bytes of one band: small enough to stay near the cache and to
-// keep the memory held far below the maps', large enough that the threads
-// of a band have plenty to share.
-constexpr std::size_t BandBytes = std::size_t{24} << 20;
+// Both maps' bytes of one band (two are held, one being written while the
+// next is composed): small enough to keep the memory held far below the
+// maps', large enough that the threads of a band have plenty to share.
+constexpr std::size_t BandBytes = std::size_t{16} << 20;
 
 }  // namespace
 
@@ -52,11 +53,25 @@ void PaintPrimaryMaps(const MaterialSet& materials, const HeightField& field, st
 
     if (bandRows == 0) bandRows = PrimaryBandRows(side);
     bandRows = std::min(bandRows, width);
-    auto detailBand = std::make_unique_for_overwrite<std::uint8_t[]>(bandRows * width * 3);
-    auto colourBand = std::make_unique_for_overwrite<std::uint8_t[]>(bandRows * width * 3);
+    // Two sets of band blocks: the sink takes one band on a thread of its own
+    // while the next is composed into the other set, so that writing the
+    // files does not leave the cores idle.
+    const std::size_t bandBytes = bandRows * width * 3;
+    std::unique_ptr<std::uint8_t[]> detailBands[2] = {
+        std::make_unique_for_overwrite<std::uint8_t[]>(bandBytes),
+        std::make_unique_for_overwrite<std::uint8_t[]>(bandBytes)};
+    std::unique_ptr<std::uint8_t[]> colourBands[2] = {
+        std::make_unique_for_overwrite<std::uint8_t[]>(bandBytes),
+        std::make_unique_for_overwrite<std::uint8_t[]>(bandBytes)};
+    // Waited for before its blocks are used again and before returning; a
+    // failure of the sink is thrown here. Declared after the blocks, so that
+    // on the way out of a failure it is waited for before they go.
+    std::future<void> handedOver;
     std::vector<std::pair<std::size_t, std::size_t>> order;  // texture row, row of the band
-    for (std::size_t first = 0; first < width; first += bandRows) {
+    for (std::size_t first = 0, band = 0; first < width; first += bandRows, band ^= 1) {
         if (progress.StopRequested()) throw JobStopped{};
+        std::uint8_t* detailBand = detailBands[band].get();
+        std::uint8_t* colourBand = colourBands[band].get();
         const std::size_t count = std::min(bandRows, width - first);
         // Stored row r is weight row width - 1 - r. Rows that take the same
         // texture row are done one after the other, so that each texture row
@@ -78,11 +93,16 @@ void PaintPrimaryMaps(const MaterialSet& materials, const HeightField& field, st
                     loaded = textureRow;
                 }
                 weights.ComputeRow(width - 1 - (first + k), row);
-                ComposeColourRow(texture, row.View(), width, colourBand.get() + k * width * 3);
-                ComposeDetailRow(row.View(), width, detailBand.get() + k * width * 3);
+                ComposeColourRow(texture, row.View(), width, colourBand + k * width * 3);
+                ComposeDetailRow(row.View(), width, detailBand + k * width * 3);
             }
         });
-        sink(detailBand.get(), colourBand.get(), count);
+        if (handedOver.valid()) handedOver.get();
+        handedOver = std::async(std::launch::async,
+                                [&sink, detailBand, colourBand, count] {
+                                    sink(detailBand, colourBand, count);
+                                });
         progress.Advance(static_cast<double>(first + count) / static_cast<double>(width));
     }
+    if (handedOver.valid()) handedOver.get();
 }

@@ -10,8 +10,9 @@
 
 // Receives the primary maps a band of stored rows at a time, in file order
 // (the bottom row, weight row S - 1, first): `rows` rows of S Bgr24 texels of
-// the detail map and of the colour map. The blocks are reused for the next
-// band once it returns.
+// the detail map and of the colour map. Called on a thread of its own while
+// the next band is composed, one band at a time and in order; the blocks are
+// reused once it returns. What it throws ends the painting.
 using MapBandSink =
     std::function<void(const std::uint8_t* detail, const std::uint8_t* colour, std::size_t rows)>;
 
@@ -28,6 +29,6 @@ void PaintPrimaryMaps(const MaterialSet& materials, const HeightField& field, st
                       bool mirrorColour, Progress& progress, const MapBandSink& sink,
                       std::size_t bandRows = 0);
 
-// Stored rows in one band of a map of side `side`: about 24 MiB of both maps
+// Stored rows in one band of a map of side `side`: about 16 MiB of both maps
 // together, and at least one row.
 std::size_t PrimaryBandRows(std::int32_t side);
