@@ -9,7 +9,7 @@
 
 #include "common/platform/platform.h"
 #include "tests/support/run_program.h"
-#include "splitter/test_maps.h"
+#include "tests/support/test_maps.h"
 #include "tests/support/temp_folder.h"
 
 namespace fs = std::filesystem;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "splitter/test_maps.h"
+#include "tests/support/test_maps.h"
 
 using splitter_testing::HoldsMapBlock;
 using splitter_testing::PositionMap;

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "common/platform/platform.h"
-#include "splitter/test_maps.h"
+#include "tests/support/test_maps.h"
 #include "tests/support/temp_folder.h"
 
 using splitter_testing::HoldsMapBlock;
