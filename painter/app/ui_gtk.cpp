@@ -4,7 +4,6 @@
 // Without a dialog (a command-line run) the status goes only to the log and a
 // fatal message to standard error. Changes still queued when the dialog has
 // closed find no widgets and change nothing.
-#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <functional>
