@@ -1,4 +1,5 @@
 #include "common/platform/platform.h"
+#include "common/platform/stoppable_command.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -20,7 +21,10 @@ int RunCommand(const char* commandLine) { return currentRunner(commandLine); }
 
 int RunCommandUntil(const char* commandLine, const std::function<bool()>& stopRequested) {
     if (stopRequested && stopRequested()) return CommandStopped;
-    return RunCommand(commandLine);
+    // A runner that tests put in place sees this command as any other.
+    if (currentRunner != RunThroughInterpreter || !stopRequested) return RunCommand(commandLine);
+    std::fflush(nullptr);
+    return detail::RunStoppableCommand(commandLine, stopRequested);
 }
 
 CommandRunner ReplaceCommandRunner(CommandRunner runner) {

@@ -2,13 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
+#include <system_error>
+#include <thread>
 
 #include "tests/support/temp_folder.h"
 
 namespace fs = std::filesystem;
+using namespace std::chrono_literals;
 using testing_support::TempWorkingFolder;
 using testing_support::WriteFileBytes;
 
@@ -56,7 +61,68 @@ TEST(Platform, RunsCommandsThroughAReplaceableRunner) {
     });
     EXPECT_EQ(platform::RunCommand("quillet a b"), 7);
     EXPECT_EQ(seen, "quillet a b");
+    // Stoppable commands reach the same runner, unless a stop came first.
+    EXPECT_EQ(platform::RunCommandUntil("quillet c d", [] { return false; }), 7);
+    EXPECT_EQ(seen, "quillet c d");
+    EXPECT_EQ(platform::RunCommandUntil("quillet e f", [] { return true; }),
+              platform::CommandStopped);
+    EXPECT_EQ(seen, "quillet c d");
     platform::ReplaceCommandRunner(previous);
+}
+
+TEST(Platform, AStoppableCommandThatEndsGivesTheStatusSystemWould) {
+    // Statuses are encoded differently on each platform; std::system is the
+    // reference either way, a missing program included.
+    for (const char* command : {"exit 0", "exit 3", "marvane-no-such-program 2>&1"}) {
+        SCOPED_TRACE(command);
+        EXPECT_EQ(platform::RunCommandUntil(command, [] { return false; }), std::system(command));
+    }
+}
+
+// Not a test of its own: the long-running program that the next test starts
+// through the interpreter. It adds a byte to "heartbeat" in the current
+// folder every 10 ms for about 30 s.
+TEST(PlatformHelper, DISABLED_BeatsForHalfAMinute) {
+    for (int beat = 0; beat < 3000; ++beat) {
+        std::ofstream("heartbeat", std::ios::app | std::ios::binary) << '.';
+        std::this_thread::sleep_for(10ms);
+    }
+}
+
+std::uintmax_t Beats() {
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size("heartbeat", error);
+    return error ? 0 : size;
+}
+
+TEST(Platform, AStoppedCommandEndsWithEveryProgramItStarted) {
+    TempWorkingFolder folder;
+#ifdef _WIN32
+    const std::string self = platform::ExecutableFolder() + "\\platform_test.exe";
+#else
+    const std::string self = platform::ExecutableFolder() + "/platform_test";
+#endif
+    // The interpreter stays to run what follows the helper: the helper is a
+    // program it started, not the interpreter itself.
+    const std::string command = "\"" + self +
+                                "\" --gtest_also_run_disabled_tests "
+                                "--gtest_filter=PlatformHelper.DISABLED_BeatsForHalfAMinute "
+                                "> helper.txt 2>&1 || exit 3";
+    std::chrono::steady_clock::time_point stopAsked;
+    const int status = platform::RunCommandUntil(command.c_str(), [&stopAsked] {
+        if (Beats() < 3) return false;  // the helper runs
+        if (stopAsked == std::chrono::steady_clock::time_point()) {
+            stopAsked = std::chrono::steady_clock::now();
+        }
+        return true;
+    });
+    const auto stopTook = std::chrono::steady_clock::now() - stopAsked;
+    ASSERT_EQ(status, platform::CommandStopped)
+        << "the helper did not run: " << testing_support::ReadFileBytes("helper.txt");
+    EXPECT_LT(stopTook, 10s);
+    const std::uintmax_t beats = Beats();
+    std::this_thread::sleep_for(300ms);
+    EXPECT_EQ(Beats(), beats) << "the helper still runs";
 }
 
 }  // namespace

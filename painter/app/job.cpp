@@ -3,6 +3,7 @@
 #include <cstdarg>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 
 #include "common/image/tga_image.h"
 #include "common/platform/platform.h"
@@ -62,12 +63,16 @@ public:
     }
 };
 
-// Runs a command through the interpreter, ended early when the user asks the
-// job to stop. A command that fails (a full disk, a folder that cannot be
-// written, no such program) leaves an output missing, so the job must not
-// report "Completed"; its own messages say what went wrong.
+// Runs a command through the interpreter. A dialog's job stops it when the
+// user asks the job to stop; a command-line job runs it as the interpreter
+// always does, so that Ctrl+C in a terminal reaches it too. A command that
+// fails (a full disk, a folder that cannot be written, no such program)
+// leaves an output missing, so the job must not report "Completed"; its own
+// messages say what went wrong.
 void RunJobCommand(const char* command) {
-    const int status = platform::RunCommandUntil(command, [] { return JobStopRequested(); });
+    std::function<bool()> stopRequested;
+    if (OnJobThread()) stopRequested = [] { return JobStopRequested(); };
+    const int status = platform::RunCommandUntil(command, stopRequested);
     if (status == platform::CommandStopped) throw JobStopped{};
     if (status != 0) Fail("ERROR: running \"%s\" failed", command);
 }

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstddef>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -18,6 +19,7 @@
 #include <regex>
 #include <stdexcept>
 #include <string>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -453,23 +455,41 @@ void Drive(Session& s, const fs::path& program) {
     Check(::IsWindowVisible(s.dialog) != FALSE, "Escape leaves the dialog open, Enter presses Go");
     CheckRunningState(s, "job started with Enter");
 
-    // Closing the dialog while that job runs ends the painter.
-    const size_t linesBefore = s.LogLines().size();
+    // Closing the dialog while that job runs asks the job to stop, and the
+    // painter ends once it has. A job that stops its commands ends the waiting
+    // splitter itself; one that lets a running command finish goes on when
+    // the splitter is let go.
+    const std::vector<std::string> linesBefore = s.LogLines();
     ::PostMessageW(s.dialog, WM_CLOSE, 0, 0);
-    DWORD status = 0;
-    const bool ended = s.painter.WaitForEnd(30s, status);
+    DWORD status = 1;
+    bool ended = s.painter.WaitForEnd(5s, status);
+    if (!ended) {
+        s.ReleaseSplitter();
+        ended = s.painter.WaitForEnd(60s, status);
+    }
     Check(ended && status == 0, "closing during a job ends the painter with status 0");
     if (!ended) return;
-    s.ReleaseSplitter();
-    const auto stillWaiting = std::chrono::steady_clock::now() + 30s;
-    while (fs::exists(s.working / SplitterWaiting) &&
-           std::chrono::steady_clock::now() < stillWaiting) {
-        std::this_thread::sleep_for(20ms);
-    }
     const auto lines = s.LogLines();
-    Check(lines.size() == linesBefore && !lines.empty() && lines.back() == "Spliting primary",
-          "the log ends with the running job's last step, and nothing after it");
-    Check(fs::is_directory(s.working / "detailmaps"), "the job's finished files stay");
+    static const std::regex completed(R"(Completed \([0-9]+\.[0-9]{4}s\))");
+    const bool onlyTheEndAfter =
+        std::all_of(lines.begin() + static_cast<std::ptrdiff_t>(
+                                        std::min(linesBefore.size(), lines.size())),
+                    lines.end(), [](const std::string& line) {
+                        return std::regex_match(line, completed);
+                    });
+    Check(!linesBefore.empty() && linesBefore.back() == "Spliting primary" &&
+              lines.size() >= linesBefore.size() &&
+              std::equal(linesBefore.begin(), linesBefore.end(), lines.begin()) && onlyTheEndAfter,
+          "the log keeps the job's lines, whole, and at most its end after them");
+    bool partial = false;
+    for (const auto& entry : fs::recursive_directory_iterator(s.working)) {
+        partial = partial || entry.path().extension() == ".partial";
+    }
+    Check(!partial, "no half-written file is left");
+    std::error_code noSize;
+    Check(fs::is_directory(s.working / "detailmaps") &&
+              fs::file_size(s.working / "colourbig.tga", noSize) == 18u + 512u * 512u * 3u,
+          "the job's finished files stay");
 }
 
 fs::path ThisProgram() {

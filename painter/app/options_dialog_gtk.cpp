@@ -138,9 +138,10 @@ bool RunOptionsDialog() {
     gtk_main();
 
     // A job still running reaches the widgets no more: its queued updates
-    // find no dialog, and the program ends before the loop runs again.
+    // find no dialog, and a fatal message it shows waits for nobody.
     dialogShown = false;
     shownDialog = nullptr;
+    CloseErrorBoxes();
     gtk_widget_destroy(dialog.window);
     return true;
 }

@@ -12,3 +12,7 @@ GtkWidget* OptionsDialogControl(int id);
 // From any thread: whether the dialog is shown, so that the job's status
 // and controls go to it.
 bool OptionsDialogShown();
+
+// Main thread, once the dialog has closed: closes the fatal-error boxes the
+// window-system layer (ui_gtk.cpp) still shows; nobody waits for them.
+void CloseErrorBoxes();

@@ -80,6 +80,10 @@ INT_PTR CALLBACK OptionsDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM)
         case WM_CLOSE:
             ::EndDialog(dialog, 1);
             return TRUE;
+        case WM_DESTROY:
+            // A job still running reaches the dialog no more.
+            dialogWindow = nullptr;
+            return FALSE;
         case WM_COMMAND:
             // Escape's IDCANCEL is left alone: it must not close the dialog.
             switch (LOWORD(wParam)) {
@@ -105,5 +109,6 @@ void UpdateWindowTitle(HWND dialog) {
 bool RunOptionsDialog() {
     const INT_PTR result = ::DialogBoxParamW(
         ::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IdOptionsDialog), nullptr, OptionsDialog, 0);
+    dialogWindow = nullptr;
     return result != -1;
 }

@@ -25,14 +25,14 @@ int PainterMain(const char* commandLine) {
     int status = 0;
     if (const auto options = ParseCommandLine(commandLine)) {
         status = RunJob(*options) == JobResult::Completed ? 0 : 1;
-    } else if (!RunOptionsDialog()) {
+    } else if (RunOptionsDialog()) {
+        // A job still running when the dialog closed stops at its next band
+        // or map and removes what it was writing; its last lines are logged.
+        StopJobThreads(AnswerWindowSystem);
+    } else {
         std::fputs("usage: Marvane -mirror 0|1 -surround 0|1 -deltemps 0|1\n", stderr);
         status = 2;
     }
-    // From here on nothing reaches the log, whatever a job left running does.
     CloseLog();
-    // Such a job may still be using the program's globals: end the program
-    // before their destructors could run under its feet.
-    if (JobThreadRunning()) EndProgramNow(status);
     return status;
 }

@@ -6,6 +6,6 @@
 // command-line job, 2 when the painter could not start (no log, or no options
 // on the command line and no dialog to ask for them).
 //
-// When the user closes the dialog while a job still runs, this does not
-// return: the log is closed and the program ends at once with status 0.
+// When the user closes the dialog while a job still runs, the job is asked to
+// stop; this returns 0 once it has ended, with the log closed after its lines.
 int PainterMain(const char* commandLine);

@@ -20,3 +20,10 @@ void ShowFatalMessage(const char* text);
 // running on return. Returns false at once, showing nothing, when this build
 // or this session has no window system to show it on.
 bool RunOptionsDialog();
+
+// Called every few milliseconds on the dialog's thread while the program
+// waits, after the dialog has closed, for a job to stop. Whatever the job
+// still asks of the window system must not wait for a dialog that is gone:
+// Windows delivers a call from the job's thread only while this thread takes
+// messages, so they are taken here. Nothing to do on other window systems.
+void AnswerWindowSystem();

@@ -11,3 +11,5 @@ void SetControlsEnabled(bool) {}
 void ShowFatalMessage(const char* text) { PrintFatalMessage(text); }
 
 bool RunOptionsDialog() { return false; }
+
+void AnswerWindowSystem() {}

@@ -2,19 +2,26 @@
 // thread, and GTK is not thread-safe: every change is queued to the main
 // loop, which applies it on the dialog's thread in the order it was asked for.
 // Without a dialog (a command-line run) the status goes only to the log and a
-// fatal message to standard error.
+// fatal message to standard error. Changes still queued when the dialog has
+// closed find no widgets and change nothing.
+#include <atomic>
+#include <chrono>
 #include <functional>
 #include <future>
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "painter/app/console_message.h"
 #include "painter/app/dialog_controls.h"
+#include "painter/app/job_thread.h"
 #include "painter/app/options_dialog_gtk.h"
 #include "painter/app/ui.h"
 
 namespace {
+
+std::vector<GtkWidget*> openErrorBoxes;  // main thread only
 
 void RunOnDialogThread(std::function<void()> action) {
     auto* task = new std::function<void()>(std::move(action));
@@ -32,6 +39,11 @@ void ShowErrorBox(const std::string& text, std::function<void()> done) {
     GtkWidget* box = gtk_message_dialog_new(nullptr, GtkDialogFlags(0), GTK_MESSAGE_ERROR,
                                             GTK_BUTTONS_OK, "%s", text.c_str());
     gtk_window_set_title(GTK_WINDOW(box), "Marvane Fatal Error");
+    openErrorBoxes.push_back(box);
+    g_signal_connect(box, "destroy", G_CALLBACK(+[](GtkWidget* gone, gpointer) {
+                         std::erase(openErrorBoxes, gone);
+                     }),
+                     nullptr);
     auto* onDismissed = new std::function<void()>(std::move(done));
     g_signal_connect_data(
         box, "response", G_CALLBACK(+[](GtkDialog* dialog, gint, gpointer data) {
@@ -102,11 +114,28 @@ void ShowFatalMessage(const char* text) {
         return;
     }
     // From the job's thread: the box is shown by the dialog's thread, and only
-    // this thread waits for it. The dialog stays usable meanwhile.
+    // this thread waits for it. The dialog stays usable meanwhile. Once the
+    // dialog has closed, its loop no longer runs to show or answer the box:
+    // the wait ends then (or when the job is asked to stop), and a box not
+    // shown yet never is.
     auto dismissed = std::make_shared<std::promise<void>>();
+    auto abandoned = std::make_shared<std::atomic<bool>>(false);
     std::future<void> waited = dismissed->get_future();
-    RunOnDialogThread([message = std::move(message), dismissed] {
+    RunOnDialogThread([message = std::move(message), dismissed, abandoned] {
+        if (*abandoned || !OptionsDialogShown()) return;
         ShowErrorBox(message, [dismissed] { dismissed->set_value(); });
     });
-    waited.wait();
+    while (waited.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
+        if (!OptionsDialogShown() || JobStopRequested()) {
+            *abandoned = true;
+            return;
+        }
+    }
 }
+
+void CloseErrorBoxes() {
+    // Destroying a box removes it from the list.
+    while (!openErrorBoxes.empty()) gtk_widget_destroy(openErrorBoxes.back());
+}
+
+void AnswerWindowSystem() {}

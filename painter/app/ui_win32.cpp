@@ -1,5 +1,6 @@
 // The window-system layer on Windows. The job calls these from its worker
-// thread; the window manager hands each change to the dialog's thread.
+// thread; the window manager hands each change to the dialog's thread. Once
+// the dialog has gone (dialogWindow is null) they change nothing.
 #include <windows.h>
 
 #include "painter/app/ui.h"
@@ -24,5 +25,15 @@ void SetControlsEnabled(bool enabled) {
 }
 
 void ShowFatalMessage(const char* text) {
+    // A box without an owner: it stays after the dialog has closed, and the
+    // program, which waits for the job, ends only once the user has answered it.
     ::MessageBoxA(nullptr, text, "Marvane Fatal Error", MB_ICONERROR | MB_OK);
+}
+
+void AnswerWindowSystem() {
+    // Taking no message from the queue still delivers the ones the job's
+    // thread sends (a status, the controls) to a dialog that is gone, which
+    // lets them fail at once instead of waiting for this thread for ever.
+    MSG message;
+    ::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);
 }

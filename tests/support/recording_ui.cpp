@@ -65,3 +65,5 @@ bool RunOptionsDialog() {
     recording_ui::Record("dialog: closed");
     return true;
 }
+
+void AnswerWindowSystem() {}

@@ -1,0 +1,139 @@
+#include <windows.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "common/platform/platform.h"
+#include "common/platform/stoppable_command.h"
+
+namespace platform::detail {
+namespace {
+
+// How long the wait for the interpreter lasts before `stopRequested` is asked
+// again. The wait ends at once when the interpreter does, so a short command
+// is not held up by it.
+constexpr DWORD StopPollMilliseconds = 5;
+// How long ended programs may take to go before the caller goes on anyway.
+constexpr DWORD EndTimeLimitMilliseconds = 5000;
+
+class OwnedHandle {
+public:
+    explicit OwnedHandle(HANDLE handle = nullptr) : handle_(handle) {}
+    ~OwnedHandle() {
+        if (handle_ && handle_ != INVALID_HANDLE_VALUE) ::CloseHandle(handle_);
+    }
+    OwnedHandle(const OwnedHandle&) = delete;
+    OwnedHandle& operator=(const OwnedHandle&) = delete;
+    HANDLE get() const { return handle_; }
+    HANDLE* put() { return &handle_; }
+
+private:
+    HANDLE handle_;
+};
+
+// The interpreter gets this program's standard handles, as under
+// std::system: a redirected standard error (a log of a batch run) receives
+// the converter's messages too. Inheritable copies, whatever the originals.
+struct StandardHandles {
+    OwnedHandle input, output, error;
+    bool any = false;
+
+    StandardHandles() {
+        Copy(STD_INPUT_HANDLE, input);
+        Copy(STD_OUTPUT_HANDLE, output);
+        Copy(STD_ERROR_HANDLE, error);
+    }
+
+private:
+    void Copy(DWORD which, OwnedHandle& copy) {
+        const HANDLE original = ::GetStdHandle(which);
+        if (!original || original == INVALID_HANDLE_VALUE) return;
+        if (::DuplicateHandle(::GetCurrentProcess(), original, ::GetCurrentProcess(), copy.put(), 0,
+                              TRUE, DUPLICATE_SAME_ACCESS)) {
+            any = true;
+        } else {
+            *copy.put() = nullptr;
+        }
+    }
+};
+
+// Whether any program of the job still runs; false when that cannot be told.
+bool JobRuns(HANDLE job) {
+    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting{};
+    if (!::QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &accounting,
+                                     sizeof accounting, nullptr)) {
+        return false;
+    }
+    return accounting.ActiveProcesses > 0;
+}
+
+// Ends the interpreter and every program it started, and returns once they
+// are gone (within a time limit), so that the caller may remove what they
+// were writing.
+void EndAll(HANDLE job, bool inJob, HANDLE interpreter) {
+    if (inJob) {
+        ::TerminateJobObject(job, 1);
+    } else {
+        ::TerminateProcess(interpreter, 1);
+    }
+    const ULONGLONG end = ::GetTickCount64() + EndTimeLimitMilliseconds;
+    ::WaitForSingleObject(interpreter, EndTimeLimitMilliseconds);
+    while (inJob && JobRuns(job) && ::GetTickCount64() < end) ::Sleep(StopPollMilliseconds);
+}
+
+}  // namespace
+
+int RunStoppableCommand(const char* commandLine, const std::function<bool()>& stopRequested) {
+    // The interpreter std::system uses, with the same command line.
+    const char* comspec = std::getenv("ComSpec");
+    const bool named = comspec && *comspec;
+    std::string line;
+    if (named) {
+        line.append("\"").append(comspec).append("\"");
+    } else {
+        line.append("cmd.exe");
+    }
+    line.append(" /c ").append(commandLine);
+    std::vector<char> mutableLine(line.begin(), line.end());
+    mutableLine.push_back('\0');
+
+    // Everything the interpreter starts joins its job: one call ends them all.
+    OwnedHandle job(::CreateJobObjectW(nullptr, nullptr));
+    StandardHandles standard;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    if (standard.any) {
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdInput = standard.input.get();
+        startup.hStdOutput = standard.output.get();
+        startup.hStdError = standard.error.get();
+    }
+    PROCESS_INFORMATION started{};
+    // Suspended until it is in the job, so that nothing it starts escapes.
+    if (!::CreateProcessA(named ? comspec : nullptr, mutableLine.data(), nullptr, nullptr, TRUE,
+                          CREATE_SUSPENDED, nullptr, nullptr, &startup, &started)) {
+        return -1;  // as std::system when the interpreter cannot be started
+    }
+    OwnedHandle interpreter(started.hProcess);
+    OwnedHandle thread(started.hThread);
+    // Without a job (none could be made), a stop ends the interpreter only.
+    const bool inJob = job.get() && ::AssignProcessToJobObject(job.get(), interpreter.get());
+    ::ResumeThread(thread.get());
+
+    for (;;) {
+        const DWORD waited = ::WaitForSingleObject(interpreter.get(), StopPollMilliseconds);
+        if (waited == WAIT_OBJECT_0) {
+            DWORD exitCode = 0;
+            if (!::GetExitCodeProcess(interpreter.get(), &exitCode)) return -1;
+            return static_cast<int>(exitCode);
+        }
+        if (waited != WAIT_TIMEOUT) return -1;
+        if (stopRequested()) {
+            EndAll(job.get(), inJob, interpreter.get());
+            return CommandStopped;
+        }
+    }
+}
+
+}  // namespace platform::detail
