@@ -2,13 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <new>
 #include <regex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "common/platform/platform.h"
+#include "painter/app/job_thread.h"
 #include "painter/app/report.h"
 #include "tests/support/paint_test_files.h"
 #include "tests/support/recording_ui.h"
@@ -278,6 +281,47 @@ TEST_F(JobTest, AnExistingOrBlockedOutputFolderIsPassedOver) {
     fs::create_directory("detailmaps");
     WriteFileBytes("colormaps", "a file where a folder should be");
     EXPECT_EQ(RunJob(JobOptions{}), JobResult::Completed);
+}
+
+// A dialog's job asked to stop at a given step: it stops at its next band or
+// map without a message, keeps what it finished, and leaves no ".partial"
+// file behind, also none that an earlier run ended by force had left.
+TEST_F(JobTest, AJobAskedToStopEndsQuietlyAndLeavesNothingHalfWritten) {
+    const struct {
+        const char* askedAt;  // the status at which the user closes the dialog
+        bool bigMapsKept;
+    } cases[] = {{"status: Writing primary colour/detail maps", false},
+                 {"status: Writing secondary(2) colour/lowdetail maps", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.askedAt);
+        recording_ui::Clear();
+        for (const char* name : kTemporaries) fs::remove(name);
+        fs::create_directory("colormaps");
+        WriteFileBytes("colormaps/tx00x00.dds.partial", "left by a killed run");
+        WriteFileBytes("ctemp.tga.partial", "left by a killed run");
+        const std::string askedAt = c.askedAt;
+        recording_ui::SetEventHook([askedAt](const std::string& event) {
+            if (event == askedAt) RequestJobStop();
+        });
+        ASSERT_TRUE(StartJobThread(JobOptions{true, false, true}));
+        for (int i = 0; i < 2000 && JobThreadRunning(); ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        StopJobThreads([] {});
+
+        const std::vector<std::string> events = Events();
+        ASSERT_GE(events.size(), 2u);
+        EXPECT_EQ(events[events.size() - 2], askedAt);  // nothing ran or showed after it
+        EXPECT_EQ(events.back(), "controls: on");
+        EXPECT_EQ(LogLines().back(), askedAt.substr(std::string("status: ").size()));
+        EXPECT_EQ(fs::exists("detailbig.tga"), c.bigMapsKept);
+        EXPECT_EQ(fs::exists("colourbig.tga"), c.bigMapsKept);
+        for (const char* folder : {".", "colormaps", "detailmaps", "lowdetailmaps"}) {
+            for (const auto& entry : fs::directory_iterator(folder)) {
+                EXPECT_NE(entry.path().extension(), ".partial") << entry.path();
+            }
+        }
+    }
 }
 
 }  // namespace
