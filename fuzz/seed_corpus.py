@@ -99,15 +99,15 @@ HEIGHT_SEEDS = {
 }
 
 GRADIENT = tga(512, 1, 8, image_type=3, pixels=bytes(k // 2 for k in range(512)))
+# First byte: even for a gradient, odd for a texture.
 MATERIAL_SEEDS = {
-    "grad_height_sound": bytes([0]) + GRADIENT,
-    "grad_angle_sound": bytes([1]) + GRADIENT,
-    "grad_height_bgr24_171x1": bytes([0]) + tga(171, 1, 24),
-    "grad_angle_too_small": bytes([1]) + tga(511, 1, 8),
-    "steep_wrong_size": bytes([2]) + tga(4, 4, 24),
-    "high_wrong_format": bytes([3]) + tga(4, 4, 8),
-    "low_truncated": bytes([4]) + tga(4, 4, 24)[:30],
-    "low_colour_mapped": bytes([4]) + tga(2, 1, 8, image_type=1, colour_map=1),
+    "gradient_sound": bytes([0]) + GRADIENT,
+    "gradient_bgr24_171x1": bytes([0]) + tga(171, 1, 24),
+    "gradient_too_small": bytes([0]) + tga(511, 1, 8),
+    "texture_wrong_size": bytes([1]) + tga(4, 4, 24),
+    "texture_wrong_format": bytes([1]) + tga(4, 4, 8),
+    "texture_truncated": bytes([1]) + tga(4, 4, 24)[:30],
+    "texture_colour_mapped": bytes([1]) + tga(2, 1, 8, image_type=1, colour_map=1),
 }
 
 
