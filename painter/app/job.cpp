@@ -46,12 +46,16 @@ constexpr const char* kOutputFolders[] = {"detailmaps", "colormaps", "lowdetailm
 // sides up to 32767. Checked before anything large is allocated.
 constexpr std::int32_t LargestPrimarySize = 8192;
 
+// Only a dialog's job can be asked to stop (by closing the dialog); a
+// command-line job runs on the main thread to its end.
+bool StopAsked() { return OnJobThread() && JobStopRequested(); }
+
 // What the job tells the user: each step's text goes to the log and the
 // status field; a stop is asked for by closing the dialog.
 class JobProgress : public Progress {
 public:
     void Step(const char* text) override { ShowStatus("%s", text); }
-    bool StopRequested() override { return JobStopRequested(); }
+    bool StopRequested() override { return StopAsked(); }
 
     void Stepf(const char* format, ...) MARVANE_PRINTF(2, 3) {
         char text[MessageCapacity];
@@ -71,7 +75,7 @@ public:
 // messages say what went wrong.
 void RunJobCommand(const char* command) {
     std::function<bool()> stopRequested;
-    if (OnJobThread()) stopRequested = [] { return JobStopRequested(); };
+    if (OnJobThread()) stopRequested = StopAsked;
     const int status = platform::RunCommandUntil(command, stopRequested);
     if (status == platform::CommandStopped) throw JobStopped{};
     if (status != 0) Fail("ERROR: running \"%s\" failed", command);
