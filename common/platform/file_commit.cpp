@@ -4,6 +4,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -90,6 +92,16 @@ void FileCommit::Abandon() {
 
 Status FileCommit::Failed(const std::string& reason) {
     return Status::Failure("ERROR: writing " + path_ + " (" + reason + ")");
+}
+
+void RemovePartialFiles(const char* folder) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::filesystem::path& path = entry.path();
+        if (path.extension() == ".partial" && entry.is_regular_file(error)) {
+            std::filesystem::remove(path, error);
+        }
+    }
 }
 
 }  // namespace platform

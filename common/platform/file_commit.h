@@ -46,4 +46,8 @@ private:
     std::string target_;  // what is written: path_ + ".partial", or path_ for a device
 };
 
+// Removes the "<name>.partial" files in a folder: what a program ended
+// half-way through writing a file left behind. Nothing else is touched.
+void RemovePartialFiles(const char* folder);
+
 }  // namespace platform

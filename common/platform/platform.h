@@ -43,10 +43,6 @@ int RunCommandUntil(const char* commandLine, const std::function<bool()>& stopRe
 // Bytes of physical memory this machine has, or 0 when it cannot be told.
 std::uint64_t PhysicalMemoryBytes();
 
-// Removes the "<name>.partial" files in a folder: what a program ended
-// half-way through writing a file left behind. Nothing else is touched.
-void RemovePartialFiles(const char* folder);
-
 // Tests replace the command interpreter to see which commands a caller runs.
 // Returns the runner that was in place.
 using CommandRunner = int (*)(const char* commandLine);

@@ -4,8 +4,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <system_error>
 #include <vector>
 
 #include "common/platform/platform.h"
@@ -52,16 +50,6 @@ std::uint64_t PhysicalMemoryBytes() {
     const long pageSize = ::sysconf(_SC_PAGESIZE);
     if (pages <= 0 || pageSize <= 0) return 0;
     return static_cast<std::uint64_t>(pages) * static_cast<std::uint64_t>(pageSize);
-}
-
-void RemovePartialFiles(const char* folder) {
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        const std::filesystem::path& path = entry.path();
-        if (path.extension() == ".partial" && entry.is_regular_file(error)) {
-            std::filesystem::remove(path, error);
-        }
-    }
 }
 
 }  // namespace platform

@@ -2,8 +2,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <system_error>
 #include <vector>
 
 #include "common/platform/platform.h"
@@ -57,16 +55,6 @@ std::uint64_t PhysicalMemoryBytes() {
     status.dwLength = sizeof status;
     if (!::GlobalMemoryStatusEx(&status)) return 0;
     return static_cast<std::uint64_t>(status.ullTotalPhys);
-}
-
-void RemovePartialFiles(const char* folder) {
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        const std::filesystem::path& path = entry.path();
-        if (path.extension() == ".partial" && entry.is_regular_file(error)) {
-            std::filesystem::remove(path, error);
-        }
-    }
 }
 
 }  // namespace platform

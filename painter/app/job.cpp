@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "common/image/tga_image.h"
+#include "common/platform/file_commit.h"
 #include "common/platform/platform.h"
 #include "painter/app/job_thread.h"
 #include "painter/app/report.h"
