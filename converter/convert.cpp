@@ -52,6 +52,18 @@ Status ConvertTgaToDds(const char* input, const char* output) {
 }
 
 int RunConverter(int argc, const char* const* argv) {
+    if (argc == 2) {
+        const std::string only = argv[1];
+        if (only == "-h" || only == "--help" || only == "/?") {
+            std::fputs(ConverterUsage, stdout);
+            std::fputs(ConverterHelp, stdout);
+            return 0;
+        }
+        if (only == "--version") {
+            std::puts("nvdxt 0.33");
+            return 0;
+        }
+    }
     ConverterOptions options;
     std::string reason;
     if (!ParseConverterOptions(argc, argv, options, reason)) {

@@ -18,3 +18,5 @@ bool ParseConverterOptions(int argc, const char* const* argv, ConverterOptions& 
 
 // Printed, after the reason, when the command line is refused.
 extern const char* const ConverterUsage;
+// Printed after the usage for -h, --help or /?.
+extern const char* const ConverterHelp;

@@ -8,19 +8,46 @@
 #include <cstring>
 
 #include "common/image/tga_image.h"
+#include "common/platform/terminal.h"
 #include "splitter/tile_cut.h"
 #include "splitter/tile_loop.h"
 
 namespace {
+
+constexpr char Usage[] =
+    "usage: quillet DETAILMAP COLORMAP\n"
+    "\n"
+    "Cuts a large detail map and a large colour map (24-bit TGA, as the painter\n"
+    "writes them) into 512 x 512 tiles, column by column from the left and each\n"
+    "column from the bottom up, and has nvdxt convert each tile into a DDS file:\n"
+    "detailmaps/tx0Xx0Y_1.dds and colormaps/tx0Xx0Y.dds, X counting columns from\n"
+    "the left and Y rows from the top. Write null for a map to skip. Each tile\n"
+    "passes through dtemp.tga or ctemp.tga in the current folder.\n"
+    "\n"
+    "  -h, --help, /?  show this text\n"
+    "  --version       show the version\n"
+    "\n"
+    "Exit status: 0 every tile converted, 1 a map could not be read or a tile\n"
+    "could not be written or converted, 2 wrong arguments.\n";
 
 int ReadError(const char* argument) {
     std::printf("ERROR: reading %s\n", argument);
     return 1;
 }
 
+bool Is(const char* argument, const char* word) { return std::strcmp(argument, word) == 0; }
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && (Is(argv[1], "-h") || Is(argv[1], "--help") || Is(argv[1], "/?"))) {
+        std::fputs(Usage, stdout);
+        return 0;
+    }
+    if (argc == 2 && Is(argv[1], "--version")) {
+        std::puts("quillet 0.11");
+        return 0;
+    }
     std::printf("-----------------\n");
     std::printf("Quillet v0.11\n");
     std::printf("-----------------\n");
@@ -59,9 +86,24 @@ int main(int argc, char** argv) {
     }
 
     TileLoopListener listener;
-    listener.tileDone = [](const Status& outcome) {
-        // Every run of the converter is followed by a blank line, a failed
-        // run's before its message.
+    // On a terminal one line counts the tiles, redrawn in place; elsewhere
+    // (a pipe, a log file) every run of the converter is followed by a blank
+    // line, a failed run's before its message.
+    const bool terminal = platform::IsTerminal(stdout);
+    const std::int32_t perMap = TilesPerSide(state.mapWidth);
+    const int total = perMap * perMap * ((state.haveDetail ? 1 : 0) + (state.haveColour ? 1 : 0));
+    int done = 0;
+    listener.tileDone = [&](const Status& outcome) {
+        ++done;
+        if (terminal) {
+            // The cursor waits at the start of the line, so that a message
+            // of the converter or ours writes over the count, not after it.
+            std::printf("tile %d of %d\r", done, total);
+            if (!outcome.ok()) std::printf("%s\n", outcome.message().c_str());
+            if (done == total) std::printf("\n");
+            std::fflush(stdout);
+            return;
+        }
         if (outcome.ok() || outcome.code() == ConversionFailed) std::printf("\n");
         if (!outcome.ok()) std::printf("%s\n", outcome.message().c_str());
     };

@@ -43,6 +43,14 @@ if [ "$windows" = 1 ]; then
     check "CR LF line ends on Windows" "${#expected[@]}" "$(grep -c $'\r$' "$job/log.txt")"
 fi
 
+# Off a terminal (a pipe, a file, a batch log) the programs print exactly
+# what they always did: the splitter's banner and a blank line after each of
+# its eight conversions, and nothing on standard error.
+check "piped: standard output" \
+    "$(printf -- '-----------------\nQuillet v0.11\n-----------------\n'; printf '\n%.0s' 1 2 3 4 5 6 7 8; printf .)" \
+    "$(tr -d '\r' <"$job/stdout.txt"; printf .)"
+check "piped: standard error" "" "$(cat "$job/stderr.txt")"
+
 # The maps pinned byte for byte: the same on every platform and for any
 # number of threads. A change of arithmetic anywhere shows up here.
 golden="707491830 3145746
@@ -67,12 +75,50 @@ run_painter "$job" -mirror 1 -surround 0 -deltemps 1
 check "deltemps: exit status" 0 "$status"
 check "deltemps: big maps deleted" "no no" "$(exists "$job/detailbig.tga") $(exists "$job/colourbig.tga")"
 
+# On a terminal a command-line job shows its steps, a progress line while it
+# paints the primary maps, and the splitter one line that counts its tiles;
+# the log stays as it is.
+if [ "$windows" = 0 ] && command -v script >/dev/null; then
+    (cd "$job" && script -qec "$marvane -mirror 1 -surround 1 -deltemps 0" /dev/null >"$work/tty.txt" 2>&1)
+    check "terminal: exit status" 0 "$?"
+    tty=$(tr -d '\r' <"$work/tty.txt")
+    for line in 'Reading "../HeightmapPrimary.raw" (16-bit 257x8x0.00300000)' \
+        'Writing secondary(7) colour/lowdetail maps' 'Spliting primary' 'tile 8 of 8'; do
+        check "terminal shows: $line" yes "$(grep -qF "$line" <<<"$tty" && echo yes || echo no)"
+    done
+    check "terminal: a progress line" yes "$(grep -qE '\[#+\.*\] +[0-9]+%' <<<"$tty" && echo yes || echo no)"
+    check "terminal: ends with Completed" yes "$(grep -qE '^Completed \([0-9.]+s\)$' <<<"$tty" && echo yes || echo no)"
+    check "terminal: the log as ever" "$(printf '%s\n' "${expected[@]}")" \
+        "$(tr -d '\r' <"$job/log.txt" | sed -E 's/^Completed \([0-9]+\.[0-9]{4}s\)$/Completed (TIME)/')"
+fi
+
+# Each program tells its usage and version when asked, and exits with 0,
+# without starting a job (no log is made).
+bin=$(dirname "$marvane")
+ext=""
+[ "$windows" = 1 ] && ext=.exe
+mkdir "$work/help"
+for program in Marvane quillet nvdxt; do
+    for option in --help -h /? --version; do
+        out=$(cd "$work/help" && "${emulator[@]}" "$bin/$program$ext" "$option" 2>&1 | tr -d '\r')
+        status=${PIPESTATUS[0]}
+        check "$program $option: exit status" 0 "$status"
+        case "$option" in
+        --version) check "$program $option" yes "$(grep -qiE "^$program [0-9]+\.[0-9]+$" <<<"$out" && echo yes || echo no)" ;;
+        *) check "$program $option" yes "$(grep -qiE "^usage: $program " <<<"$out" && echo yes || echo no)" ;;
+        esac
+    done
+done
+check "help: no log made" no "$(exists "$work/help/log.txt")"
+
 # Without all three options the painter shows its dialog (the dialog tests
 # cover that); natively, with no display, it says so and ends with status 2.
 if [ "$windows" = 0 ]; then
     mkdir "$work/usage"
     DISPLAY= WAYLAND_DISPLAY= run_painter "$work/usage" -mirror 1 -surround 1
     check "two numbers only, no display: exit status" 2 "$status"
+    check "two numbers only, no display: the usage on standard error" yes \
+        "$(grep -q '^usage: Marvane -mirror 0|1 -surround 0|1 -deltemps 0|1$' "$work/usage/stderr.txt" && echo yes || echo no)"
     check "two numbers only: no job folders" no "$(exists "$work/usage/detailmaps")"
 fi
 

@@ -4,12 +4,15 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <optional>
 
 #include "common/image/tga_image.h"
 #include "common/platform/file_commit.h"
 #include "common/platform/platform.h"
+#include "common/platform/terminal.h"
 #include "painter/app/job_thread.h"
 #include "painter/app/report.h"
+#include "painter/app/terminal_progress.h"
 #include "painter/app/ui.h"
 #include "painter/paint/material_set.h"
 #include "painter/paint/primary_maps.h"
@@ -53,10 +56,24 @@ bool StopAsked() { return OnJobThread() && JobStopRequested(); }
 
 // What the job tells the user: each step's text goes to the log and the
 // status field; a stop is asked for by closing the dialog.
+// A command-line job on a terminal also shows its steps and its progress
+// there.
 class JobProgress : public Progress {
 public:
-    void Step(const char* text) override { ShowStatus("%s", text); }
+    explicit JobProgress(TerminalProgress* terminal) : terminal_(terminal) {}
+
+    void Step(const char* text) override {
+        ShowStatus("%s", text);
+        if (terminal_) terminal_->Step(text);
+    }
+    void Advance(double fraction) override {
+        if (terminal_) terminal_->Advance(fraction);
+    }
     bool StopRequested() override { return StopAsked(); }
+    // Before a message that must start a line of its own.
+    void EndLine() {
+        if (terminal_) terminal_->EndLine();
+    }
 
     void Stepf(const char* format, ...) MARVANE_PRINTF(2, 3) {
         char text[MessageCapacity];
@@ -66,6 +83,9 @@ public:
         va_end(args);
         Step(text);
     }
+
+private:
+    TerminalProgress* terminal_;
 };
 
 // Runs a command through the interpreter. A dialog's job stops it when the
@@ -184,7 +204,7 @@ void RemoveLeftovers() {
 
 // Reads the level, paints its maps and cuts them into tiles. Throws the
 // message of the first failure, or JobStopped.
-void PaintLevel(const JobOptions& options) {
+void PaintLevel(const JobOptions& options, JobProgress& progress) {
     platform::MakeFolder("detailmaps");
     platform::MakeFolder("colormaps");
     if (options.paintSurrounding) platform::MakeFolder("lowdetailmaps");
@@ -196,7 +216,6 @@ void PaintLevel(const JobOptions& options) {
     const TerrainConfig config = LoadTerrainConfig("../Heightdata.con");
     CheckPrimarySize(config.primary.size);
     const MaterialSet materials = MaterialSet::Load(kMaterialSet);
-    JobProgress progress;
 
     {
         // A size below 2 is refused by the loader before the side is used.
@@ -229,10 +248,15 @@ void PaintLevel(const JobOptions& options) {
 }  // namespace
 
 JobResult RunJob(JobOptions options) {
+    // Only a command-line job writes to the terminal; a dialog has its
+    // status field.
+    std::optional<TerminalProgress> terminal;
+    if (!OnJobThread() && platform::IsTerminal(stderr)) terminal.emplace(stderr);
+    JobProgress progress(terminal ? &*terminal : nullptr);
     JobResult result = JobResult::Failed;
     try {
         SetControlsEnabled(false);
-        PaintLevel(options);
+        PaintLevel(options, progress);
         result = JobResult::Completed;
     } catch (const JobStopped&) {
         // Asked for by the user: nothing to show. Files being written went
@@ -241,8 +265,10 @@ JobResult RunJob(JobOptions options) {
         result = JobResult::Stopped;
     } catch (const FatalError& error) {
         // Shown, not logged: the log ends with the last step that was reached.
+        progress.EndLine();
         ShowFatalMessage(error.text.c_str());
     } catch (...) {
+        progress.EndLine();
         ShowFatalMessage("Very bad unspecific error");
     }
     SetControlsEnabled(true);

@@ -3,13 +3,27 @@
 #include <cstdio>
 
 #include "common/platform/platform.h"
+#include "common/platform/terminal.h"
 #include "painter/app/command_line.h"
+#include "painter/app/console_message.h"
 #include "painter/app/job.h"
 #include "painter/app/job_thread.h"
 #include "painter/app/report.h"
 #include "painter/app/ui.h"
+#include "painter/app/usage.h"
 
 int PainterMain(const char* commandLine) {
+    // Asked what it is: said without touching the working folder.
+    switch (InfoRequestOf(commandLine)) {
+        case InfoRequest::Help:
+            ShowInformation(PainterUsage);
+            return 0;
+        case InfoRequest::Version:
+            ShowInformation(PainterVersion);
+            return 0;
+        case InfoRequest::None:
+            break;
+    }
     if (!OpenLog("log.txt")) {
         // Nothing can be recorded in a folder where the log cannot be made.
         ShowFatalMessage("screwed big time");
@@ -24,13 +38,18 @@ int PainterMain(const char* commandLine) {
 
     int status = 0;
     if (const auto options = ParseCommandLine(commandLine)) {
+        // A job started from a terminal finishes its files also when the
+        // terminal is closed under it.
+        if (platform::IsTerminal(stdout) || platform::IsTerminal(stderr)) {
+            platform::KeepRunningWhenTerminalCloses();
+        }
         status = RunJob(*options) == JobResult::Completed ? 0 : 1;
     } else if (RunOptionsDialog()) {
         // A job still running when the dialog closed stops at its next band
         // or map and removes what it was writing; its last lines are logged.
         StopJobThreads(AnswerWindowSystem);
     } else {
-        std::fputs("usage: Marvane -mirror 0|1 -surround 0|1 -deltemps 0|1\n", stderr);
+        std::fputs(PainterUsage, stderr);
         status = 2;
     }
     CloseLog();

@@ -3,6 +3,8 @@
 // the dialog has gone (dialogWindow is null) they change nothing.
 #include <windows.h>
 
+#include "common/platform/terminal.h"
+#include "painter/app/console_message.h"
 #include "painter/app/ui.h"
 #include "painter/app/win32_dialog_state.h"
 
@@ -25,6 +27,9 @@ void SetControlsEnabled(bool enabled) {
 }
 
 void ShowFatalMessage(const char* text) {
+    // Started with its options from a console (a batch file): the message
+    // also goes to standard error, so that the batch file's log keeps it.
+    if (!dialogWindow.load() && platform::ReachStartingConsole()) PrintFatalMessage(text);
     // A box without an owner: it stays after the dialog has closed, and the
     // program, which waits for the job, ends only once the user has answered it.
     ::MessageBoxA(nullptr, text, "Marvane Fatal Error", MB_ICONERROR | MB_OK);

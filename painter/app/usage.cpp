@@ -1,0 +1,43 @@
+#include "painter/app/usage.h"
+
+#include <cctype>
+#include <string>
+
+const char* const PainterVersion = "Marvane 0.33\n";
+
+const char* const PainterUsage =
+    "usage: Marvane -mirror 0|1 -surround 0|1 -deltemps 0|1\n"
+    "\n"
+    "Paints the ground textures of a level's terrain from its heightmaps. Run it\n"
+    "in a working folder inside the level's folder. Without options it shows its\n"
+    "dialog; with all three it runs one job and ends.\n"
+    "\n"
+    "  -mirror 1       mirror every other repetition of the colour textures\n"
+    "  -surround 1     also paint the eight surrounding heightmaps\n"
+    "  -deltemps 1     delete detailbig.tga and colourbig.tga once they are tiled\n"
+    "                  (any number but 1 means off)\n"
+    "  -h, --help, /?  show this text\n"
+    "  --version       show the version\n"
+    "\n"
+    "Reads   ../Heightdata.con, ../HeightmapPrimary.raw, ../HeightmapSecondary_*.raw,\n"
+    "        data/low.tga, data/high.tga, data/steep.tga, data/grad_height.tga,\n"
+    "        data/grad_angle.tga\n"
+    "Writes  log.txt, detailbig.tga, colourbig.tga, detailmaps/, colormaps/,\n"
+    "        lowdetailmaps/\n"
+    "Runs    quillet and nvdxt, installed beside the painter\n"
+    "\n"
+    "Exit status: 0 the job completed (or the dialog was closed), 1 the job failed,\n"
+    "2 the painter could not start. MARVANE_THREADS=N limits it to N threads.\n";
+
+InfoRequest InfoRequestOf(const char* commandLine) {
+    if (!commandLine) return InfoRequest::None;
+    std::string word(commandLine);
+    const auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+    while (!word.empty() && blank(word.back())) word.pop_back();
+    std::size_t start = 0;
+    while (start < word.size() && blank(word[start])) ++start;
+    word.erase(0, start);
+    if (word == "-h" || word == "--help" || word == "/?") return InfoRequest::Help;
+    if (word == "--version") return InfoRequest::Version;
+    return InfoRequest::None;
+}
