@@ -99,7 +99,7 @@ ext=""
 [ "$windows" = 1 ] && ext=.exe
 mkdir "$work/help"
 for program in Marvane quillet nvdxt; do
-    for option in --help -h /? --version; do
+    for option in --help -h '/?' --version; do
         out=$(cd "$work/help" && "${emulator[@]}" "$bin/$program$ext" "$option" 2>&1 | tr -d '\r')
         status=${PIPESTATUS[0]}
         check "$program $option: exit status" 0 "$status"
