@@ -1,7 +1,9 @@
 #include "common/image/tga_image.h"
 
 #include <sys/stat.h>
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -275,12 +277,13 @@ size_t TgaPixels::ByteCount() const {
 TgaMappedFile::~TgaMappedFile() { Close(); }
 
 void TgaMappedFile::Close() {
-#ifndef _WIN32
+#ifdef _WIN32
+    if (mapping_) ::UnmapViewOfFile(mapping_);
+#else
     if (mapping_) ::munmap(mapping_, mappedBytes_);
 #endif
     mapping_ = nullptr;
     mappedBytes_ = 0;
-    read_ = {};
     pixels_ = TgaPixels{};
     descriptor_ = 0;
 }
@@ -288,11 +291,26 @@ void TgaMappedFile::Close() {
 Status TgaMappedFile::Open(const char* path) {
     Close();
 #ifdef _WIN32
-    // Read, not mapped: the same checks and results, the file in memory whole.
-    Status status = ReadFile(path, read_);
-    if (status.ok()) status = ViewTga(read_, path, pixels_, descriptor_);
-    if (!status.ok()) Close();
-    return status;
+    // Mapped as on Linux, so that a huge map is never read in whole: its
+    // pages come in as the cutting reaches them and go again with ReleaseRows.
+    const HANDLE file = ::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return ReadFailure(path, FileError);
+    LARGE_INTEGER size{};
+    // Only a file on a disk has a size to check the header against; a file
+    // too short for a header cannot be mapped at all.
+    if (::GetFileType(file) != FILE_TYPE_DISK || !::GetFileSizeEx(file, &size) ||
+        size.QuadPart < static_cast<LONGLONG>(sizeof(TgaHeader))) {
+        ::CloseHandle(file);
+        return ReadFailure(path, FileError);
+    }
+    const HANDLE section = ::CreateFileMappingA(file, nullptr, PAGE_READONLY, 0, 0, nullptr);
+    ::CloseHandle(file);
+    if (!section) return ReadFailure(path, FileError);
+    void* mapping = ::MapViewOfFile(section, FILE_MAP_READ, 0, 0, 0);
+    ::CloseHandle(section);  // the view keeps what it needs
+    if (!mapping) return ReadFailure(path, FileError);
+    const size_t fileBytes = static_cast<size_t>(size.QuadPart);
 #else
     const int descriptor = ::open(path, O_RDONLY | O_CLOEXEC);
     if (descriptor < 0) return ReadFailure(path, FileError);
@@ -311,6 +329,7 @@ Status TgaMappedFile::Open(const char* path) {
     void* mapping = ::mmap(nullptr, fileBytes, PROT_READ, MAP_PRIVATE | populate, descriptor, 0);
     ::close(descriptor);
     if (mapping == MAP_FAILED) return ReadFailure(path, FileError);
+#endif
     mapping_ = mapping;
     mappedBytes_ = fileBytes;
 
@@ -318,14 +337,9 @@ Status TgaMappedFile::Open(const char* path) {
         ViewTga({static_cast<const std::uint8_t*>(mapping), fileBytes}, path, pixels_, descriptor_);
     if (!status.ok()) Close();
     return status;
-#endif
 }
 
 void TgaMappedFile::ReleaseRows(std::int32_t firstRow, std::int32_t rowCount) {
-#ifdef _WIN32
-    (void)firstRow;
-    (void)rowCount;
-#else
     if (!mapping_ || mappedBytes_ <= TgaPopulateLimit || firstRow < 0 || rowCount <= 0) return;
     const size_t rowBytes = static_cast<size_t>(pixels_.width) * BytesPerPixel(pixels_.format);
     const auto* base = static_cast<const std::uint8_t*>(mapping_);
@@ -335,9 +349,22 @@ void TgaMappedFile::ReleaseRows(std::int32_t firstRow, std::int32_t rowCount) {
     const size_t last = std::min(first + static_cast<size_t>(rowCount), rowsStored);
     // Whole pages around the rows: the mapping is read-only and backed by
     // the file, so a page shared with a neighbouring row is only read again.
+#ifdef _WIN32
+    SYSTEM_INFO system;
+    ::GetSystemInfo(&system);
+    const size_t page = system.dwPageSize;
+#else
     const size_t page = static_cast<size_t>(::sysconf(_SC_PAGESIZE));
+#endif
     const size_t from = (start + first * rowBytes) / page * page;
     const size_t to = std::min(mappedBytes_, (start + last * rowBytes + page - 1) / page * page);
-    if (to > from) ::madvise(static_cast<std::uint8_t*>(mapping_) + from, to - from, MADV_DONTNEED);
+    if (to <= from) return;
+    auto* pages = static_cast<std::uint8_t*>(mapping_) + from;
+#ifdef _WIN32
+    // Unlocking pages that were never locked takes them out of the working
+    // set, which is all that is wanted here; the call says it failed.
+    ::VirtualUnlock(pages, to - from);
+#else
+    ::madvise(pages, to - from, MADV_DONTNEED);
 #endif
 }

@@ -118,8 +118,8 @@ Status ViewTga(std::span<const std::uint8_t> file, const char* name, TgaPixels& 
 // A TGA file mapped into memory instead of read into a block: the pixels are
 // the file's own pages, shared with the file cache, so a map that another
 // program has just written costs neither a copy nor fresh memory. Open makes
-// the same checks as TgaImage::Load and gives the same results. (Windows
-// builds read the file instead.) The file must not shrink while it is open.
+// the same checks as TgaImage::Load and gives the same results. The file
+// must not shrink while it is open.
 //
 // A file of up to TgaPopulateLimit bytes has all its pages mapped at Open,
 // one call instead of a page fault per page. A larger one (a map of tens of
@@ -150,7 +150,6 @@ private:
 
     void* mapping_ = nullptr;
     size_t mappedBytes_ = 0;
-    std::vector<std::uint8_t> read_;  // where files are read instead of mapped
     TgaPixels pixels_;
     std::uint8_t descriptor_ = 0;
 };
