@@ -67,6 +67,35 @@ Status CheckHeader(std::span<const std::uint8_t> bytes, const std::string& name,
     return Status();
 }
 
+// stb_image sizes its buffers by what the chunks claim, before it sees
+// whether the bytes are there: a few hundred bytes could have it allocate
+// gigabytes. So every chunk must lie inside the file, and the image data
+// must be large enough for the sides (deflate packs at most 1032 bytes into
+// one), before it decodes anything. An empty first IDAT chunk, legal but
+// written by no encoder, is refused too.
+Status CheckChunks(std::span<const std::uint8_t> bytes, const std::string& name,
+                   std::uint32_t width, std::uint32_t height, int depth) {
+    std::uint64_t imageData = 0;
+    std::size_t offset = 8;
+    while (bytes.size() - offset >= 12) {
+        const std::uint64_t length = BigEndian32(bytes.data() + offset);
+        if (length > bytes.size() - offset - 12) break;
+        const std::uint8_t* type = bytes.data() + offset + 4;
+        if (std::memcmp(type, "IDAT", 4) == 0) {
+            // stb_image would copy its zero bytes to a null buffer.
+            if (length == 0 && imageData == 0) break;
+            imageData += length;
+        }
+        if (std::memcmp(type, "IEND", 4) == 0) {
+            const std::uint64_t rowBytes = 1 + (std::uint64_t{width} * depth + 7) / 8;
+            if (rowBytes * height > imageData * 1032 + 64) break;
+            return Status();
+        }
+        offset += 12 + length;
+    }
+    return Status::Failuref("ERROR: %s: the PNG is cut short or corrupt", name.c_str());
+}
+
 }  // namespace
 
 bool LooksLikePng(std::span<const std::uint8_t> bytes) {
@@ -84,6 +113,9 @@ Status DecodePng(std::span<const std::uint8_t> bytes, const std::string& name, H
     if (Status header = CheckHeader(bytes, name, width, height, depth); !header.ok()) {
         return header;
     }
+    if (Status chunks = CheckChunks(bytes, name, width, height, depth); !chunks.ok()) {
+        return chunks;
+    }
     if (bytes.size() > static_cast<std::size_t>(INT_MAX)) {
         return Status::Failuref("ERROR: %s: a PNG file of more than 2 GiB", name.c_str());
     }
@@ -95,8 +127,11 @@ Status DecodePng(std::span<const std::uint8_t> bytes, const std::string& name, H
                                               : static_cast<void*>(stbi_load_from_memory(
                                                     bytes.data(), length, &x, &y, &channels, 1)));
     if (!pixels) {
-        return Status::Failuref("ERROR: %s: the PNG is cut short or corrupt (%s)", name.c_str(),
-                                stbi_failure_reason());
+        // stb_image's reason is a word or two ("outofdata"), and not always given.
+        const char* reason = stbi_failure_reason();
+        return Status::Failuref("ERROR: %s: the PNG is cut short or corrupt%s%s%s", name.c_str(),
+                                reason && *reason ? " (" : "", reason ? reason : "",
+                                reason && *reason ? ")" : "");
     }
     if (static_cast<std::uint32_t>(x) != width || static_cast<std::uint32_t>(y) != height ||
         channels != 1) {
