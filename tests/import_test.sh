@@ -151,7 +151,7 @@ refuse "colour PNG" 1 "ERROR: rgb.png: a colour PNG holds no single height; expo
     rgb.png --level keep
 refuse "paletted PNG" 1 "ERROR: palette.png: a paletted PNG holds no heights; export a 16-bit greyscale PNG" \
     palette.png --level keep
-refuse "truncated PNG" 1 "ERROR: cut.png: the PNG is cut short or corrupt (*" cut.png --level keep
+refuse "truncated PNG" 1 "ERROR: cut.png: the PNG is cut short or corrupt*" cut.png --level keep
 refuse "raw file too short" 1 \
     "ERROR: r.raw holds 2097152 bytes, fewer than the 2099200 of 1024 x 1025 u16le samples" \
     r.raw --raw 1024x1025:u16le --level keep
