@@ -123,8 +123,10 @@ Status ReadRaster(const std::string& path, HeightGrid& grid) {
     StartGdal();
     std::unique_ptr<void, DatasetCloser> dataset(GDALOpen(path.c_str(), GA_ReadOnly));
     if (!dataset) {
-        return Status::Failuref("ERROR: %s: neither a PNG nor a raster GDAL reads (%s)",
-                                path.c_str(), LastGdalError().c_str());
+        return Status::Failuref(
+            "ERROR: %s: neither a PNG nor a raster GDAL reads (%s); give "
+            "--raw WIDTHxHEIGHT:FORMAT for raw samples",
+            path.c_str(), LastGdalError().c_str());
     }
     const int bands = GDALGetRasterCount(dataset.get());
     if (bands != 1) {
