@@ -1,7 +1,7 @@
-# Packages of the three programs, made with cpack (or the `package` target).
+# Packages of the programs, made with cpack (or the `package` target).
 #
 # Windows: Marvane-<version>-win64.zip holds Marvane.exe, quillet.exe,
-# nvdxt.exe and README.md at its top, with no folder around them, so that it
+# nvdxt.exe, marvane_import.exe and README.md at its top, with no folder around them, so that it
 # unpacks straight into a level's working folder. The .exe files are linked
 # statically and need nothing beside them.
 # Elsewhere: a tarball of the install tree, the programs side by side in bin/.
@@ -14,7 +14,7 @@ set(CPACK_PACKAGE_CHECKSUM SHA256)
 if(WIN32)
   # A component of its own, left out of a plain `cmake --install`, which keeps
   # the bin/ layout.
-  install(TARGETS Marvane quillet nvdxt
+  install(TARGETS Marvane quillet nvdxt marvane_import
           RUNTIME DESTINATION . COMPONENT working_folder EXCLUDE_FROM_ALL)
   install(FILES ${PROJECT_SOURCE_DIR}/README.md
           DESTINATION . COMPONENT working_folder EXCLUDE_FROM_ALL)

@@ -8,6 +8,7 @@ fault) and are not written here.
 """
 import os
 import struct
+import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -140,6 +141,76 @@ NVDXT_SEEDS.update({
 })
 
 
+def png(width, height, depth=16, colour_type=0, rows=None, cut=None, extra_chunks=b""):
+    def chunk(kind, body):
+        return (struct.pack(">I", len(body)) + kind + body +
+                struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF))
+    channels = {0: 1, 2: 3, 3: 1, 4: 2, 6: 4}[colour_type]
+    row_bytes = (width * channels * depth + 7) // 8
+    if rows is None:
+        rows = [bytes((x * 29 + y * 7) & 0xFF for x in range(row_bytes)) for y in range(height)]
+    raw = b"".join(b"\0" + row for row in rows)
+    data = (b"\x89PNG\r\n\x1a\n" +
+            chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, depth, colour_type, 0, 0, 0)) +
+            extra_chunks + chunk(b"IDAT", zlib.compress(raw)) + chunk(b"IEND", b""))
+    return data[:cut] if cut else data
+
+
+IMPORT_PNG_SEEDS = {
+    "grey16_3x2": png(3, 2),
+    "grey8_4x3": png(4, 3, depth=8),
+    "grey16_1x1": png(1, 1),
+    "colour_rgb": png(2, 2, depth=8, colour_type=2),
+    "colour_rgba16": png(2, 2, depth=16, colour_type=6),
+    "paletted": png(2, 2, depth=8, colour_type=3,
+                    extra_chunks=b"\0\0\0\x03PLTE\x01\x02\x03\0\0\0\0"),
+    "grey_alpha": png(2, 2, depth=8, colour_type=4),
+    "grey4": png(4, 2, depth=4),
+    "cut_in_idat": png(8, 8, cut=60),
+    "header_only": png(2, 2)[:33],
+    "huge_sides_tiny_data": png(32768, 32768, depth=16, rows=[b""]),
+    "sides_beyond_limit": png(40000, 2, depth=8, rows=[b"", b""]),
+    "idat_not_zlib": png(2, 2)[:41] + b"\xff" * 20,
+}
+
+
+def raw_seed(fmt, width, height, data, any_side=False):
+    if any_side:
+        return bytes([fmt | 0x80]) + struct.pack("<II", width, height) + data
+    return bytes([fmt, width, height]) + data
+
+
+IMPORT_RAW_SEEDS = {
+    "u8_3x2": raw_seed(0, 3, 2, bytes(range(6))),
+    "u16le_2x2": raw_seed(1, 2, 2, ramp16(4)),
+    "u16be_2x3": raw_seed(2, 2, 3, ramp16(6)),
+    "f32le_2x2_nan": raw_seed(3, 2, 2, struct.pack("<4f", 1.5, float("nan"), -3.0, 1e30)),
+    "f32le_infinite": raw_seed(3, 2, 1, struct.pack("<2f", 0.0, float("-inf"))),
+    "one_byte_short": raw_seed(1, 3, 3, ramp16(9)[:-1]),
+    "one_byte_long": raw_seed(0, 2, 2, bytes(5)),
+    "zero_side": raw_seed(0, 0, 4, b""),
+    "huge_sides": raw_seed(1, 0xFFFFFFFF, 0xFFFFFFFF, ramp16(4), any_side=True),
+    "beyond_sample_limit": raw_seed(0, 32768, 32768, bytes(16), any_side=True),
+    "layout_text": b"1024x1024:u16le",
+}
+
+
+def settings_seed(text, side=254, spacing=2, mantissa=0x1234, exponent=92):
+    return struct.pack("<HIHB", side, spacing, mantissa, exponent) + text
+
+
+IMPORT_SETTINGS_SEEDS = {
+    "level_crlf": settings_seed(CONFIG),
+    "level_lf": settings_seed(CONFIG.replace(b"\r\n", b"\n")),
+    "empty": settings_seed(b""),
+    "no_size_line": settings_seed(b"rem\nheightmap.setScale 2/0.5\nheightmap.setSize 9\n"),
+    "no_scale_line": settings_seed(b"heightmap.setSize 3\nrem\nheightmap.setSize 5"),
+    "no_key": settings_seed(b"rem a\r\nterrain.setFog 1"),
+    "carriage_return_in_key": settings_seed(b"height\rmap.setSize 3\nheightmap.setScale 1/1\r\r\n"),
+    "tiny_scale": settings_seed(CONFIG, side=8189, spacing=0x7FFFFFFE, exponent=0),
+}
+
+
 def write(target, seeds):
     folder = os.path.join(HERE, "corpus", target)
     os.makedirs(folder, exist_ok=True)
@@ -154,3 +225,6 @@ write("height_field", HEIGHT_SEEDS)
 write("material_set", MATERIAL_SEEDS)
 write("tile_cut", TILE_SEEDS)
 write("nvdxt_input", NVDXT_SEEDS)
+write("import_png", IMPORT_PNG_SEEDS)
+write("import_raw", IMPORT_RAW_SEEDS)
+write("import_settings", IMPORT_SETTINGS_SEEDS)

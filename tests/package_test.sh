@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The programs as a user gets them, not as the build leaves them:
 #   install BUILD-DIR GENERATOR OUTPUT-CHECK
-#       `cmake --install` into a fresh prefix: Marvane, quillet and nvdxt side
-#       by side in bin/, and the installed painter paints a level.
+#       `cmake --install` into a fresh prefix: Marvane, quillet, nvdxt and
+#       marvane_import side by side in bin/, and the installed painter paints
+#       a level.
 #   zip BUILD-DIR GENERATOR OUTPUT-CHECK EMULATOR...
-#       the Windows zip made by cpack: the three .exe files and README.md at
+#       the Windows zip made by cpack: the four .exe files and README.md at
 #       its top; unpacked into a level's working folder, the painter there
 #       paints the level (under Wine), from its command line and, given an X
 #       display and xdotool, from its dialog, clicked as a user would.
@@ -37,8 +38,10 @@ cp -r "$work/level" "$work/Greyhollow"
 case "$mode" in
 install)
     "$cmake" --install "$build" --prefix "$work/prefix" >/dev/null || { echo "FAIL: cmake --install"; exit 1; }
-    check "installed side by side in bin/" "Marvane nvdxt quillet" \
+    check "installed side by side in bin/" "Marvane marvane_import nvdxt quillet" \
         "$(cd "$work/prefix/bin" && ls | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')"
+    check "the installed importer runs" "marvane_import 0.33" \
+        "$(PATH=/usr/bin:/bin "$work/prefix/bin/marvane_import" --version)"
     # Started by its full path from the working folder, with nothing of the
     # build on the search path: it finds the splitter and converter beside it.
     (cd "$job" && PATH=/usr/bin:/bin "$work/prefix/bin/Marvane" -mirror 1 -surround 1 -deltemps 0 \
@@ -50,13 +53,15 @@ zip)
         { cat "$work/cpack.txt"; echo "FAIL: cpack"; exit 1; }
     zips=("$work"/package/Marvane-*-win64.zip)
     check "one zip made" 1 "${#zips[@]}"
-    check "the zip holds the three programs and the README at its top" \
-        "Marvane.exe README.md nvdxt.exe quillet.exe" \
+    check "the zip holds the four programs and the README at its top" \
+        "Marvane.exe README.md marvane_import.exe nvdxt.exe quillet.exe" \
         "$("$cmake" -E tar tf "${zips[0]}" | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')"
     for folder in "$job" "$work/Greyhollow/paint"; do
         (cd "$folder" && "$cmake" -E tar xf "${zips[0]}") ||
             { echo "FAIL: the zip cannot be unpacked"; exit 1; }
     done
+    check "the unpacked importer runs" "marvane_import 0.33" \
+        "$(cd "$job" && "${emulator[@]}" ./marvane_import.exe --version | tr -d '\r')"
     # As a level author starts it: from the working folder, where it now lies.
     (cd "$job" && "${emulator[@]}" ./Marvane.exe -mirror 1 -surround 1 -deltemps 0 \
         >"$work/stdout.txt" 2>&1)

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "common/status/status.h"
+#include "importer/import_options.h"
+
+// One import: reads the input, resamples it to the output side, turns it
+// into 16-bit samples and a vertical scale, and replaces the level's
+// HeightmapPrimary.raw and the primary lines of its Heightdata.con together.
+// On success `report` holds the lines to show the user; on failure the
+// level is as it was and the message names the file at fault.
+Status RunImport(const ImportOptions& options, std::vector<std::string>& report);

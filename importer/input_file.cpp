@@ -1,0 +1,27 @@
+#include "importer/input_file.h"
+
+#include <climits>
+#include <cstdint>
+#include <vector>
+
+#include "common/platform/read_file.h"
+#include "importer/png_reader.h"
+#include "importer/raster_reader.h"
+
+Status ReadHeightInput(const std::string& path, const std::optional<RawLayout>& raw,
+                       HeightGrid& grid) {
+    grid = HeightGrid();
+    if (raw) return ReadRawFile(path, *raw, grid);
+
+    // The signature alone first: a large raster is left to GDAL to read.
+    const auto start = platform::ReadFileStart(path.c_str(), 8);
+    if (!start)
+        return Status::Failuref("ERROR: reading %s (no such file, or not a file)", path.c_str());
+    if (!LooksLikePng(*start)) return ReadRaster(path, grid);
+
+    // One byte past what stb_image takes tells a file that is too large.
+    const auto bytes = platform::ReadFileStart(path.c_str(), std::uint64_t{INT_MAX} + 1);
+    if (!bytes)
+        return Status::Failuref("ERROR: reading %s (no such file, or not a file)", path.c_str());
+    return DecodePng(*bytes, path, grid);
+}

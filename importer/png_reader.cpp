@@ -1,0 +1,154 @@
+#include "importer/png_reader.h"
+
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+#include "stb_image.h"
+
+namespace {
+
+constexpr std::uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+constexpr char kExport[] = "export a 16-bit greyscale PNG";
+
+std::uint32_t BigEndian32(const std::uint8_t* bytes) {
+    return (std::uint32_t{bytes[0]} << 24) | (std::uint32_t{bytes[1]} << 16) |
+           (std::uint32_t{bytes[2]} << 8) | bytes[3];
+}
+
+struct StbFree {
+    void operator()(void* pixels) const { stbi_image_free(pixels); }
+};
+
+// The header as the file states it. stb_image would turn a colour or
+// paletted image into grey without a word, and scale 1-, 2- and 4-bit grey
+// up to 8 bits, so what it may decode is decided here, from the header.
+Status CheckHeader(std::span<const std::uint8_t> bytes, const std::string& name,
+                   std::uint32_t& width, std::uint32_t& height, int& depth) {
+    // Signature, then the IHDR chunk: length 13, type, width, height, depth,
+    // colour type, compression, filter, interlace.
+    if (bytes.size() < 33 || std::memcmp(bytes.data() + 12, "IHDR", 4) != 0 ||
+        BigEndian32(bytes.data() + 8) != 13) {
+        return Status::Failuref("ERROR: %s: the PNG is cut short or corrupt (no image header)",
+                                name.c_str());
+    }
+    width = BigEndian32(bytes.data() + 16);
+    height = BigEndian32(bytes.data() + 20);
+    depth = bytes[24];
+    const int colourType = bytes[25];
+    switch (colourType) {
+        case 0:
+            break;
+        case 2:
+        case 6:
+            return Status::Failuref("ERROR: %s: a colour PNG holds no single height; %s",
+                                    name.c_str(), kExport);
+        case 3:
+            return Status::Failuref("ERROR: %s: a paletted PNG holds no heights; %s", name.c_str(),
+                                    kExport);
+        case 4:
+            return Status::Failuref("ERROR: %s: a greyscale PNG with alpha; %s without alpha",
+                                    name.c_str(), kExport);
+        default:
+            return Status::Failuref("ERROR: %s: the PNG is corrupt (colour type %d)", name.c_str(),
+                                    colourType);
+    }
+    if (depth != 8 && depth != 16) {
+        return Status::Failuref("ERROR: %s: a %d-bit greyscale PNG; %s (or an 8-bit one)",
+                                name.c_str(), depth, kExport);
+    }
+    if (!InputSidesAllowed(width, height)) {
+        return Status::Failuref(
+            "ERROR: %s: %u x %u samples; the importer takes sides from 1 to "
+            "%zu and at most %zu samples",
+            name.c_str(), width, height, kMaxInputSide, kMaxInputSamples);
+    }
+    return Status();
+}
+
+// stb_image sizes its buffers by what the chunks claim, before it sees
+// whether the bytes are there: a few hundred bytes could have it allocate
+// gigabytes. So every chunk must lie inside the file, and the image data
+// must be large enough for the sides (deflate packs at most 1032 bytes into
+// one), before it decodes anything. An empty first IDAT chunk, legal but
+// written by no encoder, is refused too.
+Status CheckChunks(std::span<const std::uint8_t> bytes, const std::string& name,
+                   std::uint32_t width, std::uint32_t height, int depth) {
+    std::uint64_t imageData = 0;
+    std::size_t offset = 8;
+    while (bytes.size() - offset >= 12) {
+        const std::uint64_t length = BigEndian32(bytes.data() + offset);
+        if (length > bytes.size() - offset - 12) break;
+        const std::uint8_t* type = bytes.data() + offset + 4;
+        if (std::memcmp(type, "IDAT", 4) == 0) {
+            // stb_image would copy its zero bytes to a null buffer.
+            if (length == 0 && imageData == 0) break;
+            imageData += length;
+        }
+        if (std::memcmp(type, "IEND", 4) == 0) {
+            const std::uint64_t rowBytes = 1 + (std::uint64_t{width} * depth + 7) / 8;
+            if (rowBytes * height > imageData * 1032 + 64) break;
+            return Status();
+        }
+        offset += 12 + length;
+    }
+    return Status::Failuref("ERROR: %s: the PNG is cut short or corrupt", name.c_str());
+}
+
+}  // namespace
+
+bool LooksLikePng(std::span<const std::uint8_t> bytes) {
+    return bytes.size() >= sizeof kSignature &&
+           std::memcmp(bytes.data(), kSignature, sizeof kSignature) == 0;
+}
+
+Status DecodePng(std::span<const std::uint8_t> bytes, const std::string& name, HeightGrid& grid) {
+    grid = HeightGrid();
+    if (!LooksLikePng(bytes)) {
+        return Status::Failuref("ERROR: %s: not a PNG file", name.c_str());
+    }
+    std::uint32_t width = 0, height = 0;
+    int depth = 0;
+    if (Status header = CheckHeader(bytes, name, width, height, depth); !header.ok()) {
+        return header;
+    }
+    if (Status chunks = CheckChunks(bytes, name, width, height, depth); !chunks.ok()) {
+        return chunks;
+    }
+    if (bytes.size() > static_cast<std::size_t>(INT_MAX)) {
+        return Status::Failuref("ERROR: %s: a PNG file of more than 2 GiB", name.c_str());
+    }
+    const int length = static_cast<int>(bytes.size());
+    int x = 0, y = 0, channels = 0;
+    std::unique_ptr<void, StbFree> pixels(depth == 16
+                                              ? static_cast<void*>(stbi_load_16_from_memory(
+                                                    bytes.data(), length, &x, &y, &channels, 1))
+                                              : static_cast<void*>(stbi_load_from_memory(
+                                                    bytes.data(), length, &x, &y, &channels, 1)));
+    if (!pixels) {
+        // stb_image's reason is a word or two ("outofdata"), and not always given.
+        const char* reason = stbi_failure_reason();
+        return Status::Failuref("ERROR: %s: the PNG is cut short or corrupt%s%s%s", name.c_str(),
+                                reason && *reason ? " (" : "", reason ? reason : "",
+                                reason && *reason ? ")" : "");
+    }
+    if (static_cast<std::uint32_t>(x) != width || static_cast<std::uint32_t>(y) != height ||
+        channels != 1) {
+        return Status::Failuref("ERROR: %s: the PNG is corrupt (its image differs from its header)",
+                                name.c_str());
+    }
+    const std::size_t count = std::size_t{width} * height;
+    grid.values.resize(count);
+    if (depth == 16) {
+        const auto* samples = static_cast<const std::uint16_t*>(pixels.get());
+        for (std::size_t i = 0; i < count; ++i) grid.values[i] = samples[i];
+    } else {
+        const auto* samples = static_cast<const std::uint8_t*>(pixels.get());
+        for (std::size_t i = 0; i < count; ++i) grid.values[i] = samples[i];
+    }
+    grid.width = width;
+    grid.height = height;
+    grid.format = depth == 16 ? "16-bit greyscale PNG" : "8-bit greyscale PNG";
+    return Status();
+}

@@ -1,0 +1,118 @@
+#include "importer/quantize.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// The painter refuses a vertical scale whose full range passes this.
+constexpr double kPainterHeightLimit = 1e18;
+
+// The smallest float not below `value`: heights divided by it never pass
+// the top sample.
+float FloatNotBelow(double value) {
+    float f = static_cast<float>(value);
+    if (static_cast<double>(f) < value)
+        f = std::nextafter(f, std::numeric_limits<float>::infinity());
+    return f;
+}
+
+std::uint16_t Rounded(double value) {
+    const double rounded = std::floor(value + 0.5);
+    return static_cast<std::uint16_t>(std::clamp(rounded, 0.0, 65535.0));
+}
+
+}  // namespace
+
+Status FillNoData(HeightGrid& grid, const std::string& name, std::size_t& filled) {
+    filled = 0;
+    float lowest = std::numeric_limits<float>::infinity();
+    for (float value : grid.values) {
+        if (std::isnan(value)) {
+            ++filled;
+        } else {
+            lowest = std::min(lowest, value);
+        }
+    }
+    if (filled == grid.values.size()) {
+        return Status::Failuref("ERROR: %s: every sample is no data", name.c_str());
+    }
+    if (filled > 0) {
+        for (float& value : grid.values) {
+            if (std::isnan(value)) value = lowest;
+        }
+    }
+    return Status();
+}
+
+Status CheckWholeSamples(const HeightGrid& grid, const std::string& name) {
+    for (std::size_t i = 0; i < grid.values.size(); ++i) {
+        const float value = grid.values[i];
+        if (!(value >= 0.0f && value <= 65535.0f && value == std::floor(value))) {
+            return Status::Failuref(
+                "ERROR: %s: --keep-values needs whole numbers from 0 to 65535, "
+                "but the sample at row %zu, column %zu is %.9g",
+                name.c_str(), i / grid.width, i % grid.width, static_cast<double>(value));
+        }
+    }
+    return Status();
+}
+
+Status Quantize(const Resampler& resampler, double metresPerUnit, bool keepValues,
+                const std::string& name, Quantized& out) {
+    out = Quantized();
+    const std::size_t n = resampler.side();
+    double low = std::numeric_limits<double>::infinity();
+    double high = -low;
+    for (std::size_t row = 0; row < n; ++row) {
+        for (std::size_t column = 0; column < n; ++column) {
+            const double value = resampler.At(row, column);
+            low = std::min(low, value);
+            high = std::max(high, value);
+        }
+    }
+
+    if (keepValues) {
+        out.verticalScale = static_cast<float>(metresPerUnit);
+        if (static_cast<double>(out.verticalScale) * 65536.0 > kPainterHeightLimit) {
+            return Status::Failuref(
+                "ERROR: %s: a vertical scale of %g m per step puts heights "
+                "beyond the painter's 1e+18 m",
+                name.c_str(), metresPerUnit);
+        }
+        out.lowest = std::floor(low + 0.5) * metresPerUnit;
+        out.highest = std::floor(high + 0.5) * metresPerUnit;
+    } else {
+        out.lowest = low * metresPerUnit;
+        out.highest = high * metresPerUnit;
+        const double span = out.highest - out.lowest;
+        if (span / 65535.0 * 65536.0 > kPainterHeightLimit) {
+            return Status::Failuref(
+                "ERROR: %s: its heights span %g m, more than the painter's "
+                "1e+18 m",
+                name.c_str(), span);
+        }
+        const float v = FloatNotBelow(span / 65535.0);
+        out.level = !(v >= FLT_MIN);
+        out.verticalScale = out.level ? static_cast<float>(1.0 / 65535.0) : v;
+    }
+
+    out.bytes.resize(n * n * 2);
+    std::uint8_t* sample = out.bytes.data();
+    for (std::size_t row = 0; row < n; ++row) {
+        for (std::size_t column = 0; column < n; ++column) {
+            const double value = resampler.At(row, column);
+            std::uint16_t written = 0;
+            if (keepValues) {
+                written = Rounded(value);
+            } else if (!out.level) {
+                written = Rounded((value * metresPerUnit - out.lowest) / out.verticalScale);
+            }
+            *sample++ = static_cast<std::uint8_t>(written & 0xFF);
+            *sample++ = static_cast<std::uint8_t>(written >> 8);
+        }
+    }
+    return Status();
+}

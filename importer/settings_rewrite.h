@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The lines of a level's Heightdata.con that describe its primary heightmap,
+// as the painter reads them: the "heightmap.setSize" lines up to the first
+// "heightmap.setScale" line, and that line.
+
+// V as the settings hold it: the shortest decimal (never an exponent) that
+// reads back as the same float.
+std::string FormatVerticalScale(float vertical);
+
+// "heightmap.setScale H/V".
+std::string ScaleLine(std::int64_t spacing, float vertical);
+
+struct SettingsEdit {
+    std::string text;
+    // What was not a plain replacement: lines inserted.
+    std::vector<std::string> notes;
+};
+
+// Gives every primary size line the size N and the first scale line H/V.
+// Every other line and every line end (LF, CR LF or none at the end) stays
+// byte for byte. A primary section without a size line gets one just before
+// its scale line; a file without a scale line gets one after its last size
+// line, or both lines at its end. Inserted lines end like the file's first
+// line (CR LF when it has no line end).
+SettingsEdit RewritePrimarySettings(std::string_view old, std::size_t size, std::int64_t spacing,
+                                    float vertical);
+
+// The settings file of a level that has none: the primary section only.
+std::string NewSettingsText(std::size_t size, std::int64_t spacing, float vertical);

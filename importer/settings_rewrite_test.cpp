@@ -1,0 +1,81 @@
+#include "importer/settings_rewrite.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "painter/terrain/terrain_config.h"
+
+namespace {
+
+// Every line but the primary's size and scale lines stays byte for byte,
+// whatever its line end; missing lines are inserted where the painter looks.
+TEST(SettingsRewriteTest, ReplacesOnlyThePrimaryLines) {
+    const struct {
+        const char* name;
+        std::string old;
+        std::string expected;
+        bool inserted;  // said in a note
+    } cases[] = {
+        {"a level's file, CR LF",
+         "rem x\r\nheightmap.setSize 65\r\nheightmap.setScale 32/0.003\r\n\r\n"
+         "heightmap.setSize 17\r\nheightmap.setScale 128/0.768\r\nterrain.setFog 1\r\n",
+         "rem x\r\nheightmap.setSize 257\r\nheightmap.setScale 2/0.5\r\n\r\n"
+         "heightmap.setSize 17\r\nheightmap.setScale 128/0.768\r\nterrain.setFog 1\r\n",
+         false},
+        {"mixed line ends and no line end at the end",
+         "a\nheightmap.setSize 9\r\nb\r\nheightmap.setScale 1/1\nc\r\nheightmap.setSize 5",
+         "a\nheightmap.setSize 257\r\nb\r\nheightmap.setScale 2/0.5\nc\r\nheightmap.setSize 5",
+         false},
+        {"every primary size line, and a stray carriage return in a key",
+         "heightmap.setSize 3\nheight\rmap.setSize 4\nheightmap.setScale 1/1\n",
+         "heightmap.setSize 257\nheightmap.setSize 257\nheightmap.setScale 2/0.5\n", false},
+        {"lines that only look like keys stay",
+         " heightmap.setSize 3\nHeightmap.setScale 1/1\nheightmap.setScale 1/1\n",
+         " heightmap.setSize 3\nHeightmap.setScale 1/1\nheightmap.setSize 257\n"
+         "heightmap.setScale 2/0.5\n",
+         true},
+        {"no size line: inserted before the scale line",
+         "rem\r\nheightmap.setScale 4/1\r\nheightmap.setSize 17\r\n",
+         "rem\r\nheightmap.setSize 257\r\nheightmap.setScale 2/0.5\r\nheightmap.setSize 17\r\n",
+         true},
+        {"no scale line: inserted after the last size line, the file's end kept",
+         "heightmap.setSize 3\nrem\nheightmap.setSize 9",
+         "heightmap.setSize 257\nrem\nheightmap.setSize 257\nheightmap.setScale 2/0.5", true},
+        {"neither: appended", "rem only\n",
+         "rem only\nheightmap.setSize 257\nheightmap.setScale 2/0.5\n", true},
+        {"empty", "", "heightmap.setSize 257\r\nheightmap.setScale 2/0.5\r\n", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const SettingsEdit edit = RewritePrimarySettings(c.old, 257, 2, 0.5f);
+        EXPECT_EQ(edit.text, c.expected);
+        EXPECT_EQ(!edit.notes.empty(), c.inserted);
+    }
+}
+
+// The painter reads back the very float that was written, and the
+// surrounding terrain's section as it was.
+TEST(SettingsRewriteTest, ThePainterReadsBackTheSameNumbers) {
+    const std::string old =
+        "heightmap.setSize 1025\r\nheightmap.setScale 2/0.003\r\n"
+        "heightmap.setSize 257\r\nheightmap.setScale 8/0.768\r\n";
+    const TerrainConfig before = ParseTerrainConfig(old);
+    for (const float vertical :
+         {0.003f, 1.0f / 65535.0f, 0.0026492756f, 1e-30f, 123456.789f, 0.99990845f}) {
+        SCOPED_TRACE(vertical);
+        const std::string text = RewritePrimarySettings(old, 4097, 31, vertical).text;
+        const TerrainConfig after = ParseTerrainConfig(text);
+        EXPECT_EQ(after.primary.size, 4097);
+        EXPECT_EQ(after.primary.horizontalScale, 31.0f);
+        EXPECT_EQ(after.primary.verticalScale, vertical);
+        EXPECT_EQ(after.secondary.size, before.secondary.size);
+        EXPECT_EQ(after.secondary.verticalScale, before.secondary.verticalScale);
+        EXPECT_EQ(FormatVerticalScale(vertical).find_first_of("eE"), std::string::npos);
+    }
+    EXPECT_EQ(FormatVerticalScale(0.003f), "0.003");
+    EXPECT_EQ(ParseTerrainConfig(NewSettingsText(129, 4, 0.25f)).primary.size, 129);
+}
+
+}  // namespace

@@ -1,0 +1,194 @@
+#!/usr/bin/env bash
+# End to end: marvane_import brings a 16-bit PNG, a raw file and (on builds
+# with GDAL) a GeoTIFF into generated levels, and the painter paints each of
+# them; hostile inputs and options are refused and leave the level as it was.
+# Usage: import_test.sh IMPORT MARVANE SAMPLE-LEVEL-GENERATOR GDAL(ON|OFF) [EMULATOR...]
+set -u
+importer=$1
+marvane=$2
+generator=$3
+gdal=$4
+shift 4
+emulator=("$@")   # empty natively; wine for the Windows build
+
+source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
+
+python=/usr/bin/python3
+"$python" -c 'import PIL' 2>/dev/null || { echo "SKIP: the test files are made with python3-pil"; exit 77; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work" || exit 1
+
+new_level() {  # new_level DIR
+    "${emulator[@]}" "$generator" --out "$1" --primary 65 --secondary 17 --seed 2 >/dev/null ||
+        { echo "FAIL: the sample level could not be generated"; exit 1; }
+}
+run_import() {  # run_import ARGS... ; sets status, out (stdout) and err (first line of stderr)
+    "${emulator[@]}" "$importer" "$@" >out.txt 2>err.txt
+    status=$?
+    out=$(tr -d '\r' <out.txt)
+    err=$(tr -d '\r' <err.txt | head -n 1)
+}
+painted() {  # painted DIR: the last line of the painter's log, without its time
+    (cd "$1/paint" && "${emulator[@]}" "$marvane" -mirror 1 -surround 0 -deltemps 1 >/dev/null 2>&1)
+    tr -d '\r' <"$1/paint/log.txt" | tail -n 1 | sed -E 's/ \([0-9.]+s\)$//'
+}
+settings_line() {  # settings_line DIR KEY: the first line of Heightdata.con with that key
+    tr -d '\r' <"$1/Heightdata.con" | grep -m1 "^$2"
+}
+
+# The inputs, made here: a 16-bit PNG (its samples also as raw bytes), a
+# smooth 1024 × 1024 u16le raw file, and the refused kinds.
+"$python" - <<'PY' || { echo "FAIL: the test inputs could not be made"; exit 1; }
+import math, struct
+from PIL import Image
+side = 257
+samples = [int(30000 + 20000 * math.sin(x / 31.0) * math.cos(y / 47.0)) + (x * y) % 7
+           for y in range(side) for x in range(side)]
+image = Image.new("I;16", (side, side))
+image.putdata(samples)
+image.save("h16.png")
+open("h16.expected", "wb").write(struct.pack("<%dH" % len(samples), *samples))
+open("r.raw", "wb").write(b"".join(
+    struct.pack("<H", int(20000 + 10000 * math.sin(x / 100.0) * math.cos(y / 130.0)))
+    for y in range(1024) for x in range(1024)))
+Image.new("RGB", (9, 9), (10, 20, 30)).save("rgb.png")
+Image.new("P", (9, 9)).save("palette.png")
+open("cut.png", "wb").write(open("h16.png", "rb").read()[:200])
+open("wide.raw", "wb").write(bytes(8 * 4))
+open("inf.raw", "wb").write(struct.pack("<4f", 1, 2, 3, float("inf")))
+PY
+
+# A 16-bit PNG of side 257 with --keep-values: its samples unchanged; of the
+# settings only the primary size and scale lines change, line ends kept.
+new_level png
+cp png/Heightdata.con settings.before
+run_import h16.png --level png --keep-values --spacing 4 --vertical-scale 0.01
+check "png: exit status" 0 "$status"
+check "png: samples written unchanged" same "$(cmp -s png/HeightmapPrimary.raw h16.expected && echo same)"
+sed -e $'s|^heightmap.setSize 65\r$|heightmap.setSize 257\r|' \
+    -e $'s|^heightmap.setScale 32/0.003\r$|heightmap.setScale 4/0.01\r|' settings.before >settings.expected
+check "png: other lines and line ends untouched" same \
+    "$(cmp -s png/Heightdata.con settings.expected && echo same)"
+check "png: report names the scale line" yes \
+    "$(grep -q 'heightmap.setScale 4/0.01$' <<<"$out" && echo yes)"
+check "png: painted" Completed "$(painted png)"
+
+# A 1024 × 1024 raw file becomes 1025 × 1025, its corners on the corners.
+new_level raw
+run_import r.raw --raw 1024x1024:u16le --level raw --keep-values --spacing 2 --vertical-scale 0.003
+check "raw: exit status" 0 "$status"
+check "raw: 1025 x 1025 samples" $((1025 * 1025 * 2)) "$(wc -c <raw/HeightmapPrimary.raw | tr -d ' ')"
+check "raw: corners" \
+    "$(read_le16 r.raw 0) $(read_le16 r.raw 2046) $(read_le16 r.raw $((1023 * 2048))) $(read_le16 r.raw $((1024 * 2048 - 2)))" \
+    "$(read_le16 raw/HeightmapPrimary.raw 0) $(read_le16 raw/HeightmapPrimary.raw 2048) $(read_le16 raw/HeightmapPrimary.raw $((1024 * 2050))) $(read_le16 raw/HeightmapPrimary.raw $((1025 * 2050 - 2)))"
+check "raw: settings" "heightmap.setSize 1025 heightmap.setScale 2/0.003" \
+    "$(settings_line raw heightmap.setSize) $(settings_line raw heightmap.setScale)"
+check "raw: painted" Completed "$(painted raw)"
+
+# A GeoTIFF in metres (10 m pixels, a nodata hole): every height within half
+# a step of V above the lowest.
+if [ "$gdal" = ON ] && command -v gdal_translate >/dev/null; then
+    "$python" - <<'PY'
+import math, struct
+side = 129
+heights = [-9999.0 if (x, y) == (40, 50) else 812.5 + 300 * math.sin(x / 17.0) + 2.25 * y
+           for y in range(side) for x in range(side)]
+open("dem.bin", "wb").write(struct.pack("<%df" % len(heights), *heights))
+open("dem.hdr", "w").write("ENVI\nsamples = 129\nlines = 129\nbands = 1\nheader offset = 0\n"
+                           "file type = ENVI Standard\ndata type = 4\ninterleave = bsq\n"
+                           "byte order = 0\n")
+PY
+    gdal_translate -q -of GTiff -a_srs EPSG:32633 -a_ullr 500000 4001290 501290 4000000 \
+        -a_nodata -9999 dem.bin dem.tif
+    gdal_translate -q -of GTiff -a_nodata 0 -scale 0 1 0 0 dem.tif empty.tif
+    new_level tif
+    run_import dem.tif --level tif
+    check "geotiff: exit status" 0 "$status"
+    check "geotiff: its own spacing" "heightmap.setScale 10/" \
+        "$(settings_line tif heightmap.setScale | grep -o '^heightmap.setScale 10/')"
+    check "geotiff: nodata reported" yes "$(grep -q '^Note: 1 sample without data' <<<"$out" && echo yes)"
+    check "geotiff: heights within half a step" ok "$("$python" - <<'PY'
+import struct
+side = 129
+heights = struct.unpack("<%df" % (side * side), open("dem.bin", "rb").read())
+valid = [h for h in heights if h != -9999.0]
+lowest = min(valid)
+line = [l for l in open("tif/Heightdata.con").read().splitlines() if l.startswith("heightmap.setScale")][0]
+v = struct.unpack("f", struct.pack("f", float(line.split("/")[1])))[0]
+samples = struct.unpack("<%dH" % (side * side), open("tif/HeightmapPrimary.raw", "rb").read())
+worst = max(abs(s * v + lowest - (h if h != -9999.0 else lowest)) for s, h in zip(samples, heights))
+print("ok" if worst <= v / 2 * 1.000001 else "off by %g, step %g" % (worst, v))
+PY
+)"
+    check "geotiff: painted" Completed "$(painted tif)"
+else
+    echo "SKIP: GeoTIFF import: this build reads no GeoTIFF (no GDAL), or gdal_translate is missing"
+fi
+
+# Refusals: the exact first line of the message (a trailing * matches any
+# rest) and the exit status; the level keeps both files, no temporary left.
+new_level keep
+mkdir settingsfolder && cp keep/HeightmapPrimary.raw settingsfolder/ && mkdir settingsfolder/Heightdata.con
+mkdir heightmapfolder && cp keep/Heightdata.con heightmapfolder/ && mkdir heightmapfolder/HeightmapPrimary.raw
+snapshot() {
+    local level
+    for level in keep settingsfolder heightmapfolder; do
+        (cd "$level" && ls -A && cksum Heightdata.con HeightmapPrimary.raw 2>/dev/null)
+    done
+}
+before=$(snapshot)
+refuse() {  # refuse NAME STATUS MESSAGE ARGS...
+    local name=$1 expected_status=$2 message=$3
+    shift 3
+    run_import "$@"
+    check "$name: exit status" "$expected_status" "$status"
+    if [ "${message%\*}" != "$message" ]; then err=${err:0:$((${#message} - 1))}*; fi
+    check "$name: message" "$message" "$err"
+}
+refuse "colour PNG" 1 "ERROR: rgb.png: a colour PNG holds no single height; export a 16-bit greyscale PNG" \
+    rgb.png --level keep
+refuse "paletted PNG" 1 "ERROR: palette.png: a paletted PNG holds no heights; export a 16-bit greyscale PNG" \
+    palette.png --level keep
+refuse "truncated PNG" 1 "ERROR: cut.png: the PNG is cut short or corrupt*" cut.png --level keep
+refuse "raw file too short" 1 \
+    "ERROR: r.raw holds 2097152 bytes, fewer than the 2099200 of 1024 x 1025 u16le samples" \
+    r.raw --raw 1024x1025:u16le --level keep
+refuse "zero size" 1 \
+    "ERROR: r.raw: 0 x 0 samples; the importer takes sides from 1 to 32768 and at most 268468225 samples" \
+    r.raw --raw 0x0:u8 --level keep
+refuse "absurd size" 1 \
+    "ERROR: r.raw: 100000 x 100000 samples; the importer takes sides from 1 to 32768 and at most 268468225 samples" \
+    r.raw --raw 100000x100000:f32le --level keep
+refuse "infinite float" 1 "ERROR: inf.raw: the sample at row 1, column 1 is infinite" \
+    inf.raw --raw 2x2:f32le --level keep
+refuse "not square" 1 \
+    "ERROR: wide.raw: 8 x 4 samples is not square; give --crop for its centred square or --stretch to fit each side" \
+    wide.raw --raw 8x4:u8 --level keep
+refuse "missing input" 1 "ERROR: reading nothing.png (no such file, or not a file)" nothing.png --level keep
+if [ "$gdal" = ON ] && [ -f empty.tif ]; then
+    refuse "GeoTIFF all nodata" 1 "ERROR: empty.tif: every sample is no data" empty.tif --level keep
+fi
+refuse "settings file is a folder" 1 \
+    "ERROR: settingsfolder/Heightdata.con is not a file; move it away so that the settings can be written" \
+    h16.png --level settingsfolder
+refuse "heightmap cannot be written" 1 "ERROR: writing heightmapfolder/HeightmapPrimary.raw (*" \
+    h16.png --level heightmapfolder
+refuse "no level folder" 1 "ERROR: nolevel: no such level folder" h16.png --level nolevel
+refuse "size beyond the painter's" 2 \
+    'ERROR: --size needs a whole number from 3 to 8192 (the painter'\''s limit), not "8193"' \
+    h16.png --level keep --size 8193
+refuse "stretch and crop" 2 "ERROR: --stretch and --crop exclude each other" \
+    wide.raw --raw 8x4:u8 --level keep --stretch --crop
+refuse "unknown option" 2 'ERROR: unknown option "--lvl"' h16.png --lvl keep
+refuse "no level" 2 "ERROR: --level DIR is missing" h16.png
+check "refusals: the levels are as they were" "$before" "$(snapshot)"
+
+run_import --help
+check "help: exit status and usage on standard output" "0 usage: marvane_import INPUT --level DIR" \
+    "$status $(head -n 1 <<<"$out" | cut -c1-39)"
+run_import --version
+check "version" "0 marvane_import 0.33" "$status $out"
+
+finish
