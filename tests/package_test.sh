@@ -4,6 +4,10 @@
 #       `cmake --install` into a fresh prefix: Marvane, quillet, nvdxt and
 #       marvane_import side by side in bin/, and the installed painter paints
 #       a level.
+#   deb BUILD-DIR GENERATOR OUTPUT-CHECK
+#       the Debian package made by cpack: GTK only recommended, every program
+#       `cmake --install` installs, the dialog module and the manual pages;
+#       unpacked with dpkg -x into a scratch root, its painter paints a level.
 #   zip BUILD-DIR GENERATOR OUTPUT-CHECK EMULATOR...
 #       the Windows zip made by cpack: the four .exe files and README.md at
 #       its top; unpacked into a level's working folder, the painter there
@@ -48,6 +52,36 @@ install)
         >"$work/stdout.txt" 2>&1)
     status=$?
     ;;
+deb)
+    (cd "$build" && "$cpack" -G DEB -B "$work/package" >"$work/cpack.txt" 2>&1) ||
+        { cat "$work/cpack.txt"; echo "FAIL: cpack -G DEB"; exit 1; }
+    debs=("$work"/package/marvane_*.deb)
+    check "one package made" 1 "${#debs[@]}"
+    field() { dpkg-deb -f "${debs[0]}" "$1"; }
+    check "package name" marvane "$(field Package)"
+    # The programs run without GTK; only the dialog needs it. (A sanitizer
+    # build's programs need the sanitizers' runtimes too.)
+    depends=" $(field Depends | tr ',' '\n' | sed -E 's/^ +//; s/ .*//' | tr '\n' ' ')"
+    check "Depends: the C and C++ runtimes, no GTK" "libc6 libgcc-s1 libstdc++6 no-gtk" \
+        "$(for p in libc6 libgcc-s1 libstdc++6; do [[ $depends == *" $p "* ]] && echo -n "$p "; done)$(
+            grep -qiE 'gtk|gdk|glib' <<<"$depends" && echo gtk || echo no-gtk)"
+    check "Recommends: GTK" libgtk-3-0 "$(field Recommends)"
+    dpkg -x "${debs[0]}" "$work/root" || { echo "FAIL: dpkg -x"; exit 1; }
+    "$cmake" --install "$build" --prefix "$work/prefix" >/dev/null || { echo "FAIL: cmake --install"; exit 1; }
+    check "the package holds every program cmake --install installs" \
+        "$(ls "$work/prefix/bin")" "$(ls "$work/root/usr/bin")"
+    check "the dialog module, the manual pages and the README" "yes yes yes yes yes" \
+        "$(for f in lib/marvane/marvane_dialog_gtk.so share/man/man1/Marvane.1 share/man/man1/quillet.1 \
+            share/man/man1/nvdxt.1 share/doc/marvane/README.md; do
+            exists "$work/root/usr/$f"; done | tr '\n' ' ' | sed 's/ $//')"
+    # Started without options and without a display, it is the module, found
+    # in ../lib/marvane/, that answers.
+    check "the installed painter finds its dialog module" "Marvane: no display for the options dialog" \
+        "$(cd "$job" && env -u DISPLAY -u WAYLAND_DISPLAY "$work/root/usr/bin/Marvane" 2>&1 | head -n 1)"
+    (cd "$job" && PATH=/usr/bin:/bin "$work/root/usr/bin/Marvane" -mirror 1 -surround 1 -deltemps 0 \
+        >"$work/stdout.txt" 2>&1)
+    status=$?
+    ;;
 zip)
     (cd "$build" && "$cpack" -B "$work/package" >"$work/cpack.txt" 2>&1) ||
         { cat "$work/cpack.txt"; echo "FAIL: cpack"; exit 1; }
@@ -68,7 +102,7 @@ zip)
     status=$?
     ;;
 *)
-    echo "usage: package_test.sh install|zip BUILD-DIR GENERATOR OUTPUT-CHECK [EMULATOR...]" >&2
+    echo "usage: package_test.sh install|deb|zip BUILD-DIR GENERATOR OUTPUT-CHECK [EMULATOR...]" >&2
     exit 2
     ;;
 esac

@@ -2,7 +2,9 @@
 
 // The painter's thin window-system layer: everything the entry and the job
 // show to the user goes through these functions. The program links the
-// Win32, the GTK or the console implementation; tests link a recorder instead.
+// Win32 or the console implementation, or on Linux with GTK the one that
+// forwards to the dialog module once it is loaded (ui_module.cpp, with
+// ui_gtk.cpp in the module); tests link a recorder instead.
 // The job may call the first three from its worker thread.
 
 // Shows a text in the dialog's status field; nothing without a dialog.

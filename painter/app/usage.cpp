@@ -1,7 +1,14 @@
 #include "painter/app/usage.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <cctype>
+#include <cstdio>
 #include <string>
+
+#include "common/platform/terminal.h"
 
 const char* const PainterVersion = "Marvane 0.33\n";
 
@@ -40,4 +47,15 @@ InfoRequest InfoRequestOf(const char* commandLine) {
     if (word == "-h" || word == "--help" || word == "/?") return InfoRequest::Help;
     if (word == "--version") return InfoRequest::Version;
     return InfoRequest::None;
+}
+
+void ShowInformation(const char* text) {
+    if (platform::ReachStartingConsole()) {
+        std::fputs(text, stdout);
+        std::fflush(stdout);
+        return;
+    }
+#ifdef _WIN32
+    ::MessageBoxA(nullptr, text, "Marvane", MB_ICONINFORMATION | MB_OK);
+#endif
 }

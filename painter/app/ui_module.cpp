@@ -1,0 +1,99 @@
+// The window-system layer of the Linux painter whose GTK dialog is a module
+// (dialog_module.h). Until the module is loaded, which only a start without
+// options does, the layer is the console's: the status goes only to the log
+// and a fatal message to standard error.
+//
+// The module is looked for beside the painter (a working folder holding the
+// programs and the module together), then in MARVANE_DIALOG_MODULE_DIR
+// next to the painter's bin/ folder (the build tree and an installed prefix).
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdio>
+#include <string>
+
+#include "common/platform/platform.h"
+#include "painter/app/console_message.h"
+#include "painter/app/dialog_module.h"
+#include "painter/app/job_thread.h"
+#include "painter/app/ui.h"
+
+namespace {
+
+const DialogHost host{StartJobThread, JobStopRequested, platform::CurrentFolder};
+
+// Filled in by the module on the main thread before its dialog shows, so
+// before any job thread that reads it starts.
+WindowSystem moduleTable{};
+std::atomic<const WindowSystem*> loaded{nullptr};
+
+const char* const RunWithOptions =
+    "run the painter with -mirror 0|1 -surround 0|1 -deltemps 0|1 instead";
+
+bool LoadDialogModule() {
+    const std::string beside = platform::ExecutableFolder();
+    std::string found;
+    for (const std::string& path :
+         {beside + "/" MARVANE_DIALOG_MODULE,
+          beside + "/../" MARVANE_DIALOG_MODULE_DIR "/" MARVANE_DIALOG_MODULE}) {
+        if (!beside.empty() && ::access(path.c_str(), F_OK) == 0) {
+            found = path;
+            break;
+        }
+    }
+    if (found.empty()) {
+        std::fprintf(stderr,
+                     "Marvane: the options dialog (" MARVANE_DIALOG_MODULE
+                     ") is installed neither beside the painter nor in ../" MARVANE_DIALOG_MODULE_DIR
+                     "/; %s\n",
+                     RunWithOptions);
+        return false;
+    }
+    // Never closed: a job may call into the module until the program ends.
+    void* module = ::dlopen(found.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!module) {
+        // Almost always GTK's own libraries missing: the module needs them.
+        std::fprintf(stderr,
+                     "Marvane: the options dialog needs GTK 3 (Debian: apt-get install "
+                     "libgtk-3-0); %s\n",
+                     RunWithOptions);
+        return false;
+    }
+    auto* entry = reinterpret_cast<DialogModuleEntry*>(::dlsym(module, MARVANE_DIALOG_MODULE_ENTRY));
+    if (!entry) {
+        std::fprintf(stderr, "Marvane: %s belongs to another version of the painter; %s\n",
+                     found.c_str(), RunWithOptions);
+        return false;
+    }
+    entry(&host, &moduleTable);
+    loaded = &moduleTable;
+    return true;
+}
+
+}  // namespace
+
+void SetStatusField(const char* text) {
+    if (const WindowSystem* module = loaded.load()) module->setStatusField(text);
+}
+
+void SetControlsEnabled(bool enabled) {
+    if (const WindowSystem* module = loaded.load()) module->setControlsEnabled(enabled);
+}
+
+void ShowFatalMessage(const char* text) {
+    if (const WindowSystem* module = loaded.load()) {
+        module->showFatalMessage(text);
+    } else {
+        PrintFatalMessage(text);
+    }
+}
+
+bool RunOptionsDialog() {
+    if (!loaded.load() && !LoadDialogModule()) return false;
+    return loaded.load()->runOptionsDialog();
+}
+
+void AnswerWindowSystem() {
+    if (const WindowSystem* module = loaded.load()) module->answerWindowSystem();
+}
