@@ -29,7 +29,7 @@ if(WIN32)
 else()
   install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION share/doc/marvane)
   install(FILES ${PROJECT_SOURCE_DIR}/man/Marvane.1 ${PROJECT_SOURCE_DIR}/man/quillet.1
-                ${PROJECT_SOURCE_DIR}/man/nvdxt.1
+                ${PROJECT_SOURCE_DIR}/man/nvdxt.1 ${PROJECT_SOURCE_DIR}/man/marvane_import.1
           DESTINATION share/man/man1)
   set(CPACK_GENERATOR TGZ)
   if(CMAKE_SYSTEM_NAME STREQUAL "Linux")

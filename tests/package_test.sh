@@ -74,6 +74,9 @@ deb)
         "$(for f in lib/marvane/marvane_dialog_gtk.so share/man/man1/Marvane.1 share/man/man1/quillet.1 \
             share/man/man1/nvdxt.1 share/doc/marvane/README.md; do
             exists "$work/root/usr/$f"; done | tr '\n' ' ' | sed 's/ $//')"
+    check "a manual page for every program" "" \
+        "$(for program in $(ls "$work/root/usr/bin"); do
+            [ -f "$work/root/usr/share/man/man1/$program.1" ] || echo "$program"; done)"
     # Started without options and without a display, it is the module, found
     # in ../lib/marvane/, that answers.
     check "the installed painter finds its dialog module" "Marvane: no display for the options dialog" \
