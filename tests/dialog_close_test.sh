@@ -91,8 +91,19 @@ close_and_wait() {
             status=$?
             break
         fi
+        # A loaded display may drop a close request (seen under Wine): while
+        # the dialog still shows, it is asked again, as a user would click
+        # again. A dialog already gone ignores it.
+        if ((i % 50 == 49)) && xdotool search --onlyvisible --pid "$painter_pid" \
+            --name "^Harrow's Marvane v0\.33 - \[" >/dev/null 2>&1; then
+            python3 "$here/x11_close_window.py" "$window" 2>/dev/null
+        fi
         sleep 0.1
     done
+    if [ "$status" = 124 ]; then
+        echo "  the painter did not end; its windows:"
+        xdotool search --pid "$painter_pid" --name . getwindowname %@ 2>/dev/null | sed 's/^/    /'
+    fi
     if [ "$status" = 124 ]; then
         kill "$painter_pid" 2>/dev/null
         wait "$painter_pid" 2>/dev/null
