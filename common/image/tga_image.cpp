@@ -1,10 +1,10 @@
 #include "common/image/tga_image.h"
 
-#include <sys/stat.h>
 #ifdef _WIN32
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/mman.h>
 #include <unistd.h>
 #endif
@@ -15,7 +15,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
+#include <utility>
+
+#include "common/platform/read_file.h"
 
 namespace {
 
@@ -108,26 +112,9 @@ Status ReadFailure(const char* name, int code) {
 // A whole regular file; anything else (a folder, a pipe, a device) is a
 // FileError, as none has a size to check a header against.
 Status ReadFile(const char* path, std::vector<std::uint8_t>& bytes) {
-    std::FILE* file = std::fopen(path, "rb");
-    if (!file) return ReadFailure(path, FileError);
-#ifdef _WIN32
-    struct _stat64 info;
-    const bool regular = _fstat64(_fileno(file), &info) == 0 && (info.st_mode & _S_IFMT) == _S_IFREG;
-#else
-    struct stat info;
-    const bool regular = ::fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode);
-#endif
-    bool read = regular && info.st_size >= 0 &&
-                static_cast<std::uint64_t>(info.st_size) <= SIZE_MAX;
-    if (read) {
-        bytes.resize(static_cast<size_t>(info.st_size));
-        read = std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    }
-    std::fclose(file);
-    if (!read) {
-        bytes = {};
-        return ReadFailure(path, FileError);
-    }
+    std::optional<std::vector<std::uint8_t>> read = platform::ReadFileStart(path);
+    if (!read) return ReadFailure(path, FileError);
+    bytes = std::move(*read);
     return Status();
 }
 

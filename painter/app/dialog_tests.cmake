@@ -3,7 +3,7 @@
 # under Xvfb with GTK (in-process, the dialog's code linked in, not loaded).
 if(WIN32)
   add_executable(marvane_dialog_driver options_dialog_driver_win32.cpp)
-  target_link_libraries(marvane_dialog_driver PRIVATE marvane_test_level user32)
+  target_link_libraries(marvane_dialog_driver PRIVATE marvane_test_level marvane_test_support user32)
   # The driver starts the painter that sits beside it in bin/.
   add_dependencies(marvane_dialog_driver Marvane)
   add_test(NAME options_dialog_win32 COMMAND marvane_dialog_driver)

@@ -24,10 +24,14 @@
 #include <vector>
 
 #include "painter/app/dialog_controls.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/test_level.h"
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
+using testing_support::ReadFileBytes;
+using testing_support::ReadLines;
+using testing_support::WriteFileBytes;
 
 namespace {
 
@@ -39,20 +43,11 @@ constexpr auto Patience = 120s;
 
 // --- The stand-ins ----------------------------------------------------------
 
-std::string ReadWhole(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteWhole(const fs::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
 int FakeSplitter(int argc, char** argv) {
     std::string call = "quillet";
     for (int i = 1; i < argc; ++i) call += std::string(" ") + argv[i];
     std::ofstream(SplitterCalls, std::ios::app | std::ios::binary) << call << "\n";
-    WriteWhole(SplitterWaiting, "");
+    WriteFileBytes(SplitterWaiting, "");
     const auto deadline = std::chrono::steady_clock::now() + 2 * Patience;
     std::error_code ignored;
     while (!fs::exists(SplitterRelease) && std::chrono::steady_clock::now() < deadline) {
@@ -198,14 +193,14 @@ struct Session {
     static std::string ErrorText(HWND box) { return TextOf(::GetDlgItem(box, 0xFFFF)); }
 
     int SplitterRuns() const {
-        const std::string calls = ReadWhole(working / SplitterCalls);
+        const std::string calls = ReadFileBytes(working / SplitterCalls);
         return static_cast<int>(std::count(calls.begin(), calls.end(), '\n'));
     }
     void WaitForSplitter(int run) const {
         WaitUntil([&] { return SplitterRuns() >= run && fs::exists(working / SplitterWaiting); },
                   "the job runs the splitter (run " + std::to_string(run) + ")");
     }
-    void ReleaseSplitter() const { WriteWhole(working / SplitterRelease, ""); }
+    void ReleaseSplitter() const { WriteFileBytes(working / SplitterRelease, ""); }
 
     bool Idle() const { return Enabled(IdGo); }
     bool CompletedShown() const {
@@ -216,21 +211,7 @@ struct Session {
         WaitUntil([&] { return Idle() && CompletedShown(); }, which + " completes");
     }
 
-    std::vector<std::string> LogLines() const {
-        std::vector<std::string> lines;
-        std::string line;
-        for (char ch : ReadWhole(working / "log.txt")) {
-            if (ch == '\r') continue;
-            if (ch == '\n') {
-                lines.push_back(line);
-                line.clear();
-            } else {
-                line += ch;
-            }
-        }
-        if (!line.empty()) lines.push_back(line + " (unfinished line)");
-        return lines;
-    }
+    std::vector<std::string> LogLines() const { return ReadLines(working / "log.txt"); }
 };
 
 // --- The dialog's template, read from the program file ----------------------
@@ -394,7 +375,7 @@ void Drive(Session& s, const fs::path& program) {
     Check(fs::is_directory(s.working / "lowdetailmaps"), "first job: surrounding terrain on");
     Check(!fs::exists(s.working / "detailbig.tga") && !fs::exists(s.working / "colourbig.tga"),
           "first job: temporaries deleted");
-    Check(ReadWhole(s.working / SplitterCalls) == "quillet detailbig.tga colourbig.tga\n",
+    Check(ReadFileBytes(s.working / SplitterCalls) == "quillet detailbig.tga colourbig.tga\n",
           "the splitter's command line");
 
     // A second job takes the boxes as they are now.
@@ -432,7 +413,7 @@ void Drive(Session& s, const fs::path& program) {
         s.WaitUntil([&] { return s.Idle(); }, "the failed job ends", /*errorBoxExpected=*/true);
         Check(s.ErrorBox() == nullptr, "the error box is gone");
         Check(s.Status() == completedText, "the status field keeps its text");
-        Check(ReadWhole(s.working / "log.txt").find("ERROR") == std::string::npos,
+        Check(ReadFileBytes(s.working / "log.txt").find("ERROR") == std::string::npos,
               "the error is not logged");
     } else {
         std::printf(
