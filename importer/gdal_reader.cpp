@@ -12,6 +12,7 @@
 #include <memory>
 #include <numbers>
 
+#include "common/text/c_format.h"
 #include "importer/raster_reader.h"
 
 namespace {
@@ -93,11 +94,9 @@ void ReadSpacing(GDALDatasetH dataset, int width, int height, HeightGrid& grid) 
         const double metresPerRadianLongitude = a * std::cos(latitude) / w;
         grid.spacingX = std::fabs(transform[1]) * radiansPerUnit * metresPerRadianLongitude;
         grid.spacingY = std::fabs(transform[5]) * radiansPerUnit * metresPerRadianLatitude;
-        char note[160];
-        std::snprintf(note, sizeof note,
-                      "spacing in degrees converted to metres at latitude %.4f: %.4g m by %.4g m",
-                      latitude * 180.0 / std::numbers::pi, *grid.spacingX, *grid.spacingY);
-        grid.notes.push_back(note);
+        grid.notes.push_back(FormatC(
+            "spacing in degrees converted to metres at latitude %.4f: %.4g m by %.4g m",
+            latitude * 180.0 / std::numbers::pi, *grid.spacingX, *grid.spacingY));
         return;
     }
     double metresPerUnit = 1.0;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/text/c_number.h"
 #include "importer/raster_reader.h"
 
 namespace {
@@ -20,11 +21,11 @@ Status Bad(const std::string& message) {
 }
 
 bool ParsePositive(const char* text, double limit, double& value) {
-    if (!*text || std::isspace(static_cast<unsigned char>(*text))) return false;
-    errno = 0;
-    char* end = nullptr;
-    const double parsed = std::strtod(text, &end);
-    if (errno != 0 || *end != '\0' || !(parsed > 0.0) || !(parsed <= limit)) return false;
+    if (!*text || IsCBlank(*text)) return false;
+    double parsed = 0.0;
+    bool outOfRange = false;
+    const char* end = ReadCDouble(text, parsed, &outOfRange);
+    if (!end || outOfRange || *end != '\0' || !(parsed > 0.0) || !(parsed <= limit)) return false;
     value = parsed;
     return true;
 }

@@ -1,7 +1,6 @@
 #include "tools/arguments.h"
 
-#include <cerrno>
-#include <cstdlib>
+#include <charconv>
 #include <cstring>
 #include <string>
 
@@ -19,12 +18,9 @@ namespace {
 // Whole decimal number, digits only, no sign, no blanks, no overflow.
 bool ParseUnsigned(const char* text, std::uint64_t& value) {
     if (text[0] < '0' || text[0] > '9') return false;
-    errno = 0;
-    char* end = nullptr;
-    const unsigned long long parsed = std::strtoull(text, &end, 10);
-    if (errno != 0 || *end != '\0') return false;
-    value = parsed;
-    return true;
+    const char* end = text + std::strlen(text);
+    const std::from_chars_result parsed = std::from_chars(text, end, value);
+    return parsed.ec == std::errc() && parsed.ptr == end;
 }
 
 int ParseSide(const char* option, const char* text) {

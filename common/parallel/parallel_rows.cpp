@@ -6,11 +6,13 @@
 #include <thread>
 #include <vector>
 
+#include "common/text/c_number.h"
+
 size_t WorkerCount() {
     if (const char* setting = std::getenv("MARVANE_THREADS")) {
-        char* end = nullptr;
-        const long value = std::strtol(setting, &end, 10);
-        if (end != setting && *end == '\0' && value >= 1) return static_cast<size_t>(std::min(value, 256L));
+        long long value = 0;
+        const char* end = ReadCInteger(setting, value);
+        if (end && *end == '\0' && value >= 1) return static_cast<size_t>(std::min(value, 256LL));
     }
     const unsigned hardware = std::thread::hardware_concurrency();
     return hardware == 0 ? 1 : hardware;

@@ -1,14 +1,12 @@
 #include "common/status/status.h"
 
 #include <cstdarg>
-#include <cstdio>
 
 namespace {
 
+// The same text under every locale: numbers with a point.
 std::string Format(const char* format, va_list args) {
-    char text[MessageCapacity];
-    std::vsnprintf(text, sizeof text, format, args);
-    return text;
+    return FormatCV(format, args, MessageCapacity - 1);
 }
 
 }  // namespace

@@ -3,13 +3,7 @@
 #include <string>
 #include <utility>
 
-#if defined(__MINGW32__)
-#define MARVANE_PRINTF(fmt, args) __attribute__((format(gnu_printf, fmt, args)))
-#elif defined(__GNUC__)
-#define MARVANE_PRINTF(fmt, args) __attribute__((format(printf, fmt, args)))
-#else
-#define MARVANE_PRINTF(fmt, args)
-#endif
+#include "common/text/c_format.h"
 
 // Messages are formatted into this many bytes: at most 511 characters, a
 // longer text is cut.

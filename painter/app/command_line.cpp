@@ -1,30 +1,27 @@
 #include "painter/app/command_line.h"
 
-#include <cctype>
-#include <cstdlib>
 #include <cstring>
+
+#include "common/text/c_number.h"
 
 namespace {
 
 // A tiny matcher for the one scan format the painter uses. scanf's %d has
-// undefined behaviour on numbers that overflow; strtol saturates instead.
+// undefined behaviour on numbers that overflow; this reader saturates, as
+// strtol does, and reads alike under every locale.
 struct Scanner {
     const char* at;
 
-    void SkipBlanks() {
-        while (std::isspace(static_cast<unsigned char>(*at))) ++at;
-    }
+    void SkipBlanks() { at = SkipCBlanks(at); }
     bool Word(const char* word) {
         const size_t length = std::strlen(word);
         if (std::strncmp(at, word, length) != 0) return false;
         at += length;
         return true;
     }
-    bool Number(long& value) {
-        SkipBlanks();
-        char* end = nullptr;
-        value = std::strtol(at, &end, 10);
-        if (end == at) return false;
+    bool Number(long long& value) {
+        const char* end = ReadCInteger(at, value);
+        if (!end) return false;
         at = end;
         return true;
     }
@@ -35,7 +32,7 @@ struct Scanner {
 std::optional<JobOptions> ParseCommandLine(const char* commandLine) {
     if (!commandLine) return std::nullopt;
     Scanner scan{commandLine};
-    long mirror = 0, surround = 0, deltemps = 0;
+    long long mirror = 0, surround = 0, deltemps = 0;
     // Each blank in the format matches any run of white space, also none.
     if (!scan.Word("-mirror") || !scan.Number(mirror)) return std::nullopt;
     scan.SkipBlanks();

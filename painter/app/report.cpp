@@ -37,20 +37,18 @@ void CloseLog() {
 }
 
 void LogLine(const char* format, ...) {
-    char text[MessageCapacity];
     va_list args;
     va_start(args, format);
-    std::vsnprintf(text, sizeof text, format, args);
+    const std::string text = FormatCV(format, args, MessageCapacity - 1);
     va_end(args);
-    WriteLogLine(text);
+    WriteLogLine(text.c_str());
 }
 
 void ShowStatus(const char* format, ...) {
-    char text[MessageCapacity];
     va_list args;
     va_start(args, format);
-    std::vsnprintf(text, sizeof text, format, args);
+    const std::string text = FormatCV(format, args, MessageCapacity - 1);
     va_end(args);
-    WriteLogLine(text);
-    SetStatusField(text);
+    WriteLogLine(text.c_str());
+    SetStatusField(text.c_str());
 }

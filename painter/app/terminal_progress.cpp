@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/platform/platform.h"
+#include "common/text/c_format.h"
 
 namespace {
 
@@ -32,8 +33,9 @@ void TerminalProgress::Advance(double fraction) {
         std::string(static_cast<std::size_t>(filled), '#') +
         std::string(static_cast<std::size_t>(BarWidth - filled), '.');
     // Carriage return, no line feed: the next drawing overwrites this one.
-    std::fprintf(out_, "\r  [%s] %3d%%  %.1f s", bar.c_str(), percent,
-                 static_cast<double>(now - stepStart_) / 1000.0);
+    const std::string line = FormatC("\r  [%s] %3d%%  %.1f s", bar.c_str(), percent,
+                                     static_cast<double>(now - stepStart_) / 1000.0);
+    std::fputs(line.c_str(), out_);
     std::fflush(out_);
     lineShown_ = true;
     lastPercent_ = percent;
