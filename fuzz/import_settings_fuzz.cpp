@@ -6,8 +6,8 @@
 #include <string>
 
 #include "fuzz/fuzz_support.h"
-#include "importer/settings_rewrite.h"
-#include "painter/terrain/terrain_config.h"
+#include "level/settings_rewrite.h"
+#include "level/terrain_settings.h"
 
 namespace {
 

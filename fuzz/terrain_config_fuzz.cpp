@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "fuzz/fuzz_support.h"
-#include "painter/terrain/terrain_config.h"
+#include "level/terrain_settings.h"
 
 namespace {
 

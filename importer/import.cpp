@@ -11,7 +11,7 @@
 #include "importer/level_files.h"
 #include "importer/quantize.h"
 #include "importer/resample.h"
-#include "importer/settings_rewrite.h"
+#include "level/settings_rewrite.h"
 
 namespace {
 
@@ -20,10 +20,9 @@ constexpr double kMaxWrittenSpacing = 2147483647.0;
 
 std::string Format(const char* format, ...) MARVANE_PRINTF(1, 2);
 std::string Format(const char* format, ...) {
-    char text[MessageCapacity];
     va_list arguments;
     va_start(arguments, format);
-    std::vsnprintf(text, sizeof text, format, arguments);
+    std::string text = FormatCV(format, arguments, MessageCapacity - 1);
     va_end(arguments);
     return text;
 }
@@ -150,7 +149,7 @@ Status RunImport(const ImportOptions& options, std::vector<std::string>& report)
     report.push_back(Format("Heights: %.7g m to %.7g m, one step %s m", heights.lowest,
                             heights.highest, FormatVerticalScale(heights.verticalScale).c_str()));
     report.push_back("Written: " + level.heightmap + ", and in " + level.settings +
-                     ": heightmap.setSize " + std::to_string(plan.side) + ", " +
+                     ": " + SizeLine(plan.side) + ", " +
                      ScaleLine(spacing, heights.verticalScale));
     for (const std::string& note : notes) report.push_back("Note: " + note);
     return Status();

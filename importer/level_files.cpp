@@ -6,6 +6,7 @@
 
 #include "common/platform/file_commit.h"
 #include "common/platform/read_file.h"
+#include "level/level_names.h"
 
 namespace fs = std::filesystem;
 
@@ -40,8 +41,8 @@ bool Flushed(platform::FileCommit& file) {
 
 LevelFiles::LevelFiles(const std::string& levelFolder)
     : folder(levelFolder),
-      settings(InFolder(levelFolder, "Heightdata.con")),
-      heightmap(InFolder(levelFolder, "HeightmapPrimary.raw")) {}
+      settings(InFolder(levelFolder, level::kSettingsFile)),
+      heightmap(InFolder(levelFolder, level::kPrimaryHeightmapFile)) {}
 
 Status ReadLevelSettings(const LevelFiles& level, std::optional<std::string>& text) {
     text.reset();

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "level/heightmap_samples.h"
+
 namespace {
 
 // The painter refuses a vertical scale whose full range passes this.
@@ -99,7 +101,7 @@ Status Quantize(const Resampler& resampler, double metresPerUnit, bool keepValue
         out.verticalScale = out.level ? static_cast<float>(1.0 / 65535.0) : v;
     }
 
-    out.bytes.resize(n * n * 2);
+    out.bytes.resize(level::HeightmapBytes(static_cast<std::int64_t>(n), true));
     std::uint8_t* sample = out.bytes.data();
     for (std::size_t row = 0; row < n; ++row) {
         for (std::size_t column = 0; column < n; ++column) {
@@ -110,8 +112,7 @@ Status Quantize(const Resampler& resampler, double metresPerUnit, bool keepValue
             } else if (!out.level) {
                 written = Rounded((value * metresPerUnit - out.lowest) / out.verticalScale);
             }
-            *sample++ = static_cast<std::uint8_t>(written & 0xFF);
-            *sample++ = static_cast<std::uint8_t>(written >> 8);
+            sample = level::PutPrimarySample(sample, written);
         }
     }
     return Status();

@@ -1,125 +1,95 @@
-#include "importer/settings_rewrite.h"
+#include "level/settings_rewrite.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <optional>
+
+#include "common/text/c_format.h"
+#include "common/text/c_number.h"
+#include "level/settings_keys.h"
+#include "level/terrain_settings.h"
 
 namespace {
 
-constexpr std::string_view kSizeKey = "heightmap.setSize";
-constexpr std::string_view kScaleKey = "heightmap.setScale";
-
-struct Line {
-    std::string content;  // without its line end
-    std::string end;      // "\n", "\r\n" or "" for a last line without one
+// A stretch of the old text replaced by new text; empty stretches insert.
+struct Edit {
+    std::size_t from;
+    std::size_t to;
+    std::string with;
 };
-
-std::vector<Line> SplitLines(std::string_view text) {
-    std::vector<Line> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t feed = text.find('\n', start);
-        if (feed == std::string_view::npos) {
-            lines.push_back({std::string(text.substr(start)), ""});
-            break;
-        }
-        std::size_t contentEnd = feed;
-        if (contentEnd > start && text[contentEnd - 1] == '\r') --contentEnd;
-        lines.push_back({std::string(text.substr(start, contentEnd - start)),
-                         std::string(text.substr(contentEnd, feed + 1 - contentEnd))});
-        start = feed + 1;
-    }
-    return lines;
-}
-
-// The key test of the painter's reader, which drops carriage returns
-// wherever they stand.
-bool StartsWithKey(const std::string& content, std::string_view key) {
-    std::string plain;
-    for (char ch : content) {
-        if (ch != '\r') plain += ch;
-        if (plain.size() == key.size()) break;
-    }
-    return plain == key;
-}
-
-std::string SizeLine(std::size_t size) {
-    return std::string(kSizeKey) + " " + std::to_string(size);
-}
 
 }  // namespace
 
+std::string SizeLine(std::size_t size) {
+    return std::string(level::kSizeKey) + " " + std::to_string(size);
+}
+
 std::string FormatVerticalScale(float vertical) {
-    char text[128];
     for (int decimals = 1; decimals <= 60; ++decimals) {
-        std::snprintf(text, sizeof text, "%.*f", decimals, static_cast<double>(vertical));
-        if (std::strtof(text, nullptr) == vertical) return text;
+        const std::string text = FormatC("%.*f", decimals, static_cast<double>(vertical));
+        float back = 0.0f;
+        if (ReadCFloat(text.c_str(), back) && back == vertical) return text;
     }
-    std::snprintf(text, sizeof text, "%.9g", static_cast<double>(vertical));
-    return text;
+    return FormatC("%.9g", static_cast<double>(vertical));
 }
 
 std::string ScaleLine(std::int64_t spacing, float vertical) {
-    return std::string(kScaleKey) + " " + std::to_string(spacing) + "/" +
+    return std::string(level::kScaleKey) + " " + std::to_string(spacing) + "/" +
            FormatVerticalScale(vertical);
 }
 
 SettingsEdit RewritePrimarySettings(std::string_view old, std::size_t size, std::int64_t spacing,
                                     float vertical) {
-    std::vector<Line> lines = SplitLines(old);
-    std::string eol = "\r\n";
-    for (const Line& line : lines) {
-        if (!line.end.empty()) {
-            eol = line.end;
-            break;
-        }
-    }
-
-    std::optional<std::size_t> scale;
-    std::optional<std::size_t> lastSize;
-    for (std::size_t i = 0; i < lines.size() && !scale; ++i) {
-        if (StartsWithKey(lines[i].content, kSizeKey)) {
-            lines[i].content = SizeLine(size);
-            lastSize = i;
-        } else if (StartsWithKey(lines[i].content, kScaleKey)) {
-            lines[i].content = ScaleLine(spacing, vertical);
-            scale = i;
-        }
-    }
+    // Inserted lines end like the first line that has a line end.
+    const std::size_t firstFeed = old.find('\n');
+    const std::string eol = firstFeed == std::string_view::npos ? "\r\n"
+                            : firstFeed > 0 && old[firstFeed - 1] == '\r' ? "\r\n"
+                                                                          : "\n";
+    const std::string sizeLine = SizeLine(size);
+    const std::string scaleLine = ScaleLine(spacing, vertical);
 
     SettingsEdit edit;
-    // A line inserted after `index` (or at the end): the line before it
-    // gets the file's line end if it had none, and the new line takes over
-    // its place as the last.
-    auto insertAfter = [&](std::size_t index, const std::string& content) {
-        std::string end = eol;
-        if (lines[index].end.empty()) {
-            lines[index].end = eol;
-            end.clear();
+    std::vector<Edit> edits;
+    bool scale = false;
+    std::optional<level::SettingsLine> lastSize;
+    level::WalkSettingsLines(old, [&](const level::SettingsLine& line) {
+        if (line.section != level::SettingsSection::Primary) return;
+        if (line.kind == level::SettingsLineKind::Size) {
+            edits.push_back({line.start, line.contentEnd, sizeLine});
+            lastSize = line;
+        } else if (line.kind == level::SettingsLineKind::Scale) {
+            if (!lastSize) {
+                edits.push_back({line.start, line.start, sizeLine + eol});
+                edit.notes.push_back("inserted \"" + sizeLine + "\" before the first scale line");
+            }
+            edits.push_back({line.start, line.contentEnd, scaleLine});
+            scale = true;
         }
-        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(index) + 1, Line{content, end});
+    });
+    // A line added after the last line of a file that does not end with a
+    // line feed gives that line the file's line end, and takes its place as
+    // the last line without one.
+    auto after = [&](std::size_t lineEnd, bool hasEnd, const std::string& lines) {
+        edits.push_back({lineEnd, lineEnd, hasEnd ? lines + eol : eol + lines});
     };
-    if (scale && !lastSize) {
-        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*scale),
-                     Line{SizeLine(size), eol});
-        edit.notes.push_back("inserted \"" + SizeLine(size) + "\" before the first scale line");
-    } else if (!scale && lastSize) {
-        insertAfter(*lastSize, ScaleLine(spacing, vertical));
-        edit.notes.push_back("inserted \"" + ScaleLine(spacing, vertical) +
-                             "\" after the primary size line");
+    if (!scale && lastSize) {
+        after(lastSize->end, lastSize->end != lastSize->contentEnd, scaleLine);
+        edit.notes.push_back("inserted \"" + scaleLine + "\" after the primary size line");
     } else if (!scale) {
-        if (lines.empty()) {
-            lines.push_back({SizeLine(size), eol});
-            lines.push_back({ScaleLine(spacing, vertical), eol});
+        if (old.empty()) {
+            edits.push_back({0, 0, sizeLine + eol + scaleLine + eol});
         } else {
-            insertAfter(lines.size() - 1, SizeLine(size));
-            insertAfter(lines.size() - 1, ScaleLine(spacing, vertical));
+            after(old.size(), old.back() == '\n', sizeLine + eol + scaleLine);
         }
         edit.notes.push_back(
             "the file had no heightmap lines: appended the primary size and "
             "scale lines");
     }
-    for (const Line& line : lines) edit.text += line.content + line.end;
+    std::size_t copied = 0;
+    for (const Edit& change : edits) {
+        edit.text.append(old.substr(copied, change.from - copied));
+        edit.text += change.with;
+        copied = change.to;
+    }
+    edit.text.append(old.substr(copied));
     return edit;
 }
 

@@ -14,6 +14,9 @@
 // reads back as the same float.
 std::string FormatVerticalScale(float vertical);
 
+// "heightmap.setSize N".
+std::string SizeLine(std::size_t size);
+
 // "heightmap.setScale H/V".
 std::string ScaleLine(std::int64_t spacing, float vertical);
 

@@ -1,11 +1,11 @@
-#include "importer/settings_rewrite.h"
+#include "level/settings_rewrite.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string>
 
-#include "painter/terrain/terrain_config.h"
+#include "level/terrain_settings.h"
 
 namespace {
 

@@ -1,21 +1,25 @@
-#include "painter/terrain/terrain_config.h"
+#include "level/terrain_settings.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <clocale>
 #include <string>
 
-#include "common/status/status.h"
-#include "tests/support/temp_folder.h"
-
-using testing_support::TempWorkingFolder;
-using testing_support::WriteFileBytes;
 
 namespace {
 
 TerrainConfig Load(const std::string& text) { return ParseTerrainConfig(text); }
 
-void ExpectSettings(const HeightmapSettings& actual, const HeightmapSettings& expected) {
+// The four numbers of one section.
+struct Values {
+    std::int32_t size;
+    float horizontalScale, verticalScale, heightRange;
+};
+struct Expected {
+    Values primary, secondary;
+};
+
+void ExpectSettings(const HeightmapSettings& actual, const Values& expected) {
     EXPECT_EQ(actual.size, expected.size);
     EXPECT_EQ(actual.horizontalScale, expected.horizontalScale);
     EXPECT_EQ(actual.verticalScale, expected.verticalScale);
@@ -28,23 +32,23 @@ TEST(TerrainConfigTest, ReadsTheSizeAndScaleOfBothSections) {
         "heightmap.setSize 257\nheightmap.setScale 4/0.25\n";
     std::string crlf;
     for (char ch : level) crlf += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
-    const TerrainConfig levelValues{{1025, 2.0f, 0.5f, 32768.0f}, {257, 4.0f, 0.25f, 64.0f}};
+    const Expected levelValues{{1025, 2.0f, 0.5f, 32768.0f}, {257, 4.0f, 0.25f, 64.0f}};
     const struct {
         const char* name;
         std::string file;
-        TerrainConfig expected;
+        Expected expected;
     } cases[] = {
-        {"empty file", "", {}},
+        {"empty file", "", {{0, 0, 0, 0}, {0, 0, 0, 0}}},
         {"LF line ends", level, levelValues},
         {"CRLF line ends", crlf, levelValues},
         {"no line end at the end", level.substr(0, level.size() - 1), levelValues},
         {"blanks before the key, or other case, make other lines",
          " heightmap.setSize 9\nHeightmap.setSize 9\nheightmap.setscale 1/1\n"
          "\theightmap.setScale 1/1\nheightmap.setSize 5\n",
-         {{5, 0, 0, 0}, {}}},
+         {{5, 0, 0, 0}, {0, 0, 0, 0}}},
         {"the last size line before the first scale line counts",
          "heightmap.setSize 3\nheightmap.setSize 5\nheightmap.setScale 1/1\n",
-         {{5, 1.0f, 1.0f, 65536.0f}, {}}},
+         {{5, 1.0f, 1.0f, 65536.0f}, {0, 0, 0, 0}}},
         {"one scale line only: the secondary section keeps zeros but its size",
          "heightmap.setScale 2/0.5\nheightmap.setSize 33\n",
          {{0, 2.0f, 0.5f, 32768.0f}, {33, 0, 0, 0}}},
@@ -57,10 +61,10 @@ TEST(TerrainConfigTest, ReadsTheSizeAndScaleOfBothSections) {
         {"a size line without a readable 32-bit number keeps the size",
          "heightmap.setSize 17\nheightmap.setSize x\nheightmap.setSize\n"
          "heightmap.setSize 99999999999\nheightmap.setScale 1/1\n",
-         {{17, 1.0f, 1.0f, 65536.0f}, {}}},
+         {{17, 1.0f, 1.0f, 65536.0f}, {0, 0, 0, 0}}},
         {"carriage returns anywhere in a line are dropped",
          "heightmap.set\rSize 1\r7\r\r\nheightmap.setScale 2/0.\r5\r",
-         {{17, 2.0f, 0.5f, 32768.0f}, {}}},
+         {{17, 2.0f, 0.5f, 32768.0f}, {0, 0, 0, 0}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -93,21 +97,22 @@ TEST(TerrainConfigTest, AScaleLineStoresWhatItCouldReadAndStillEndsItsSection) {
     }
 }
 
-TEST(TerrainConfigTest, AMissingOrUnreadableFileFailsWithItsName) {
-    TempWorkingFolder folder;
-    // A folder in the file's place opens on some systems and then fails to
-    // read: it must not pass for an empty file.
-    std::filesystem::create_directory("folder.con");
-    WriteFileBytes("level.con", "heightmap.setSize 5\n");
-    EXPECT_EQ(LoadTerrainConfig("level.con").primary.size, 5);
-    for (const char* path : {"somewhere/else.con", "folder.con"}) {
-        SCOPED_TRACE(path);
-        try {
-            LoadTerrainConfig(path);
-            FAIL() << "no error";
-        } catch (const FatalError& error) {
-            EXPECT_EQ(error.text, std::string("ERROR: reading \"") + path + "\"\n");
-        }
+// A desktop whose toolkit set a decimal-comma locale reads the same values,
+// and a comma in a number ends it there, as it always did.
+TEST(TerrainConfigTest, ReadsAlikeUnderEveryLocaleAndKeepsTheScaleLine) {
+    const std::string text =
+        "rem\nheightmap.setSize 65\nheightmap.setScale 4/0.001128\r\nheightmap.setScale 60/0,0126\n";
+    for (const char* locale : {"C", "de_DE.UTF-8"}) {
+        SCOPED_TRACE(locale);
+        if (!std::setlocale(LC_ALL, locale)) continue;
+        const TerrainConfig config = ParseTerrainConfig(text);
+        std::setlocale(LC_ALL, "C");
+        ExpectSettings(config.primary, {65, 4.0f, 0.001128f, 0.001128f * 65536.0f});
+        ExpectSettings(config.secondary, {0, 60.0f, 0.0f, 0.0f});
+        EXPECT_EQ(config.primary.scaleLineNumber, 3);
+        EXPECT_EQ(config.primary.scaleLine, "heightmap.setScale 4/0.001128");
+        EXPECT_EQ(config.secondary.scaleLineNumber, 4);
+        EXPECT_EQ(config.secondary.scaleLine, "heightmap.setScale 60/0,0126");
     }
 }
 

@@ -106,16 +106,20 @@ settings: horizontal scale 0|settings 129 0/0.003|Marvane|$job|ERROR: ../Heightm
 settings: scale unreadable|settings 129 x/y|Marvane|$job|ERROR: ../HeightmapPrimary.raw: horizontal scale 0 leaves every slope undefined|1
 settings: absurd vertical scale|settings 129 8/1e30|Marvane|$job|ERROR: ../HeightmapPrimary.raw: vertical scale 1e+30 puts heights beyond 1e+18|1
 settings: vertical scale not a number|settings 129 8/nan|Marvane|$job|ERROR: ../HeightmapPrimary.raw: vertical scale nan puts heights beyond 1e+18|1
-settings: negative scales (painted as their size)|settings 129 -8/-0.003|Marvane|$job||0
+settings: negative scales|settings 129 -8/-0.003|Marvane|$job|ERROR: ../HeightmapPrimary.raw: vertical scale -0.003 is not above 0 (line 2 of the settings: "heightmap.setScale -8/-0.003")|1
+settings: negative horizontal scale (painted as its size)|settings 129 -8/0.003|Marvane|$job||0
+settings: a comma for the decimal point|settings 129 60/0,0126|Marvane|$job|ERROR: ../HeightmapPrimary.raw: vertical scale 0 is not above 0 (line 2 of the settings: "heightmap.setScale 60/0,0126")|1
+settings: a blank before the slash|settings 129 '60 /0.0126'|Marvane|$job|ERROR: ../HeightmapPrimary.raw: vertical scale 0 is not above 0 (line 2 of the settings: "heightmap.setScale 60 /0.0126")|1
 settings: surrounding size absurd|settings 129 8/0.003 9999 128/0.768|Marvane|$job|ERROR: ../HeightmapSecondary_L1D1.raw holds 289 bytes, fewer than the 99980001 of 9999 x 9999 8-bit samples|1
 settings: surrounding size 1|settings 129 8/0.003 1 128/0.768|Marvane|$job|ERROR: ../HeightmapSecondary_L1D1.raw: size 1 leaves no cell to sample (at least 2 samples per side)|1
 heightmap: one byte short|head -c 33281 ../HeightmapPrimary.raw >x && mv x ../HeightmapPrimary.raw|Marvane|$job|ERROR: ../HeightmapPrimary.raw holds 33281 bytes, fewer than the 33282 of 129 x 129 16-bit samples|1
 heightmap: empty|: >../HeightmapPrimary.raw|Marvane|$job|ERROR: ../HeightmapPrimary.raw holds 0 bytes, fewer than the 33282 of 129 x 129 16-bit samples|1
+heightmap: a size line one short of the file|settings 128 8/0.003|Marvane|$job|ERROR: ../HeightmapPrimary.raw holds 129 x 129 16-bit samples, but the settings give its size as 128|1
 heightmap: too long (the rest ignored)|head -c 5000 /dev/zero >>../HeightmapPrimary.raw|Marvane|$job||0
 heightmap: surrounding map too short|head -c 100 ../HeightmapSecondary_U1.raw >x && mv x ../HeightmapSecondary_U1.raw|Marvane|$job|ERROR: ../HeightmapSecondary_U1.raw holds 100 bytes, fewer than the 289 of 17 x 17 8-bit samples|1
 heightmap: surrounding map written with 16-bit samples (first half read)|cat ../HeightmapSecondary_D1.raw ../HeightmapSecondary_D1.raw >x && mv x ../HeightmapSecondary_D1.raw|Marvane|$job||0
 splitter: one argument|true|quillet|detail.tga|    - use "null" as filename to ignore|2
-splitter: maps of different widths|cutting_map detail.tga 1024 1024; cutting_map colour.tga 512 1024|quillet|$tiles|ERROR: reading detail.tga|1
+splitter: maps of different widths|cutting_map detail.tga 1024 1024; cutting_map colour.tga 512 1024|quillet|$tiles|ERROR: detail.tga is 1024 texels wide and colour.tga 512: both maps must be as wide|1
 splitter: too few rows for its tiles|cutting_map detail.tga 1024 1024; cutting_map colour.tga 1024 600|quillet|$tiles|ERROR: reading colour.tga|1
 splitter: 32-bit map|cutting_map detail.tga 512 512 32; cutting_map colour.tga 512 512|quillet|$tiles|ERROR: reading detail.tga|1
 splitter: 8-bit map|cutting_map detail.tga 512 512; tga colour.tga 3 0 512 512 8|quillet|$tiles|ERROR: reading colour.tga|1

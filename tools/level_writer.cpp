@@ -6,6 +6,9 @@
 #include <vector>
 
 #include "common/image/tga_image.h"
+#include "level/heightmap_samples.h"
+#include "level/level_names.h"
+#include "level/settings_rewrite.h"
 #include "tools/material_set.h"
 #include "tools/terrain_shape.h"
 
@@ -17,8 +20,8 @@ namespace fs = std::filesystem;
 
 // The 8-bit maps' vertical step is 256 times the 16-bit one, so a raw value
 // means the same world height in both (full range 196.608 world units).
-constexpr const char* kPrimaryVerticalScale = "0.003";
-constexpr const char* kSecondaryVerticalScale = "0.768";
+constexpr float kPrimaryVerticalScale = 0.003f;
+constexpr float kSecondaryVerticalScale = 0.768f;
 
 // The tile width that HorizontalScale aims at, in world units.
 constexpr int kTileWidth = 2048;
@@ -51,13 +54,11 @@ void SaveImage(const TgaImage& image, const fs::path& path) {
     if (!image.Save(path.string().c_str()).ok()) throw LevelError("ERROR: writing " + Quoted(path));
 }
 
-// 16-bit samples, least significant byte first, whatever the machine's order.
-std::vector<std::uint8_t> LittleEndianBytes(const std::vector<std::uint16_t>& samples) {
+// The primary heightmap's file bytes.
+std::vector<std::uint8_t> PrimaryBytes(const std::vector<std::uint16_t>& samples) {
     std::vector<std::uint8_t> bytes(samples.size() * 2);
-    for (size_t i = 0; i < samples.size(); ++i) {
-        bytes[2 * i] = static_cast<std::uint8_t>(samples[i] & 0xFF);
-        bytes[2 * i + 1] = static_cast<std::uint8_t>(samples[i] >> 8);
-    }
+    std::uint8_t* out = bytes.data();
+    for (const std::uint16_t sample : samples) out = level::PutPrimarySample(out, sample);
     return bytes;
 }
 
@@ -81,16 +82,14 @@ std::string SettingsText(const LevelOptions& options) {
     line("rem Heightmap row 0 is the northern edge, column 0 the western edge.");
     line("heightmap.setCluster 0");
     line("heightmap.setBitResolution 16");
-    line("heightmap.setSize " + primary);
-    line("heightmap.setScale " + std::to_string(HorizontalScale(options.primarySide)) + "/" +
-         kPrimaryVerticalScale);
+    line(SizeLine(static_cast<std::size_t>(options.primarySide)));
+    line(ScaleLine(HorizontalScale(options.primarySide), kPrimaryVerticalScale));
     line("");
     line("rem Surrounding terrain: eight 8-bit heightmaps, each as wide as the primary.");
     line("heightmap.setCluster 1");
     line("heightmap.setBitResolution 8");
-    line("heightmap.setSize " + secondary);
-    line("heightmap.setScale " + std::to_string(HorizontalScale(options.secondarySide)) + "/" +
-         kSecondaryVerticalScale);
+    line(SizeLine(static_cast<std::size_t>(options.secondarySide)));
+    line(ScaleLine(HorizontalScale(options.secondarySide), kSecondaryVerticalScale));
     line("");
     line("terrain.setLightmapSize 1024");
     line("terrain.setDetailRepeat 8");
@@ -104,24 +103,23 @@ void WriteLevel(const LevelOptions& options) {
         throw LevelError("ERROR: heightmap sides must lie between " + std::to_string(kMinSide) +
                          " and " + std::to_string(kMaxSide));
     }
-    const fs::path level(options.out);
-    const fs::path data = level / "paint" / "data";
+    const fs::path folder(options.out);
+    const fs::path data = folder / "paint" / "data";
     MakeFolders(data);
 
     const std::string settings = SettingsText(options);
-    WriteFile(level / "Heightdata.con", settings.data(), settings.size());
+    WriteFile(folder / level::kSettingsFile, settings.data(), settings.size());
 
     const TerrainShape shape(options.seed);
     {
         const std::vector<std::uint8_t> bytes =
-            LittleEndianBytes(SamplePrimary(shape, options.primarySide));
-        WriteFile(level / "HeightmapPrimary.raw", bytes.data(), bytes.size());
+            PrimaryBytes(SamplePrimary(shape, options.primarySide));
+        WriteFile(folder / level::kPrimaryHeightmapFile, bytes.data(), bytes.size());
     }
     for (const SurroundingTile& tile : kSurroundingTiles) {
         const std::vector<std::uint8_t> bytes =
             SampleSurrounding(shape, options.secondarySide, tile);
-        WriteFile(level / ("HeightmapSecondary_" + std::string(tile.name) + ".raw"), bytes.data(),
-                  bytes.size());
+        WriteFile(folder / level::SurroundingHeightmapFile(tile), bytes.data(), bytes.size());
     }
 
     SaveImage(MakeGrassTexture(options.seed), data / "low.tga");

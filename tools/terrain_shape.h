@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "level/level_names.h"
+
 // The landscape of the sample level as one continuous height function over
 // the primary tile and its eight neighbours, and its sampling into raw
 // heightmaps.
@@ -17,20 +19,10 @@
 // of the south tile (D1) is the primary's last row, and so on.
 namespace sample_level {
 
-// One surrounding heightmap: its name in "HeightmapSecondary_%s.raw" and where
-// it lies, in tiles, relative to the primary: column −1 west (L1), +1 east
+// One surrounding heightmap: its name in its file name and where it lies, in tiles, relative to the primary: column −1 west (L1), +1 east
 // (R1); row −1 north (U1), +1 south (D1).
-struct SurroundingTile {
-    const char* name;
-    int column;
-    int row;
-};
-
-// In the order in which the painter paints them.
-inline constexpr SurroundingTile kSurroundingTiles[8] = {
-    {"L1D1", -1, 1}, {"D1", 0, 1},  {"R1D1", 1, 1},   {"R1", 1, 0},
-    {"R1U1", 1, -1}, {"U1", 0, -1}, {"L1U1", -1, -1}, {"L1", -1, 0},
-};
+using SurroundingTile = level::SurroundingPlace;
+inline constexpr const auto& kSurroundingTiles = level::kSurroundingPlaces;
 
 // Rolling hills over the whole area, mountains rising to the north, a river
 // valley running from north to south through the western half of the primary

@@ -4,12 +4,15 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <iterator>
 #include <optional>
+#include <string>
 
 #include "common/image/tga_image.h"
 #include "common/platform/file_commit.h"
 #include "common/platform/platform.h"
 #include "common/platform/terminal.h"
+#include "level/level_names.h"
 #include "painter/app/job_thread.h"
 #include "painter/app/report.h"
 #include "painter/app/terminal_progress.h"
@@ -26,17 +29,15 @@
 
 namespace {
 
-// The eight surrounding heightmaps in the order they are painted, each with
-// the index that names its textures.
+// The level's files, one folder up from the working folder.
+const std::string kSettingsPath = std::string("../") + level::kSettingsFile;
+const std::string kPrimaryPath = std::string("../") + level::kPrimaryHeightmapFile;
+
+// One of the eight surrounding heightmaps, with the index that names its
+// textures.
 struct SurroundingMap {
-    const char* index;
-    const char* path;
-};
-constexpr SurroundingMap kSurroundingMaps[] = {
-    {"0", "../HeightmapSecondary_L1D1.raw"}, {"1", "../HeightmapSecondary_D1.raw"},
-    {"2", "../HeightmapSecondary_R1D1.raw"}, {"3", "../HeightmapSecondary_R1.raw"},
-    {"4", "../HeightmapSecondary_R1U1.raw"}, {"5", "../HeightmapSecondary_U1.raw"},
-    {"6", "../HeightmapSecondary_L1U1.raw"}, {"7", "../HeightmapSecondary_L1.raw"},
+    std::string index;
+    std::string path;
 };
 
 constexpr MaterialPaths kMaterialSet{"data/grad_height.tga", "data/grad_angle.tga",
@@ -76,12 +77,11 @@ public:
     }
 
     void Stepf(const char* format, ...) MARVANE_PRINTF(2, 3) {
-        char text[MessageCapacity];
         va_list args;
         va_start(args, format);
-        std::vsnprintf(text, sizeof text, format, args);
+        const std::string text = FormatCV(format, args, MessageCapacity - 1);
         va_end(args);
-        Step(text);
+        Step(text.c_str());
     }
 
 private:
@@ -114,17 +114,17 @@ std::uint64_t PrimaryMemoryBytes(std::int32_t size) {
 void CheckPrimarySize(std::int32_t size) {
     if (size > LargestPrimarySize) {
         Fail(
-            "ERROR: \"../Heightdata.con\": primary size %d is above %d; its maps would be "
+            "ERROR: \"%s\": primary size %d is above %d; its maps would be "
             "wider than a TGA file can hold",
-            size, LargestPrimarySize);
+            kSettingsPath.c_str(), size, LargestPrimarySize);
     }
     const std::uint64_t physical = platform::PhysicalMemoryBytes();
     const std::uint64_t needed = size > 0 ? PrimaryMemoryBytes(size) : 0;
     if (physical > 0 && needed > physical) {
         Fail(
-            "ERROR: \"../Heightdata.con\": primary size %d needs %llu MiB of memory, more than "
+            "ERROR: \"%s\": primary size %d needs %llu MiB of memory, more than "
             "the %llu MiB of this machine",
-            size, static_cast<unsigned long long>(needed >> 20),
+            kSettingsPath.c_str(), size, static_cast<unsigned long long>(needed >> 20),
             static_cast<unsigned long long>(physical >> 20));
     }
 }
@@ -176,9 +176,9 @@ void WriteSurroundingMaps(JobProgress& progress, const MaterialSet& materials,
     SurroundingMaps maps;
     {
         // Held only until its maps are painted: one height field at a time.
-        const HeightField field = ReadHeightField(progress, map.path, settings, false);
+        const HeightField field = ReadHeightField(progress, map.path.c_str(), settings, false);
         LogLine("    Generating detail map");
-        progress.Stepf("Writing secondary(%s) colour/lowdetail maps", map.index);
+        progress.Stepf("Writing secondary(%s) colour/lowdetail maps", map.index.c_str());
         maps = PaintSurroundingMaps(materials, field);
     }
     // A temporary image that cannot be written ends the job: the converter
@@ -187,11 +187,12 @@ void WriteSurroundingMaps(JobProgress& progress, const MaterialSet& materials,
     if (!maps.lowDetail.Save("dtemp.tga").ok()) Fail("ERROR: writing \"dtemp.tga\"");
     char command[256];
     std::snprintf(command, sizeof command,
-                  "nvdxt -file ctemp.tga -output colormaps/tx_s%s.dds -u8888 -nomipmap", map.index);
+                  "nvdxt -file ctemp.tga -output colormaps/tx_s%s.dds -u8888 -nomipmap",
+                  map.index.c_str());
     RunJobCommand(command);
     std::snprintf(command, sizeof command,
                   "nvdxt -file dtemp.tga -output lowdetailmaps/tx_s%s.dds -u8888 -nomipmap",
-                  map.index);
+                  map.index.c_str());
     RunJobCommand(command);
 }
 
@@ -213,18 +214,21 @@ void PaintLevel(const JobOptions& options, JobProgress& progress) {
     // The time covers reading, painting and splitting, not the folders.
     const std::int64_t start = platform::MillisecondClock();
 
-    const TerrainConfig config = LoadTerrainConfig("../Heightdata.con");
+    const TerrainConfig config = LoadTerrainConfig(kSettingsPath);
     CheckPrimarySize(config.primary.size);
     const MaterialSet materials = MaterialSet::Load(kMaterialSet);
 
     {
         // A size below 2 is refused by the loader before the side is used.
         const HeightField primary =
-            ReadHeightField(progress, "../HeightmapPrimary.raw", config.primary, true);
+            ReadHeightField(progress, kPrimaryPath.c_str(), config.primary, true);
         WritePrimaryMaps(progress, materials, primary, options.mirrorColour);
     }
     if (options.paintSurrounding) {
-        for (const SurroundingMap& map : kSurroundingMaps) {
+        for (std::size_t i = 0; i < std::size(level::kSurroundingPlaces); ++i) {
+            const SurroundingMap map{
+                std::to_string(i),
+                "../" + level::SurroundingHeightmapFile(level::kSurroundingPlaces[i])};
             if (progress.StopRequested()) throw JobStopped{};
             WriteSurroundingMaps(progress, materials, config.secondary, map);
         }

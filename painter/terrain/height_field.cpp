@@ -3,10 +3,13 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
+#include <system_error>
 
 #include "common/platform/read_file.h"
 #include "common/status/status.h"
+#include "level/heightmap_samples.h"
 
 namespace {
 
@@ -68,8 +71,21 @@ constexpr float LargestHeight = 1e18f;
 // Bytes of size * size samples, in 64 bits: a side of 100000 must not wrap
 // into a small number.
 std::uint64_t SampleBytes(std::int32_t size, bool sixteenBit) {
-    const std::uint64_t side = static_cast<std::uint64_t>(size);
-    return side * side * (sixteenBit ? 2u : 1u);
+    return level::HeightmapBytes(size, sixteenBit);
+}
+
+// A file of exactly k * k samples for another k than the settings' size is
+// the classic off-by-one (a 513-wide map under a size line of 512): read
+// with the wrong row length, it paints sheared stripes. Any other length
+// is taken as it always was: the samples from the file's start.
+void CheckSampleCount(std::string_view name, std::uint64_t length,
+                      const HeightmapSettings& settings, bool sixteenBit) {
+    if (length <= SampleBytes(settings.size, sixteenBit)) return;
+    const std::optional<std::uint64_t> side = level::ExactSide(length, sixteenBit);
+    if (!side) return;
+    Fail("ERROR: %.*s holds %llu x %llu %s-bit samples, but the settings give its size as %d",
+         static_cast<int>(name.size()), name.data(), static_cast<unsigned long long>(*side),
+         static_cast<unsigned long long>(*side), sixteenBit ? "16" : "8", settings.size);
 }
 
 }  // namespace
@@ -85,6 +101,17 @@ void HeightField::CheckSettings(std::string_view name, const HeightmapSettings& 
         Fail("ERROR: %s: horizontal scale %g leaves every slope undefined", path.c_str(),
              static_cast<double>(settings.horizontalScale));
     }
+    // A scale that reads as zero or less (a comma for a point, a blank
+    // before the slash) would paint every map as level ground.
+    if (settings.verticalScale <= 0.0f) {
+        if (settings.scaleLineNumber > 0) {
+            Fail("ERROR: %s: vertical scale %g is not above 0 (line %d of the settings: \"%s\")",
+                 path.c_str(), static_cast<double>(settings.verticalScale),
+                 settings.scaleLineNumber, settings.scaleLine.c_str());
+        }
+        Fail("ERROR: %s: vertical scale %g is not above 0 (the settings have no scale line for it)",
+             path.c_str(), static_cast<double>(settings.verticalScale));
+    }
     const float largestSample = sixteenBit ? 65535.0f : 255.0f;
     if (!(largestSample * std::fabs(settings.verticalScale) <= LargestHeight)) {
         Fail("ERROR: %s: vertical scale %g puts heights beyond %g", path.c_str(),
@@ -95,6 +122,7 @@ void HeightField::CheckSettings(std::string_view name, const HeightmapSettings& 
 HeightField HeightField::FromRaw(std::span<const std::uint8_t> bytes, std::string_view name,
                                  const HeightmapSettings& settings, bool sixteenBit) {
     CheckSettings(name, settings, sixteenBit);
+    CheckSampleCount(name, bytes.size(), settings, sixteenBit);
     const std::uint64_t needed = SampleBytes(settings.size, sixteenBit);
     if (bytes.size() < needed) {
         Fail("ERROR: %.*s holds %llu bytes, fewer than the %llu of %d x %d %s-bit samples",
@@ -111,16 +139,8 @@ HeightField HeightField::FromRaw(std::span<const std::uint8_t> bytes, std::strin
     const std::size_t side = static_cast<std::size_t>(field.size);
     field.heights.resize(side * side);
     const float scale = field.verticalScale;
-    if (sixteenBit) {
-        // Least significant byte first, whatever the machine's byte order.
-        for (std::size_t i = 0; i < field.heights.size(); ++i) {
-            const unsigned sample = bytes[2 * i] | (static_cast<unsigned>(bytes[2 * i + 1]) << 8);
-            field.heights[i] = static_cast<float>(sample) * scale;
-        }
-    } else {
-        for (std::size_t i = 0; i < field.heights.size(); ++i) {
-            field.heights[i] = static_cast<float>(bytes[i]) * scale;
-        }
+    for (std::size_t i = 0; i < field.heights.size(); ++i) {
+        field.heights[i] = static_cast<float>(level::Sample(bytes, i, sixteenBit)) * scale;
     }
     return field;
 }
@@ -130,6 +150,9 @@ HeightField HeightField::LoadRaw(const std::string& path, const HeightmapSetting
     // The settings first: a size that no file could back is refused before
     // the file is even opened.
     CheckSettings(path, settings, sixteenBit);
+    std::error_code error;
+    const std::uintmax_t length = std::filesystem::file_size(path, error);
+    if (!error) CheckSampleCount(path, length, settings, sixteenBit);
     const std::optional<std::vector<std::uint8_t>> bytes =
         platform::ReadFileStart(path.c_str(), SampleBytes(settings.size, sixteenBit));
     if (!bytes) Fail("ERROR: opening %s", path.c_str());

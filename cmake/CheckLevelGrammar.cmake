@@ -1,0 +1,21 @@
+# cmake -DSOURCE_DIR=<tree> -P CheckLevelGrammar.cmake
+# What a level is on disk is written once, in level/: the settings keys the
+# painter reads and rewrites are named nowhere else in the programs' code,
+# so that the reader, the importer's rewrite and the sample generator cannot
+# drift apart. Tests, fuzz seeds and documents may quote them. Fails listing
+# every line that names one.
+file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}"
+     "${SOURCE_DIR}/*.h" "${SOURCE_DIR}/*.cpp")
+set(found "")
+foreach(name IN LISTS sources)
+  if(name MATCHES "^(level|tests|fuzz|build|third_party)/" OR name MATCHES "_test\\.cpp$")
+    continue()
+  endif()
+  file(STRINGS "${SOURCE_DIR}/${name}" lines REGEX "heightmap\\.set(Size|Scale)")
+  foreach(line IN LISTS lines)
+    string(APPEND found "\n  ${name}: ${line}")
+  endforeach()
+endforeach()
+if(found)
+  message(FATAL_ERROR "Settings keys named outside level/:${found}")
+endif()
