@@ -82,7 +82,9 @@ int main(int argc, char** argv) {
         state.mapWidth = colour.width;
     }
     if (state.haveDetail && state.haveColour && detail.width != colour.width) {
-        return ReadError(argv[1]);
+        std::printf("ERROR: %s is %d texels wide and %s %d: both maps must be as wide\n", argv[1],
+                    static_cast<int>(detail.width), argv[2], static_cast<int>(colour.width));
+        return 1;
     }
 
     TileLoopListener listener;

@@ -59,12 +59,12 @@ check "no options, no module: what is missing" \
 $usage" "$said"
 
 # A module that cannot be loaded fails in dlopen just as one whose GTK
-# libraries are not installed.
+# libraries are not installed; the loader's own words tell which it was.
 echo "not a shared object" >"$work/bin/marvane_dialog_gtk.so"
 start_without_options "$work/bin/Marvane"
 check "no options, module not loadable: exit status" 2 "$status"
-check "no options, module not loadable: what to install" \
-    "Marvane: the options dialog needs GTK 3 (Debian: apt-get install libgtk-3-0); $run_with_options
+check "no options, module not loadable: what to install, and why it failed" \
+    "Marvane: the options dialog needs GTK 3 (Debian: apt-get install libgtk-3-0) and could not be loaded: $work/bin/marvane_dialog_gtk.so: file too short; $run_with_options
 $usage" "$said"
 
 # Found and loaded, beside the painter and in ../lib/marvane/ (the build's

@@ -53,11 +53,13 @@ bool LoadDialogModule() {
     // Never closed: a job may call into the module until the program ends.
     void* module = ::dlopen(found.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!module) {
-        // Almost always GTK's own libraries missing: the module needs them.
+        // Mostly GTK's own libraries missing, which the module needs; the
+        // loader's own words tell that apart from a broken install.
+        const char* reason = ::dlerror();
         std::fprintf(stderr,
                      "Marvane: the options dialog needs GTK 3 (Debian: apt-get install "
-                     "libgtk-3-0); %s\n",
-                     RunWithOptions);
+                     "libgtk-3-0) and could not be loaded: %s; %s\n",
+                     reason ? reason : "no reason given", RunWithOptions);
         return false;
     }
     auto* entry = reinterpret_cast<DialogModuleEntry*>(::dlsym(module, MARVANE_DIALOG_MODULE_ENTRY));
