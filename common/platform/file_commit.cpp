@@ -31,17 +31,15 @@ bool IsSpecialFile(const char* path) {
 #endif
 }
 
-// A file system that cannot sync a file or folder says so with EINVAL (or
-// ENOTSUP): there is then nothing to wait for.
-bool SyncUnsupported(int error) { return error == EINVAL || error == ENOTSUP; }
-
 // Hands the written data to the disk and waits until it is there, so that
 // the name is never switched to a file whose blocks are still only in memory.
 bool SyncFile(std::FILE* file, std::string& reason) {
 #ifdef _WIN32
     if (::_commit(::_fileno(file)) == 0) return true;
 #else
-    if (::fsync(::fileno(file)) == 0 || SyncUnsupported(errno)) return true;
+    // A file system that cannot sync says so with EINVAL (or ENOTSUP):
+    // there is then nothing to wait for.
+    if (::fsync(::fileno(file)) == 0 || errno == EINVAL || errno == ENOTSUP) return true;
 #endif
     reason = std::strerror(errno);
     return false;
