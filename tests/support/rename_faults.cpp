@@ -9,30 +9,21 @@
 #include <cstdio>
 #endif
 
-namespace testing_support {
 namespace {
 
 std::atomic<int> failAt{0};
-std::atomic<int> calls{0};
 
 }  // namespace
 
+bool testing_support::FailRenameCall(int count) {
 #ifdef __linux__
-
-bool FailRenameCall(int count) {
     failAt = count;
     return true;
-}
-
 #else
-
-bool FailRenameCall(int) { return false; }
-
+    (void)count;
+    return false;
 #endif
-
-int RenameCalls() { return calls; }
-
-}  // namespace testing_support
+}
 
 #ifdef __linux__
 
@@ -41,8 +32,7 @@ int RenameCalls() { return calls; }
 extern "C" int rename(const char* from, const char* to) noexcept {
     using Rename = int (*)(const char*, const char*);
     static const Rename system = reinterpret_cast<Rename>(::dlsym(RTLD_NEXT, "rename"));
-    ++testing_support::calls;
-    if (testing_support::failAt > 0 && --testing_support::failAt == 0) {
+    if (failAt > 0 && --failAt == 0) {
         errno = EIO;
         return -1;
     }
