@@ -33,7 +33,9 @@ Status ConvertTgaToDds(const char* input, const char* output) {
     const size_t height = static_cast<size_t>(image.height);
     const size_t rowBytes = width * 4;
     const size_t sliceRows = std::max<size_t>(1, SliceBytes / rowBytes);
-    platform::FileCommit dds;
+    // A job's output, made again by running the job again: the speed of
+    // not waiting for the disk, for each of its many tiles, counts more.
+    platform::FileCommit dds(platform::FileCommit::Durability::Scratch);
     const Status created = dds.Open(output);
     if (!created.ok()) return created;
     std::FILE* out = dds.file();

@@ -82,11 +82,14 @@ Status WriteLevelFiles(const LevelFiles& level, const std::vector<std::uint8_t>&
     if (!Flushed(newHeightmap)) return newHeightmap.Commit();
     if (!Flushed(newSettings)) return newSettings.Commit();
 
+    // Each commit replaces its file in one step (FileCommit's safe mode): a
+    // failed commit leaves that file's old content under its name.
     if (Status s = newSettings.Commit(); !s.ok()) return s;
     Status placed = newHeightmap.Commit();
     if (placed.ok()) return placed;
 
-    // The old heightmap is still in place: so must be the old settings.
+    // The old heightmap is still in place: so must be the old settings,
+    // themselves replaced in one step.
     bool restored = false;
     if (oldSettings) {
         platform::FileCommit old;

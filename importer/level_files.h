@@ -21,9 +21,10 @@ struct LevelFiles {
 // cannot be read, fails with a message naming it.
 Status ReadLevelSettings(const LevelFiles& level, std::optional<std::string>& text);
 
-// Writes the heightmap and the settings under temporary names and puts them
-// in place only once both are complete, so a failure leaves the level as it
-// was: the settings go in first (their old text is at hand) and are put back
-// should the heightmap then fail to take its place.
+// Writes the heightmap and the settings under temporary names, synced to the
+// disk, and puts them in place only once both are complete, each by one
+// rename over the old file, so a failure leaves the level as it was: the
+// settings go in first (their old text is at hand) and are put back should
+// the heightmap then fail to take its place.
 Status WriteLevelFiles(const LevelFiles& level, const std::vector<std::uint8_t>& heightmap,
                        const std::string& settings, const std::optional<std::string>& oldSettings);

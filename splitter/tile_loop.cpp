@@ -15,7 +15,8 @@ Status ConvertMapTile(const TgaPixels& map, std::int32_t mapWidth, std::int32_t 
                                    " lies outside the map",
                                TileOutsideMap);
     }
-    if (!tile.Save(temporary).ok()) {
+    // Read once by the converter and overwritten by the next tile.
+    if (!tile.Save(temporary, platform::FileCommit::Durability::Scratch).ok()) {
         return Status::Failure(std::string("ERROR: writing ") + temporary, TileNotWritten);
     }
     // The converter has finished with the temporary file when this returns,

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/image/tga_image.h"
+#include "common/platform/file_commit.h"
 #include "level/heightmap_samples.h"
 #include "level/level_names.h"
 #include "level/settings_rewrite.h"
@@ -36,18 +37,14 @@ void MakeFolders(const fs::path& folder) {
     }
 }
 
-// Writes the whole block and closes the file, checking both; a file that
-// could not be written in full is removed rather than left looking finished.
+// Writes the whole block and puts it in place in one step: a file that could
+// not be written in full leaves the one of that name (a level being written
+// again) as it was, never a part of the new one.
 void WriteFile(const fs::path& path, const void* bytes, size_t count) {
-    const std::string name = path.string();
-    std::FILE* file = std::fopen(name.c_str(), "wb");
-    if (file == nullptr) throw LevelError("ERROR: creating " + Quoted(path));
-    const bool written = count == 0 || std::fwrite(bytes, 1, count, file) == count;
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !closed) {
-        std::remove(name.c_str());
-        throw LevelError("ERROR: writing " + Quoted(path));
-    }
+    platform::FileCommit file(platform::FileCommit::Durability::Safe);
+    if (!file.Open(path.string().c_str()).ok()) throw LevelError("ERROR: creating " + Quoted(path));
+    const bool written = count == 0 || std::fwrite(bytes, 1, count, file.file()) == count;
+    if (!written || !file.Commit().ok()) throw LevelError("ERROR: writing " + Quoted(path));
 }
 
 void SaveImage(const TgaImage& image, const fs::path& path) {

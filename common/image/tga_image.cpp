@@ -186,7 +186,7 @@ Status TgaImage::Load(const char* path) {
     return Decode(file, path);
 }
 
-Status TgaImage::Save(const char* path) const {
+Status TgaImage::Save(const char* path, platform::FileCommit::Durability durability) const {
     // Refused before the file is created, so an existing file of that name
     // is kept: a side that does not fit the header would make it lie.
     const size_t bytes = ByteCount();
@@ -194,7 +194,7 @@ Status TgaImage::Save(const char* path) const {
         return Status::Failure(std::string("ERROR: writing ") + path + " (" + UnsupportedReason + ")",
                                Unsupported);
     }
-    TgaFileWriter writer;
+    TgaFileWriter writer(durability);
     Status status = writer.Begin(path, format, width, height);
     if (!status.ok()) return status;
     writer.Write(pixels.get(), bytes);

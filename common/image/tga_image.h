@@ -85,8 +85,12 @@ struct TgaImage {
     // not a format, has no block or has a side outside 1 to 32767 (what the
     // header's fields and Load take) is Unsupported and no file is touched;
     // a failed write is FileError ("ERROR: writing <path> (<the system's
-    // reason>)") and removes the partial file.
-    Status Save(const char* path) const;
+    // reason>)") and removes the partial file. How the file replaces an
+    // existing one: see platform::FileCommit (Safe unless the caller makes
+    // a temporary).
+    Status Save(const char* path,
+                platform::FileCommit::Durability durability =
+                    platform::FileCommit::Durability::Safe) const;
     // Frees the block and empties the image; safe on an empty image.
     void Release();
 };
@@ -166,7 +170,9 @@ constexpr std::uint64_t TgaPopulateLimit = std::uint64_t{256} << 20;
 // what it wrote. Save is Begin, one Write and Finish.
 class TgaFileWriter {
 public:
-    TgaFileWriter() = default;
+    explicit TgaFileWriter(
+        platform::FileCommit::Durability durability = platform::FileCommit::Durability::Safe)
+        : file_(durability) {}
     TgaFileWriter(const TgaFileWriter&) = delete;
     TgaFileWriter& operator=(const TgaFileWriter&) = delete;
 

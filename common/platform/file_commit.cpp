@@ -8,8 +8,10 @@
 #include <system_error>
 
 #ifdef _WIN32
+#include <io.h>
 #include <windows.h>
 #else
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -29,21 +31,54 @@ bool IsSpecialFile(const char* path) {
 #endif
 }
 
-// Puts the finished file in the old one's place. On Linux the old file is
-// removed first: renaming over it makes ext4 write the new file's blocks out
-// at once (its guard for programs that replace files without syncing them),
-// milliseconds for each of a job's temporary tiles and textures. The name is
-// then missing for a moment, but never holds a truncated file. Only a regular
-// file is removed, so a folder of that name still refuses the rename.
-bool MoveOver(const char* from, const char* to, std::string& reason) {
+// Hands the written data to the disk and waits until it is there, so that
+// the name is never switched to a file whose blocks are still only in memory.
+bool SyncFile(std::FILE* file, std::string& reason) {
+#ifdef _WIN32
+    if (::_commit(::_fileno(file)) == 0) return true;
+#else
+    // A file system that cannot sync says so with EINVAL (or ENOTSUP):
+    // there is then nothing to wait for.
+    if (::fsync(::fileno(file)) == 0 || errno == EINVAL || errno == ENOTSUP) return true;
+#endif
+    reason = std::strerror(errno);
+    return false;
+}
+
+#ifndef _WIN32
+// Makes a rename in the folder holding path last through a crash. The rename
+// has already happened, so a failure changes nothing the caller could act on.
+void SyncFolder(const std::string& path) {
+    std::string folder = std::filesystem::path(path).parent_path().string();
+    if (folder.empty()) folder = ".";
+    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0) return;
+    ::fsync(descriptor);
+    ::close(descriptor);
+}
+#endif
+
+// Puts the finished file in the old one's place: in Safe mode by one rename
+// over it, so that the name holds the old file until the new one is there.
+// In Scratch mode, on Linux, the old file is removed first: renaming over it
+// makes ext4 write the new file's blocks out at once (its guard for programs
+// that replace files without syncing them), milliseconds for each of a job's
+// temporary tiles and textures. Only a regular file is removed, so a folder
+// of that name still refuses the rename.
+bool MoveOver(const char* from, const char* to, FileCommit::Durability durability,
+              std::string& reason) {
 #ifdef _WIN32
     // rename() refuses to replace an existing file on Windows.
-    if (::MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING)) return true;
+    DWORD flags = MOVEFILE_REPLACE_EXISTING;
+    if (durability == FileCommit::Durability::Safe) flags |= MOVEFILE_WRITE_THROUGH;
+    if (::MoveFileExA(from, to, flags)) return true;
     reason = "cannot replace the file (Windows error " + std::to_string(::GetLastError()) + ")";
     return false;
 #else
-    struct stat info;
-    if (stat(to, &info) == 0 && S_ISREG(info.st_mode)) ::unlink(to);
+    if (durability == FileCommit::Durability::Scratch) {
+        struct stat info;
+        if (stat(to, &info) == 0 && S_ISREG(info.st_mode)) ::unlink(to);
+    }
     if (std::rename(from, to) == 0) return true;
     reason = std::strerror(errno);
     return false;
@@ -65,9 +100,13 @@ Status FileCommit::Open(const char* path) {
 
 Status FileCommit::Commit() {
     if (!file_) return Failed("the file is not open");
+    // A device written in place has nothing to sync or replace.
+    const bool replacing = target_ != path_;
+    const bool safe = replacing && durability_ == Durability::Safe;
     bool written = !std::ferror(file_) && std::fflush(file_) == 0;
     std::string reason;
     if (!written) reason = errno ? std::strerror(errno) : "write failed";
+    if (written && safe) written = SyncFile(file_, reason);
     // A full disk or a quota may only show when the last buffer is handed
     // over at close.
     const bool closed = std::fclose(file_) == 0;
@@ -76,10 +115,14 @@ Status FileCommit::Commit() {
         written = false;
         reason = std::strerror(errno);
     }
-    if (written && (target_ == path_ || MoveOver(target_.c_str(), path_.c_str(), reason))) {
+    if (written && !replacing) return Status();
+    if (written && MoveOver(target_.c_str(), path_.c_str(), durability_, reason)) {
+#ifndef _WIN32
+        if (safe) SyncFolder(path_);
+#endif
         return Status();
     }
-    if (target_ != path_) std::remove(target_.c_str());
+    if (replacing) std::remove(target_.c_str());
     return Failed(reason);
 }
 

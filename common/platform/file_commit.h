@@ -9,17 +9,34 @@ namespace platform {
 
 // Writes a file so that its name never holds a half-written one: the content
 // goes to "<path>.partial", which Commit puts in the place of path only once
-// every byte is written and the file closed cleanly. So path holds either its
-// old content or the complete new one, whether the disk fills up or the
-// program is ended half-way (its dialog closed during a job). A file that is
-// not committed is removed, path staying as it was.
+// every byte is written and the file closed cleanly. A file that is not
+// committed is removed, path staying as it was. How far the replacement goes
+// is chosen per object:
+//
+// Safe (the default): the file's data is forced to the disk before it takes
+// path's name in a single rename over the old file, and on Linux the folder
+// is then synced, so that the switch itself is on the disk. Whatever stops
+// the write (a full disk, a failed rename, the program ended half-way, the
+// machine losing power), path holds its old content or the complete new one,
+// never neither. For a user's own files, such as a level's heightmap and
+// settings.
+//
+// Scratch: no sync, and on Linux the old file is removed just before the
+// rename (renaming over an existing file makes ext4 write the new file's
+// blocks out at once, which costs each of a job's many temporary tiles and
+// maps). path still never holds a truncated file, but for a moment it holds
+// nothing: a program ended, or a rename failing, at that moment leaves no
+// file, and after a crash of the machine the name may hold an empty file.
+// For what a job makes and would make again: its temporaries and outputs.
 //
 // A path naming something other than a regular file is opened in place: a
 // device (a test's full disk) cannot be replaced and must survive, and a
 // folder refuses at once instead of after the whole content is written.
 class FileCommit {
 public:
-    FileCommit() = default;
+    enum class Durability { Safe, Scratch };
+
+    explicit FileCommit(Durability durability = Durability::Safe) : durability_(durability) {}
     ~FileCommit() { Abandon(); }
     FileCommit(const FileCommit&) = delete;
     FileCommit& operator=(const FileCommit&) = delete;
@@ -30,10 +47,13 @@ public:
     // Where the content goes: null unless Open succeeded and neither Commit
     // nor Abandon has run since.
     std::FILE* file() const { return file_; }
-    // Flushes and closes the file and puts it in place. A write that failed
-    // on the way (the stream's error flag), a failed flush or close, or a
-    // rename that is refused (a folder of that name) fail with
-    // "ERROR: writing <path> (<reason>)"; the partial file is then removed.
+    // Flushes (in Safe mode also syncs) and closes the file and puts it in
+    // place. A write that failed on the way (the stream's error flag), a
+    // failed flush, sync or close, or a rename that is refused (a folder of
+    // that name) fail with "ERROR: writing <path> (<reason>)"; the partial
+    // file is then removed and, in Safe mode, path holds its old content.
+    // Success means path holds the new content; a failure to sync the folder
+    // afterwards is not reported, as the name has already changed.
     Status Commit();
     // Closes and removes what was written; path stays as it was.
     void Abandon();
@@ -41,6 +61,7 @@ public:
 private:
     Status Failed(const std::string& reason);
 
+    Durability durability_;
     std::FILE* file_ = nullptr;
     std::string path_;
     std::string target_;  // what is written: path_ + ".partial", or path_ for a device

@@ -152,7 +152,9 @@ void WritePrimaryMaps(JobProgress& progress, const MaterialSet& materials, const
     const std::int32_t side = 4 * (field.size - 1);
     LogLine("    Generating detail map");
     progress.Step("Writing primary colour/detail maps");
-    TgaFileWriter detailFile, colourFile;
+    // Made again by the next run: no need to wait for the disk.
+    TgaFileWriter detailFile(platform::FileCommit::Durability::Scratch);
+    TgaFileWriter colourFile(platform::FileCommit::Durability::Scratch);
     if (!detailFile.Begin("detailbig.tga", Bgr24, side, side).ok()) {
         Fail("ERROR: writing \"detailbig.tga\"");
     }
@@ -183,8 +185,9 @@ void WriteSurroundingMaps(JobProgress& progress, const MaterialSet& materials,
     }
     // A temporary image that cannot be written ends the job: the converter
     // would otherwise turn the previous map's leftover file into this one.
-    if (!maps.colour.Save("ctemp.tga").ok()) Fail("ERROR: writing \"ctemp.tga\"");
-    if (!maps.lowDetail.Save("dtemp.tga").ok()) Fail("ERROR: writing \"dtemp.tga\"");
+    constexpr auto scratch = platform::FileCommit::Durability::Scratch;
+    if (!maps.colour.Save("ctemp.tga", scratch).ok()) Fail("ERROR: writing \"ctemp.tga\"");
+    if (!maps.lowDetail.Save("dtemp.tga", scratch).ok()) Fail("ERROR: writing \"dtemp.tga\"");
     char command[256];
     std::snprintf(command, sizeof command,
                   "nvdxt -file ctemp.tga -output colormaps/tx_s%s.dds -u8888 -nomipmap",
