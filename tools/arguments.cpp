@@ -23,44 +23,45 @@ bool ParseUnsigned(const char* text, std::uint64_t& value) {
     return parsed.ec == std::errc() && parsed.ptr == end;
 }
 
-int ParseSide(const char* option, const char* text) {
+Status ParseSide(const char* option, const char* text, int& side) {
     std::uint64_t value = 0;
     if (!ParseUnsigned(text, value) || value < kMinSide || value > kMaxSide) {
-        throw LevelError("ERROR: " + std::string(option) + " needs a whole number from " +
-                         std::to_string(kMinSide) + " to " + std::to_string(kMaxSide) + ", not \"" +
-                         text + "\"");
+        return Status::Failure("ERROR: " + std::string(option) + " needs a whole number from " +
+                               std::to_string(kMinSide) + " to " + std::to_string(kMaxSide) +
+                               ", not \"" + text + "\"");
     }
-    return static_cast<int>(value);
+    side = static_cast<int>(value);
+    return Status();
 }
 
 }  // namespace
 
-LevelOptions ParseArguments(int count, const char* const* arguments) {
-    LevelOptions options;
+Status ParseArguments(int count, const char* const* arguments, LevelOptions& options) {
+    options = LevelOptions();
     bool haveOut = false;
     for (int i = 0; i < count; ++i) {
         const char* option = arguments[i];
         const bool known =
             std::strcmp(option, "--out") == 0 || std::strcmp(option, "--primary") == 0 ||
             std::strcmp(option, "--secondary") == 0 || std::strcmp(option, "--seed") == 0;
-        if (!known) throw LevelError("ERROR: unknown option \"" + std::string(option) + "\"");
-        if (i + 1 >= count) throw LevelError("ERROR: " + std::string(option) + " needs a value");
+        if (!known) return Status::Failure("ERROR: unknown option \"" + std::string(option) + "\"");
+        if (i + 1 >= count) return Status::Failure("ERROR: " + std::string(option) + " needs a value");
         const char* value = arguments[++i];
         if (std::strcmp(option, "--out") == 0) {
-            if (value[0] == '\0') throw LevelError("ERROR: --out needs a folder");
+            if (value[0] == '\0') return Status::Failure("ERROR: --out needs a folder");
             options.out = value;
             haveOut = true;
         } else if (std::strcmp(option, "--primary") == 0) {
-            options.primarySide = ParseSide(option, value);
+            if (Status s = ParseSide(option, value, options.primarySide); !s.ok()) return s;
         } else if (std::strcmp(option, "--secondary") == 0) {
-            options.secondarySide = ParseSide(option, value);
+            if (Status s = ParseSide(option, value, options.secondarySide); !s.ok()) return s;
         } else if (!ParseUnsigned(value, options.seed)) {
-            throw LevelError("ERROR: --seed needs a whole number from 0 to 2^64-1, not \"" +
-                             std::string(value) + "\"");
+            return Status::Failure("ERROR: --seed needs a whole number from 0 to 2^64-1, not \"" +
+                                   std::string(value) + "\"");
         }
     }
-    if (!haveOut) throw LevelError("ERROR: --out DIR is required");
-    return options;
+    if (!haveOut) return Status::Failure("ERROR: --out DIR is required");
+    return Status();
 }
 
 }  // namespace sample_level

@@ -29,26 +29,33 @@ constexpr int kTileWidth = 2048;
 
 std::string Quoted(const fs::path& path) { return "\"" + path.string() + "\""; }
 
-void MakeFolders(const fs::path& folder) {
+Status MakeFolders(const fs::path& folder) {
     std::error_code error;
     fs::create_directories(folder, error);
     if (error || !fs::is_directory(folder)) {
-        throw LevelError("ERROR: creating folder " + Quoted(folder));
+        return Status::Failure("ERROR: creating folder " + Quoted(folder));
     }
+    return Status();
 }
 
 // Writes the whole block and puts it in place in one step: a file that could
 // not be written in full leaves the one of that name (a level being written
 // again) as it was, never a part of the new one.
-void WriteFile(const fs::path& path, const void* bytes, size_t count) {
+Status WriteFile(const fs::path& path, const void* bytes, size_t count) {
     platform::FileCommit file(platform::FileCommit::Durability::Safe);
-    if (!file.Open(path.string().c_str()).ok()) throw LevelError("ERROR: creating " + Quoted(path));
+    if (!file.Open(path.string().c_str()).ok()) {
+        return Status::Failure("ERROR: creating " + Quoted(path));
+    }
     const bool written = count == 0 || std::fwrite(bytes, 1, count, file.file()) == count;
-    if (!written || !file.Commit().ok()) throw LevelError("ERROR: writing " + Quoted(path));
+    if (!written || !file.Commit().ok()) return Status::Failure("ERROR: writing " + Quoted(path));
+    return Status();
 }
 
-void SaveImage(const TgaImage& image, const fs::path& path) {
-    if (!image.Save(path.string().c_str()).ok()) throw LevelError("ERROR: writing " + Quoted(path));
+Status SaveImage(const TgaImage& image, const fs::path& path) {
+    if (!image.Save(path.string().c_str()).ok()) {
+        return Status::Failure("ERROR: writing " + Quoted(path));
+    }
+    return Status();
 }
 
 // The primary heightmap's file bytes.
@@ -94,36 +101,55 @@ std::string SettingsText(const LevelOptions& options) {
     return text;
 }
 
-void WriteLevel(const LevelOptions& options) {
+Status WriteLevel(const LevelOptions& options) {
     if (options.primarySide < kMinSide || options.primarySide > kMaxSide ||
         options.secondarySide < kMinSide || options.secondarySide > kMaxSide) {
-        throw LevelError("ERROR: heightmap sides must lie between " + std::to_string(kMinSide) +
-                         " and " + std::to_string(kMaxSide));
+        return Status::Failure("ERROR: heightmap sides must lie between " +
+                               std::to_string(kMinSide) + " and " + std::to_string(kMaxSide));
     }
     const fs::path folder(options.out);
     const fs::path data = folder / "paint" / "data";
-    MakeFolders(data);
+    if (Status made = MakeFolders(data); !made.ok()) return made;
 
     const std::string settings = SettingsText(options);
-    WriteFile(folder / level::kSettingsFile, settings.data(), settings.size());
+    if (Status s = WriteFile(folder / level::kSettingsFile, settings.data(), settings.size());
+        !s.ok()) {
+        return s;
+    }
 
     const TerrainShape shape(options.seed);
     {
         const std::vector<std::uint8_t> bytes =
             PrimaryBytes(SamplePrimary(shape, options.primarySide));
-        WriteFile(folder / level::kPrimaryHeightmapFile, bytes.data(), bytes.size());
+        if (Status s = WriteFile(folder / level::kPrimaryHeightmapFile, bytes.data(), bytes.size());
+            !s.ok()) {
+            return s;
+        }
     }
     for (const SurroundingTile& tile : kSurroundingTiles) {
         const std::vector<std::uint8_t> bytes =
             SampleSurrounding(shape, options.secondarySide, tile);
-        WriteFile(folder / level::SurroundingHeightmapFile(tile), bytes.data(), bytes.size());
+        if (Status s = WriteFile(folder / level::SurroundingHeightmapFile(tile), bytes.data(),
+                                 bytes.size());
+            !s.ok()) {
+            return s;
+        }
     }
 
-    SaveImage(MakeGrassTexture(options.seed), data / "low.tga");
-    SaveImage(MakeSnowRockTexture(options.seed), data / "high.tga");
-    SaveImage(MakeCliffTexture(options.seed), data / "steep.tga");
-    SaveImage(MakeHeightGradient(), data / "grad_height.tga");
-    SaveImage(MakeAngleGradient(), data / "grad_angle.tga");
+    const struct {
+        TgaImage image;
+        const char* name;
+    } materials[] = {
+        {MakeGrassTexture(options.seed), "low.tga"},
+        {MakeSnowRockTexture(options.seed), "high.tga"},
+        {MakeCliffTexture(options.seed), "steep.tga"},
+        {MakeHeightGradient(), "grad_height.tga"},
+        {MakeAngleGradient(), "grad_angle.tga"},
+    };
+    for (const auto& material : materials) {
+        if (Status s = SaveImage(material.image, data / material.name); !s.ok()) return s;
+    }
+    return Status();
 }
 
 }  // namespace sample_level

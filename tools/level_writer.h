@@ -1,8 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <stdexcept>
 #include <string>
+
+#include "common/status/status.h"
 
 // Writes a complete sample level for the painter:
 //
@@ -28,11 +29,6 @@ struct LevelOptions {
 inline constexpr int kMinSide = 3;
 inline constexpr int kMaxSide = 8192;
 
-// A failure, with a message that begins "ERROR: ".
-struct LevelError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
 // The whole-number distance between samples that keeps a tile of `side`
 // samples about 2048 world units wide, so that slopes, and with them the
 // cliffs, look alike at every resolution.
@@ -41,8 +37,9 @@ int HorizontalScale(int side);
 // The text of Heightdata.con for these options.
 std::string SettingsText(const LevelOptions& options);
 
-// Writes every file of the level. Throws LevelError when a folder cannot be
-// made or a file cannot be written in full; a file that failed is removed.
-void WriteLevel(const LevelOptions& options);
+// Writes every file of the level. Fails, with a message that begins
+// "ERROR: ", when a folder cannot be made or a file cannot be written in
+// full; a file that failed leaves the one of its name as it was.
+Status WriteLevel(const LevelOptions& options);
 
 }  // namespace sample_level

@@ -16,18 +16,16 @@ int main(int argc, char** argv) {
         }
     }
     LevelOptions options;
-    try {
-        options = ParseArguments(argc - 1, argv + 1);
-    } catch (const LevelError& error) {
-        std::fprintf(stderr, "%s\n%s", error.what(), kUsage);
+    if (Status parsed = ParseArguments(argc - 1, argv + 1, options); !parsed.ok()) {
+        std::fprintf(stderr, "%s\n%s", parsed.message().c_str(), kUsage);
         return 2;
     }
     try {
-        WriteLevel(options);
-    } catch (const LevelError& error) {
-        std::fprintf(stderr, "%s\n", error.what());
-        return 1;
-    } catch (const std::exception& error) {
+        if (Status written = WriteLevel(options); !written.ok()) {
+            std::fprintf(stderr, "%s\n", written.message().c_str());
+            return 1;
+        }
+    } catch (const std::exception& error) {  // out of memory for a huge level
         std::fprintf(stderr, "ERROR: %s\n", error.what());
         return 1;
     }

@@ -14,7 +14,6 @@
 #include "tools/terrain_shape.h"
 
 namespace fs = std::filesystem;
-using sample_level::LevelError;
 using sample_level::LevelOptions;
 using sample_level::WriteLevel;
 using testing_support::ReadFileBytes;
@@ -108,7 +107,7 @@ class WrittenLevel : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         folder_ = std::make_unique<TempWorkingFolder>();
-        WriteLevel(Small("level", 1));
+        ASSERT_TRUE(WriteLevel(Small("level", 1)).ok());
     }
     static void TearDownTestSuite() { folder_.reset(); }
 
@@ -120,9 +119,9 @@ std::unique_ptr<TempWorkingFolder> WrittenLevel::folder_;
 
 TEST(SampleLevel, SameSeedGivesSameBytesAndOtherSeedsDiffer) {
     TempWorkingFolder folder;
-    WriteLevel(Small("a", 7));
-    WriteLevel(Small("b", 7));
-    WriteLevel(Small("c", 8));
+    for (const auto& [name, seed] : {std::pair{"a", 7}, {"b", 7}, {"c", 8}}) {
+        ASSERT_TRUE(WriteLevel(Small(name, seed)).ok());
+    }
     for (const std::string& name : LevelFiles()) {
         const std::string a = ReadFileBytes(fs::path("a") / name);
         ASSERT_FALSE(a.empty()) << name;
@@ -306,26 +305,17 @@ TEST_F(WrittenLevel, TexturesLookLikeTheirMaterialsAndTile) {
 TEST(SampleLevel, RefusesAFolderItCannotMakeWithAnErrorMessage) {
     TempWorkingFolder folder;
     testing_support::WriteFileBytes("occupied", "a file, not a folder");
-    try {
-        WriteLevel(Small("occupied/level", 1));
-        FAIL() << "no error";
-    } catch (const LevelError& error) {
-        EXPECT_EQ(std::string(error.what()).rfind("ERROR: creating folder", 0), 0u) << error.what();
-    }
+    const Status written = WriteLevel(Small("occupied/level", 1));
+    EXPECT_EQ(written.message().rfind("ERROR: creating folder", 0), 0u) << written.message();
 }
 
 TEST(SampleLevel, ReportsAFileItCannotWriteAndKeepsNoPartOfIt) {
     TempWorkingFolder folder;
     // A folder where the primary heightmap should go cannot be opened as a file.
     fs::create_directories("level/HeightmapPrimary.raw");
-    try {
-        WriteLevel(Small("level", 1));
-        FAIL() << "no error";
-    } catch (const LevelError& error) {
-        EXPECT_EQ(
-            std::string(error.what()),
-            "ERROR: creating \"" + (fs::path("level") / "HeightmapPrimary.raw").string() + "\"");
-    }
+    EXPECT_EQ(
+        WriteLevel(Small("level", 1)).message(),
+        "ERROR: creating \"" + (fs::path("level") / "HeightmapPrimary.raw").string() + "\"");
 }
 
 TEST(SampleLevel, SidesOutOfRangeAreRefused) {
@@ -333,10 +323,10 @@ TEST(SampleLevel, SidesOutOfRangeAreRefused) {
     for (int side : {0, 2, 8193}) {
         LevelOptions options = Small("level", 1);
         options.primarySide = side;
-        EXPECT_THROW(WriteLevel(options), LevelError) << side;
+        EXPECT_FALSE(WriteLevel(options).ok()) << side;
         options = Small("level", 1);
         options.secondarySide = side;
-        EXPECT_THROW(WriteLevel(options), LevelError) << side;
+        EXPECT_FALSE(WriteLevel(options).ok()) << side;
     }
     EXPECT_FALSE(fs::exists("level"));
 }
@@ -344,14 +334,16 @@ TEST(SampleLevel, SidesOutOfRangeAreRefused) {
 TEST(SampleLevelArguments, ReadsEveryOption) {
     const char* all[] = {"--out",       "x/y", "--primary", "257",
                          "--secondary", "65",  "--seed",    "18446744073709551615"};
-    const LevelOptions options = sample_level::ParseArguments(8, all);
+    LevelOptions options;
+    ASSERT_TRUE(sample_level::ParseArguments(8, all, options).ok());
     EXPECT_EQ(options.out, "x/y");
     EXPECT_EQ(options.primarySide, 257);
     EXPECT_EQ(options.secondarySide, 65);
     EXPECT_EQ(options.seed, 18446744073709551615ull);
 
     const char* outOnly[] = {"--out", "level"};
-    const LevelOptions defaults = sample_level::ParseArguments(2, outOnly);
+    LevelOptions defaults;
+    ASSERT_TRUE(sample_level::ParseArguments(2, outOnly, defaults).ok());
     EXPECT_EQ(defaults.primarySide, 1025);
     EXPECT_EQ(defaults.secondarySide, 257);
     EXPECT_EQ(defaults.seed, 1u);
@@ -376,12 +368,11 @@ TEST(SampleLevelArguments, RefusesMalformedCommandLines) {
     for (const auto& arguments : bad) {
         std::string line;
         for (const char* a : arguments) line += std::string(a) + " ";
-        try {
-            sample_level::ParseArguments(static_cast<int>(arguments.size()), arguments.data());
-            ADD_FAILURE() << "accepted: " << line;
-        } catch (const LevelError& error) {
-            EXPECT_EQ(std::string(error.what()).rfind("ERROR: ", 0), 0u) << line;
-        }
+        LevelOptions options;
+        const Status parsed =
+            sample_level::ParseArguments(static_cast<int>(arguments.size()), arguments.data(), options);
+        EXPECT_FALSE(parsed.ok()) << "accepted: " << line;
+        EXPECT_EQ(parsed.message().rfind("ERROR: ", 0), 0u) << line;
     }
 }
 
