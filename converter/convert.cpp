@@ -67,9 +67,8 @@ int RunConverter(int argc, const char* const* argv) {
         }
     }
     ConverterOptions options;
-    std::string reason;
-    if (!ParseConverterOptions(argc, argv, options, reason)) {
-        std::fprintf(stderr, "nvdxt: %s\n%s", reason.c_str(), ConverterUsage);
+    if (Status parsed = ParseConverterOptions(argc, argv, options); !parsed.ok()) {
+        std::fprintf(stderr, "nvdxt: %s\n%s", parsed.message().c_str(), ConverterUsage);
         return 2;
     }
     const Status converted = ConvertTgaToDds(options.input.c_str(), options.output.c_str());

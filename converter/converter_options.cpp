@@ -18,8 +18,7 @@ const char* const ConverterHelp =
     "Exit status: 0 converted, 1 the input could not be read or the output\n"
     "written, 2 wrong options.\n";
 
-bool ParseConverterOptions(int argc, const char* const* argv, ConverterOptions& options,
-                           std::string& reason) {
+Status ParseConverterOptions(int argc, const char* const* argv, ConverterOptions& options) {
     bool haveInput = false, haveOutput = false;
     for (int i = 1; i < argc; ++i) {
         const char* option = argv[i];
@@ -27,24 +26,20 @@ bool ParseConverterOptions(int argc, const char* const* argv, ConverterOptions& 
 
         const bool isInput = std::strcmp(option, "-file") == 0;
         if (!isInput && std::strcmp(option, "-output") != 0) {
-            reason = std::string("unknown option ") + option;
-            return false;
+            return Status::Failure(std::string("unknown option ") + option);
         }
         bool& seen = isInput ? haveInput : haveOutput;
         if (seen) {
-            reason = std::string(option) + " given twice";
-            return false;
+            return Status::Failure(std::string(option) + " given twice");
         }
         if (i + 1 >= argc) {
-            reason = std::string(option) + " needs a file name";
-            return false;
+            return Status::Failure(std::string(option) + " needs a file name");
         }
         seen = true;
         (isInput ? options.input : options.output) = argv[++i];
     }
     if (!haveInput || !haveOutput) {
-        reason = !haveInput ? "-file is missing" : "-output is missing";
-        return false;
+        return Status::Failure(!haveInput ? "-file is missing" : "-output is missing");
     }
-    return true;
+    return Status();
 }

@@ -46,15 +46,14 @@ TEST(ConverterOptions, AcceptsTheOptionsInAnyOrderAndRefusesTheRest) {
         SCOPED_TRACE(trace);
 
         ConverterOptions options;
-        std::string reason;
-        const bool accepted =
-            ParseConverterOptions(static_cast<int>(argv.size()), argv.data(), options, reason);
-        EXPECT_EQ(accepted, c.accepted);
+        const Status parsed =
+            ParseConverterOptions(static_cast<int>(argv.size()), argv.data(), options);
+        EXPECT_EQ(parsed.ok(), c.accepted);
         if (c.accepted) {
             EXPECT_EQ(options.input, c.input);
             EXPECT_EQ(options.output, c.output);
         } else {
-            EXPECT_EQ(reason, c.reason);
+            EXPECT_EQ(parsed.message(), c.reason);
         }
     }
 }
