@@ -14,14 +14,14 @@ Status ReadHeightInput(const std::string& path, const std::optional<RawLayout>& 
     if (raw) return ReadRawFile(path, *raw, grid);
 
     // The signature alone first: a large raster is left to GDAL to read.
-    const auto start = platform::ReadFileStart(path.c_str(), 8);
-    if (!start)
+    std::vector<std::uint8_t> start;
+    if (!platform::ReadFileStart(path.c_str(), start, 8).ok())
         return Status::Failuref("ERROR: reading %s (no such file, or not a file)", path.c_str());
-    if (!LooksLikePng(*start)) return ReadRaster(path, grid);
+    if (!LooksLikePng(start)) return ReadRaster(path, grid);
 
     // One byte past what stb_image takes tells a file that is too large.
-    const auto bytes = platform::ReadFileStart(path.c_str(), std::uint64_t{INT_MAX} + 1);
-    if (!bytes)
+    std::vector<std::uint8_t> bytes;
+    if (!platform::ReadFileStart(path.c_str(), bytes, std::uint64_t{INT_MAX} + 1).ok())
         return Status::Failuref("ERROR: reading %s (no such file, or not a file)", path.c_str());
-    return DecodePng(*bytes, path, grid);
+    return DecodePng(bytes, path, grid);
 }

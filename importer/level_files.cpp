@@ -58,13 +58,16 @@ Status ReadLevelSettings(const LevelFiles& level, std::optional<std::string>& te
             "be written",
             level.settings.c_str());
     }
-    const auto bytes = platform::ReadFileStart(level.settings.c_str(), kMaxSettingsBytes + 1);
-    if (!bytes) return Status::Failuref("ERROR: reading %s", level.settings.c_str());
-    if (bytes->size() > kMaxSettingsBytes) {
+    std::vector<std::uint8_t> bytes;
+    if (Status read = platform::ReadFileStart(level.settings.c_str(), bytes, kMaxSettingsBytes + 1);
+        !read.ok()) {
+        return read;
+    }
+    if (bytes.size() > kMaxSettingsBytes) {
         return Status::Failuref("ERROR: %s holds more than 16 MiB, too much for a settings file",
                                 level.settings.c_str());
     }
-    text.emplace(bytes->begin(), bytes->end());
+    text.emplace(bytes.begin(), bytes.end());
     return Status();
 }
 

@@ -152,9 +152,8 @@ Status ReadRawFile(const std::string& path, const RawLayout& layout, HeightGrid&
     if (Status sides = CheckSides(layout, path); !sides.ok()) return sides;
     // One byte beyond the layout is enough to tell a longer file, so a huge
     // file is never read whole.
-    const std::optional<std::vector<std::uint8_t>> bytes =
-        platform::ReadFileStart(path.c_str(), std::uint64_t{layout.FileBytes()} + 1);
-    if (!bytes)
+    std::vector<std::uint8_t> bytes;
+    if (!platform::ReadFileStart(path.c_str(), bytes, std::uint64_t{layout.FileBytes()} + 1).ok())
         return Status::Failuref("ERROR: reading %s (no such file, or not a file)", path.c_str());
-    return DecodeRaw(*bytes, layout, path, grid);
+    return DecodeRaw(bytes, layout, path, grid);
 }

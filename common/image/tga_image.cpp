@@ -112,9 +112,7 @@ Status ReadFailure(const char* name, int code) {
 // A whole regular file; anything else (a folder, a pipe, a device) is a
 // FileError, as none has a size to check a header against.
 Status ReadFile(const char* path, std::vector<std::uint8_t>& bytes) {
-    std::optional<std::vector<std::uint8_t>> read = platform::ReadFileStart(path);
-    if (!read) return ReadFailure(path, FileError);
-    bytes = std::move(*read);
+    if (!platform::ReadFileStart(path, bytes).ok()) return ReadFailure(path, FileError);
     return Status();
 }
 

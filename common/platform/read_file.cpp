@@ -15,16 +15,17 @@ struct FileCloser {
 
 }  // namespace
 
-std::optional<std::vector<std::uint8_t>> ReadFileStart(const char* path, std::uint64_t limit) {
+Status ReadFileStart(const char* path, std::vector<std::uint8_t>& bytes, std::uint64_t limit) {
+    bytes.clear();
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "rb"));
-    if (!file) return std::nullopt;
+    if (!file) return Status::Failuref("ERROR: reading %s", path);
     // A folder opens on some systems but has no length: it is no file to read.
     std::error_code error;
     const std::uint64_t length = std::filesystem::file_size(path, error);
-    if (error) return std::nullopt;
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(std::min(length, limit)));
+    if (error) return Status::Failuref("ERROR: reading %s", path);
+    bytes.resize(static_cast<std::size_t>(std::min(length, limit)));
     bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file.get()));
-    return bytes;
+    return Status();
 }
 
 }  // namespace platform

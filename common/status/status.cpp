@@ -27,6 +27,3 @@ void Fail(const char* format, ...) {
     throw FatalError{std::move(message)};
 }
 
-void ThrowIfFailed(const Status& status) {
-    if (!status.ok()) throw FatalError{status.message()};
-}

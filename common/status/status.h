@@ -45,5 +45,3 @@ struct FatalError {
 // Throws FatalError with the printf-style message.
 [[noreturn]] void Fail(const char* format, ...) MARVANE_PRINTF(1, 2);
 
-// Throws the message of a failed status; does nothing on success.
-void ThrowIfFailed(const Status& status);

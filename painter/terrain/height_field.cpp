@@ -153,10 +153,11 @@ HeightField HeightField::LoadRaw(const std::string& path, const HeightmapSetting
     std::error_code error;
     const std::uintmax_t length = std::filesystem::file_size(path, error);
     if (!error) CheckSampleCount(path, length, settings, sixteenBit);
-    const std::optional<std::vector<std::uint8_t>> bytes =
-        platform::ReadFileStart(path.c_str(), SampleBytes(settings.size, sixteenBit));
-    if (!bytes) Fail("ERROR: opening %s", path.c_str());
-    return FromRaw(*bytes, path, settings, sixteenBit);
+    std::vector<std::uint8_t> bytes;
+    if (!platform::ReadFileStart(path.c_str(), bytes, SampleBytes(settings.size, sixteenBit)).ok()) {
+        Fail("ERROR: opening %s", path.c_str());
+    }
+    return FromRaw(bytes, path, settings, sixteenBit);
 }
 
 double HeightField::SampleHeight(float x, float y) const {
