@@ -132,20 +132,22 @@ TEST_F(QuilletProgram, RefusesMapsItCannotReadOrCutBeforeAnyTile) {
         const char* name;
         std::int32_t detailFormat, detailWidth, detailHeight;  // format 0: no file
         std::int32_t colourFormat, colourWidth, colourHeight;
-        const char* refused;  // the argument named in the message
+        const char* message;
     };
     const Case cases[] = {
         // Only the detail map's message, so the colour map was not read.
-        {"both maps missing", 0, 0, 0, 0, 0, 0, "detail.tga"},
-        {"colour map missing", Bgr24, 512, 512, 0, 0, 0, "colour.tga"},
-        {"detail map with alpha", Bgra32, 512, 512, Bgr24, 512, 512, "detail.tga"},
-        {"grey colour map", Bgr24, 512, 512, Grey8, 512, 512, "colour.tga"},
+        {"both maps missing", 0, 0, 0, 0, 0, 0, "ERROR: reading detail.tga"},
+        {"colour map missing", Bgr24, 512, 512, 0, 0, 0, "ERROR: reading colour.tga"},
+        {"detail map with alpha", Bgra32, 512, 512, Bgr24, 512, 512, "ERROR: reading detail.tga"},
+        {"grey colour map", Bgr24, 512, 512, Grey8, 512, 512, "ERROR: reading colour.tga"},
         {"detail map narrower than the colour map", Bgr24, 512, 1024, Bgr24, 1024, 1024,
-         "detail.tga"},
+         "ERROR: detail.tga is 512 texels wide and colour.tga 1024: both maps must be as wide"},
         {"detail map wider than the colour map", Bgr24, 1024, 1024, Bgr24, 1000, 1024,
-         "detail.tga"},
-        {"colour map with too few rows", Bgr24, 1024, 1024, Bgr24, 1024, 1023, "colour.tga"},
-        {"detail map with too few rows", Bgr24, 1024, 600, Bgr24, 1024, 1024, "detail.tga"},
+         "ERROR: detail.tga is 1024 texels wide and colour.tga 1000: both maps must be as wide"},
+        {"colour map with too few rows", Bgr24, 1024, 1024, Bgr24, 1024, 1023,
+         "ERROR: reading colour.tga"},
+        {"detail map with too few rows", Bgr24, 1024, 600, Bgr24, 1024, 1024,
+         "ERROR: reading detail.tga"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -154,7 +156,7 @@ TEST_F(QuilletProgram, RefusesMapsItCannotReadOrCutBeforeAnyTile) {
         if (c.detailFormat) SaveMap("detail.tga", c.detailWidth, c.detailHeight, c.detailFormat);
         if (c.colourFormat) SaveMap("colour.tga", c.colourWidth, c.colourHeight, c.colourFormat);
         EXPECT_EQ(Run("detail.tga colour.tga"), 1);
-        EXPECT_EQ(output_, kBanner + "ERROR: reading " + c.refused + "\n");
+        EXPECT_EQ(output_, kBanner + c.message + "\n");
         EXPECT_FALSE(fs::exists("commands.txt"));
         EXPECT_FALSE(fs::exists("dtemp.tga"));
         EXPECT_FALSE(fs::exists("ctemp.tga"));
