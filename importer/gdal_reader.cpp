@@ -4,7 +4,6 @@
 #include <ogr_srs_api.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -39,7 +38,10 @@ std::string LastGdalError() {
 
 std::string Lower(const char* text) {
     std::string lower = text ? text : "";
-    for (char& ch : lower) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    // ASCII only: a unit's name is not the desktop's language.
+    for (char& ch : lower) {
+        if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
+    }
     return lower;
 }
 

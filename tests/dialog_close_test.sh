@@ -62,14 +62,7 @@ now_ms() { date +%s%3N; }
 start_job() {  # start_job FOLDER
     (cd "$1" && exec "${emulator[@]}" "$marvane" >stdout.txt 2>stderr.txt) &
     painter_pid=$!
-    window=""
-    local i
-    for ((i = 0; i < 600; i++)); do
-        window=$(xdotool search --onlyvisible --pid "$painter_pid" --name "^Harrow's Marvane v0\.33 - \[" 2>/dev/null | head -n 1)
-        [ -n "$window" ] && break
-        kill -0 "$painter_pid" 2>/dev/null || break
-        sleep 0.1
-    done
+    window=$(dialog_window "$painter_pid")
     [ -n "$window" ] || return 1
     xdotool windowfocus --sync "$window" 2>/dev/null
     xdotool key --window "$window" Return

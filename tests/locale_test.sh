@@ -64,13 +64,7 @@ fi
 dialog=$(fresh dialog)
 (cd "$dialog" && LC_ALL=$comma LANG=$comma exec "$marvane" >stdout.txt 2>stderr.txt) &
 painter_pid=$!
-window=""
-for ((i = 0; i < 600; i++)); do
-    window=$(xdotool search --onlyvisible --pid "$painter_pid" --name "^Harrow's Marvane v0\.33 - \[" 2>/dev/null | head -n 1)
-    [ -n "$window" ] && break
-    kill -0 "$painter_pid" 2>/dev/null || break
-    sleep 0.1
-done
+window=$(dialog_window "$painter_pid")
 if [ -z "$window" ]; then
     echo "FAIL: the dialog did not show: $(head -n 3 "$dialog/stderr.txt")"
     exit 1

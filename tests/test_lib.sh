@@ -44,3 +44,15 @@ broken_outputs() {  # broken_outputs FOLDER [complete]
         [ "$size" = "$expected" ] || echo "$file: $size bytes, header says $expected"
     done
 }
+
+# The painter's options dialog once it shows: waits up to 60 s while the
+# painter PID runs, then prints the window's id (nothing if it never showed).
+dialog_window() {  # dialog_window PID
+    local i window
+    for ((i = 0; i < 600; i++)); do
+        window=$(xdotool search --onlyvisible --pid "$1" --name "^Harrow's Marvane v0\.33 - \[" 2>/dev/null | head -n 1)
+        [ -n "$window" ] && { echo "$window"; return; }
+        kill -0 "$1" 2>/dev/null || return
+        sleep 0.1
+    done
+}

@@ -4,11 +4,11 @@
 #include <windows.h>
 #endif
 
-#include <cctype>
 #include <cstdio>
 #include <string>
 
 #include "common/platform/terminal.h"
+#include "common/text/c_number.h"
 
 const char* const PainterVersion = "Marvane 0.33\n";
 
@@ -39,7 +39,7 @@ const char* const PainterUsage =
 InfoRequest InfoRequestOf(const char* commandLine) {
     if (!commandLine) return InfoRequest::None;
     std::string word(commandLine);
-    const auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+    const auto blank = IsCBlank;
     while (!word.empty() && blank(word.back())) word.pop_back();
     std::size_t start = 0;
     while (start < word.size() && blank(word[start])) ++start;
