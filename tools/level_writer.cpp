@@ -27,7 +27,14 @@ constexpr float kSecondaryVerticalScale = 0.768f;
 // The tile width that HorizontalScale aims at, in world units.
 constexpr int kTileWidth = 2048;
 
-std::string Quoted(const fs::path& path) { return "\"" + path.string() + "\""; }
+// Appended rather than added up: mingw's g++ 12 at -O3 takes '"' + string
+// for an overlapping copy (a false -Wrestrict).
+std::string Quoted(const fs::path& path) {
+    std::string quoted = "\"";
+    quoted += path.string();
+    quoted += '"';
+    return quoted;
+}
 
 Status MakeFolders(const fs::path& folder) {
     std::error_code error;
