@@ -1,0 +1,129 @@
+#include "common/image/area_average.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The input samples one output sample averages, with their weights (which
+// add up to 1).
+struct Footprint {
+    std::size_t first = 0;
+    std::vector<double> weights;
+};
+
+// A window [from, to) over the input, where input sample i stands for
+// [i + offset, i + offset + 1).
+struct Window {
+    double from, to;
+};
+
+// The samples each window covers, weighted by how much of each it covers.
+std::vector<Footprint> Footprints(std::size_t n, double offset, const std::vector<Window>& windows) {
+    std::vector<Footprint> footprints(windows.size());
+    for (std::size_t j = 0; j < windows.size(); ++j) {
+        const Window& window = windows[j];
+        Footprint& f = footprints[j];
+        double total = 0.0;
+        const double nearest = std::clamp(std::floor(window.from - offset), 0.0,
+                                          static_cast<double>(n - 1));
+        for (std::size_t i = static_cast<std::size_t>(nearest); i < n; ++i) {
+            const double cell = static_cast<double>(i) + offset;
+            if (cell >= window.to) break;
+            const double overlap = std::min(window.to, cell + 1.0) - std::max(window.from, cell);
+            if (overlap <= 0.0) continue;
+            if (f.weights.empty()) f.first = i;
+            f.weights.push_back(overlap);
+            total += overlap;
+        }
+        if (f.weights.empty()) {  // only where rounding leaves no overlap at all
+            f.first = static_cast<std::size_t>(nearest);
+            f.weights.assign(1, 1.0);
+        } else {
+            for (double& w : f.weights) w /= total;
+        }
+    }
+    return footprints;
+}
+
+// Windows centred on the output vertices, narrowed near the ends so that
+// they stay centred: a sloping plane stays the same plane, its corners on
+// the corners.
+std::vector<Footprint> VertexFootprints(std::size_t n, std::size_t m) {
+    m = std::min(m, n);
+    const double last = static_cast<double>(n - 1);
+    const double step = m > 1 ? last / static_cast<double>(m - 1) : 0.0;
+    std::vector<Window> windows(m);
+    for (std::size_t j = 0; j < m; ++j) {
+        const double centre = j + 1 == m ? last : static_cast<double>(j) * step;
+        const double reach = std::max(0.5, std::min(step / 2.0, std::min(centre, last - centre) + 0.5));
+        windows[j] = {centre - reach, centre + reach};
+    }
+    return Footprints(n, -0.5, windows);
+}
+
+std::vector<Footprint> PixelFootprints(std::size_t n, std::size_t m) {
+    m = std::min(m, n);
+    const double step = static_cast<double>(n) / static_cast<double>(m);
+    std::vector<Window> windows(m);
+    for (std::size_t j = 0; j < m; ++j) {
+        windows[j] = {static_cast<double>(j) * step, j + 1 == m ? static_cast<double>(n)
+                                                                : static_cast<double>(j + 1) * step};
+    }
+    return Footprints(n, 0.0, windows);
+}
+
+// Rows first, then columns, in double precision.
+std::vector<double> Separable(const auto* in, std::size_t width, std::size_t height,
+                             std::size_t channels, const std::vector<Footprint>& across,
+                             const std::vector<Footprint>& down) {
+    const std::size_t outWidth = across.size(), outHeight = down.size();
+    std::vector<double> rows(outWidth * height * channels);
+    for (std::size_t y = 0; y < height; ++y) {
+        for (std::size_t x = 0; x < outWidth; ++x) {
+            const Footprint& f = across[x];
+            for (std::size_t c = 0; c < channels; ++c) {
+                double sum = 0.0;
+                for (std::size_t k = 0; k < f.weights.size(); ++k) {
+                    sum += f.weights[k] * static_cast<double>(in[(y * width + f.first + k) * channels + c]);
+                }
+                rows[(y * outWidth + x) * channels + c] = sum;
+            }
+        }
+    }
+    std::vector<double> out(outWidth * outHeight * channels);
+    for (std::size_t y = 0; y < outHeight; ++y) {
+        const Footprint& f = down[y];
+        for (std::size_t k = 0; k < f.weights.size(); ++k) {
+            const double w = f.weights[k];
+            const double* row = &rows[(f.first + k) * outWidth * channels];
+            double* target = &out[y * outWidth * channels];
+            for (std::size_t i = 0; i < outWidth * channels; ++i) target[i] += w * row[i];
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::vector<float> AverageVertexGrid(const float* samples, std::size_t width, std::size_t height,
+                                     std::size_t channels, std::size_t outWidth,
+                                     std::size_t outHeight) {
+    const std::vector<double> sums = Separable(samples, width, height, channels,
+                                               VertexFootprints(width, outWidth),
+                                               VertexFootprints(height, outHeight));
+    return std::vector<float>(sums.begin(), sums.end());
+}
+
+std::vector<std::uint8_t> AveragePixels(const std::uint8_t* pixels, std::size_t width,
+                                        std::size_t height, std::size_t channels,
+                                        std::size_t outWidth, std::size_t outHeight) {
+    const std::vector<double> sums = Separable(pixels, width, height, channels,
+                                               PixelFootprints(width, outWidth),
+                                               PixelFootprints(height, outHeight));
+    std::vector<std::uint8_t> out(sums.size());
+    for (std::size_t i = 0; i < sums.size(); ++i) {
+        out[i] = static_cast<std::uint8_t>(std::clamp(std::floor(sums[i] + 0.5), 0.0, 255.0));
+    }
+    return out;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+// Shrinks a grid of samples by averaging, so that every input sample counts
+// (a point-sampled shrink keeps a few samples and drops the rest, and their
+// slopes turn into noise). A grid of vertices (a heightmap) keeps its
+// corners: output vertex j of m lies where input vertex j * (n - 1) / (m - 1)
+// does, and is the average of the input over the stretch of that width
+// centred on it (narrower near the ends, so that it stays centred), each
+// input vertex standing for the unit stretch around itself. A sloping plane
+// stays the same plane. Channels are interleaved; a side that does not
+// shrink (m >= n) is copied as it is.
+//
+// The weights depend only on the sides, and each output sample is summed
+// in one order, so the result is the same on every machine.
+std::vector<float> AverageVertexGrid(const float* samples, std::size_t width, std::size_t height,
+                                     std::size_t channels, std::size_t outWidth,
+                                     std::size_t outHeight);
+
+// The same for a picture of 8-bit channels (pixels, not vertices: output
+// pixel j covers input pixels j * n / m to (j + 1) * n / m), rounded to the
+// nearest byte.
+std::vector<std::uint8_t> AveragePixels(const std::uint8_t* pixels, std::size_t width,
+                                        std::size_t height, std::size_t channels,
+                                        std::size_t outWidth, std::size_t outHeight);
