@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -73,35 +74,34 @@ std::vector<Footprint> PixelFootprints(std::size_t n, std::size_t m) {
     return Footprints(n, 0.0, windows);
 }
 
-// Rows first, then columns, in double precision.
-std::vector<double> Separable(const auto* in, std::size_t width, std::size_t height,
-                             std::size_t channels, const std::vector<Footprint>& across,
-                             const std::vector<Footprint>& down) {
-    const std::size_t outWidth = across.size(), outHeight = down.size();
-    std::vector<double> rows(outWidth * height * channels);
-    for (std::size_t y = 0; y < height; ++y) {
-        for (std::size_t x = 0; x < outWidth; ++x) {
+// One output row at a time: the input rows under it summed with their
+// weights into one line, then the line's columns, in double precision. Only
+// a line of the input is held, whatever its size, and the input's rows are
+// read in order (a mapped file is read once, front to back).
+template <class Sample, class Store>
+void Separable(const std::function<const Sample*(std::size_t)>& row, std::size_t width,
+               std::size_t channels, const std::vector<Footprint>& across,
+               const std::vector<Footprint>& down, Store store) {
+    std::vector<double> line(width * channels);
+    for (std::size_t y = 0; y < down.size(); ++y) {
+        std::fill(line.begin(), line.end(), 0.0);
+        const Footprint& rows = down[y];
+        for (std::size_t k = 0; k < rows.weights.size(); ++k) {
+            const Sample* in = row(rows.first + k);
+            const double w = rows.weights[k];
+            for (std::size_t i = 0; i < line.size(); ++i) line[i] += w * static_cast<double>(in[i]);
+        }
+        for (std::size_t x = 0; x < across.size(); ++x) {
             const Footprint& f = across[x];
             for (std::size_t c = 0; c < channels; ++c) {
                 double sum = 0.0;
                 for (std::size_t k = 0; k < f.weights.size(); ++k) {
-                    sum += f.weights[k] * static_cast<double>(in[(y * width + f.first + k) * channels + c]);
+                    sum += f.weights[k] * line[(f.first + k) * channels + c];
                 }
-                rows[(y * outWidth + x) * channels + c] = sum;
+                store((y * across.size() + x) * channels + c, sum);
             }
         }
     }
-    std::vector<double> out(outWidth * outHeight * channels);
-    for (std::size_t y = 0; y < outHeight; ++y) {
-        const Footprint& f = down[y];
-        for (std::size_t k = 0; k < f.weights.size(); ++k) {
-            const double w = f.weights[k];
-            const double* row = &rows[(f.first + k) * outWidth * channels];
-            double* target = &out[y * outWidth * channels];
-            for (std::size_t i = 0; i < outWidth * channels; ++i) target[i] += w * row[i];
-        }
-    }
-    return out;
 }
 
 }  // namespace
@@ -109,21 +109,31 @@ std::vector<double> Separable(const auto* in, std::size_t width, std::size_t hei
 std::vector<float> AverageVertexGrid(const float* samples, std::size_t width, std::size_t height,
                                      std::size_t channels, std::size_t outWidth,
                                      std::size_t outHeight) {
-    const std::vector<double> sums = Separable(samples, width, height, channels,
-                                               VertexFootprints(width, outWidth),
-                                               VertexFootprints(height, outHeight));
-    return std::vector<float>(sums.begin(), sums.end());
+    const std::vector<Footprint> across = VertexFootprints(width, outWidth);
+    const std::vector<Footprint> down = VertexFootprints(height, outHeight);
+    std::vector<float> out(across.size() * down.size() * channels);
+    Separable<float>([&](std::size_t y) { return samples + y * width * channels; }, width, channels,
+                     across, down,
+                     [&](std::size_t i, double value) { out[i] = static_cast<float>(value); });
+    return out;
+}
+
+std::vector<std::uint8_t> AveragePixels(const std::function<const std::uint8_t*(std::size_t)>& row,
+                                        std::size_t width, std::size_t height,
+                                        std::size_t channels, std::size_t outWidth,
+                                        std::size_t outHeight) {
+    const std::vector<Footprint> across = PixelFootprints(width, outWidth);
+    const std::vector<Footprint> down = PixelFootprints(height, outHeight);
+    std::vector<std::uint8_t> out(across.size() * down.size() * channels);
+    Separable<std::uint8_t>(row, width, channels, across, down, [&](std::size_t i, double value) {
+        out[i] = static_cast<std::uint8_t>(std::clamp(std::floor(value + 0.5), 0.0, 255.0));
+    });
+    return out;
 }
 
 std::vector<std::uint8_t> AveragePixels(const std::uint8_t* pixels, std::size_t width,
                                         std::size_t height, std::size_t channels,
                                         std::size_t outWidth, std::size_t outHeight) {
-    const std::vector<double> sums = Separable(pixels, width, height, channels,
-                                               PixelFootprints(width, outWidth),
-                                               PixelFootprints(height, outHeight));
-    std::vector<std::uint8_t> out(sums.size());
-    for (std::size_t i = 0; i < sums.size(); ++i) {
-        out[i] = static_cast<std::uint8_t>(std::clamp(std::floor(sums[i] + 0.5), 0.0, 255.0));
-    }
-    return out;
+    return AveragePixels([&](std::size_t y) { return pixels + y * width * channels; }, width,
+                         height, channels, outWidth, outHeight);
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 // Shrinks a grid of samples by averaging, so that every input sample counts
@@ -15,14 +16,21 @@
 // shrink (m >= n) is copied as it is.
 //
 // The weights depend only on the sides, and each output sample is summed
-// in one order, so the result is the same on every machine.
+// in one order, so the result is the same on every machine. Only a row of
+// sums is held beside the output, whatever the input's size.
 std::vector<float> AverageVertexGrid(const float* samples, std::size_t width, std::size_t height,
                                      std::size_t channels, std::size_t outWidth,
                                      std::size_t outHeight);
 
 // The same for a picture of 8-bit channels (pixels, not vertices: output
 // pixel j covers input pixels j * n / m to (j + 1) * n / m), rounded to the
-// nearest byte.
+// nearest byte. `row` gives input row y (counted as the output's rows are),
+// so a picture stored bottom row first, or mapped from a file, is read in
+// place; only one row of sums is held.
+std::vector<std::uint8_t> AveragePixels(const std::function<const std::uint8_t*(std::size_t)>& row,
+                                        std::size_t width, std::size_t height,
+                                        std::size_t channels, std::size_t outWidth,
+                                        std::size_t outHeight);
 std::vector<std::uint8_t> AveragePixels(const std::uint8_t* pixels, std::size_t width,
                                         std::size_t height, std::size_t channels,
                                         std::size_t outWidth, std::size_t outHeight);
