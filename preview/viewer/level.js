@@ -1,0 +1,194 @@
+// Pure helpers for the preview viewer: decoding and checking the level data
+// block and turning a height grid into mesh arrays. Nothing here touches
+// three.js or the DOM, so it runs under plain node for the tests.
+
+// Compass position of each neighbour, as marvane_preview names them.
+export const NEIGHBOUR_CELLS = {
+  L1D1: [-1, 1], D1: [0, 1], R1D1: [1, 1], R1: [1, 0],
+  R1U1: [1, -1], U1: [0, -1], L1U1: [-1, -1], L1: [-1, 0],
+};
+
+// Bounds on the grid size. A side of 2 is the smallest surface; the upper
+// bound keeps a corrupt "side" from asking the browser for gigabytes.
+export const MIN_SIDE = 2;
+export const MAX_SIDE = 8193;
+
+export function decodeBase64(text) {
+  if (typeof text !== 'string') throw new Error('heights are not a base64 string');
+  // atob rejects anything outside the base64 alphabet, so a damaged block
+  // fails loudly here instead of producing a plausible-looking terrain.
+  const binary = atob(text.replace(/\s+/g, ''));
+  const bytes = new Uint8Array(binary.length);
+  for (let i = 0; i < binary.length; i++) bytes[i] = binary.charCodeAt(i);
+  return bytes;
+}
+
+// Decodes N*N little-endian float32 heights. Non-finite values would poison
+// the normals and the bounding sphere (the whole mesh vanishes), so they are
+// replaced by the lowest finite height and counted for the notes panel.
+export function decodeHeights(text, side) {
+  const bytes = decodeBase64(text);
+  const expected = side * side * 4;
+  if (bytes.length !== expected) {
+    throw new Error(`heights hold ${bytes.length} bytes, expected ${expected} for a ${side}x${side} grid`);
+  }
+  const view = new DataView(bytes.buffer);
+  const heights = new Float32Array(side * side);
+  let nonFinite = 0;
+  let min = Infinity;
+  let max = -Infinity;
+  for (let i = 0; i < heights.length; i++) {
+    const h = view.getFloat32(i * 4, true);
+    heights[i] = h;
+    if (Number.isFinite(h)) {
+      if (h < min) min = h;
+      if (h > max) max = h;
+    } else {
+      nonFinite++;
+    }
+  }
+  if (min === Infinity) { min = 0; max = 0; }
+  if (nonFinite > 0) {
+    for (let i = 0; i < heights.length; i++) if (!Number.isFinite(heights[i])) heights[i] = min;
+  }
+  return { heights, min, max, nonFinite };
+}
+
+// Only embedded images are accepted: the page must work from disk with no
+// network, and a remote or file URL would either fail or leak a request.
+export function isImageDataUri(value) {
+  return typeof value === 'string' && /^data:image\/(png|jpeg|jpg|webp|gif|bmp);base64,/i.test(value);
+}
+
+function checkGrid(t, what) {
+  if (!Number.isInteger(t.side) || t.side < MIN_SIDE || t.side > MAX_SIDE) {
+    throw new Error(`${what}: side ${JSON.stringify(t.side)} is not an integer in ${MIN_SIDE}..${MAX_SIDE}`);
+  }
+  if (typeof t.spacing !== 'number' || !Number.isFinite(t.spacing) || t.spacing <= 0) {
+    throw new Error(`${what}: spacing ${JSON.stringify(t.spacing)} is not a positive number`);
+  }
+  const decoded = decodeHeights(t.heights, t.side);
+  if (decoded.nonFinite > 0) {
+    decoded.note = `${what}: ${decoded.nonFinite} height value(s) were not finite numbers and are drawn at the lowest height`;
+  }
+  return decoded;
+}
+
+function imageOrNull(value, what, notes) {
+  if (value === undefined || value === null || value === '') return null;
+  if (isImageDataUri(value)) return value;
+  notes.push(`${what}: not an embedded image, ignored`);
+  return null;
+}
+
+// Checks the data block and returns a normalised level. A broken primary
+// terrain is fatal (there is nothing to show); a broken surrounding terrain
+// is skipped with a note so the author still sees the rest.
+export function parseLevel(data) {
+  if (!data || typeof data !== 'object') throw new Error('level data is not an object');
+  const notes = Array.isArray(data.notes) ? data.notes.map(String) : [];
+  const title = typeof data.title === 'string' ? data.title : 'Level preview';
+
+  const p = data.primary;
+  if (!p || typeof p !== 'object') throw new Error('level data has no primary terrain');
+  const pd = checkGrid(p, 'primary terrain');
+  if (pd.note) notes.push(pd.note);
+  const primary = {
+    name: 'primary', column: 0, row: 0, side: p.side, spacing: p.spacing,
+    width: (p.side - 1) * p.spacing, ...pd,
+    colour: imageOrNull(p.colour, 'primary colour', notes),
+    detail: imageOrNull(p.detail, 'primary detail map', notes),
+  };
+  if (!primary.colour) notes.push('primary terrain has no colour image; drawn in grey');
+
+  const surroundings = [];
+  const taken = new Set(['0,0']);
+  const list = Array.isArray(data.surroundings) ? data.surroundings : [];
+  for (const s of list) {
+    const what = `surrounding ${s && typeof s.name === 'string' ? s.name : '(unnamed)'}`;
+    try {
+      if (!s || typeof s !== 'object') throw new Error('not an object');
+      const { column, row } = s;
+      if (![-1, 0, 1].includes(column) || ![-1, 0, 1].includes(row) || (column === 0 && row === 0)) {
+        throw new Error(`${what}: column/row ${column},${row} is not a neighbouring cell`);
+      }
+      const key = `${column},${row}`;
+      if (taken.has(key)) throw new Error(`${what}: cell ${key} is already occupied, skipped`);
+      const named = NEIGHBOUR_CELLS[s.name];
+      if (named && (named[0] !== column || named[1] !== row)) {
+        notes.push(`${what}: name disagrees with column/row; placed by column/row`);
+      }
+      const d = checkGrid(s, what);
+      if (d.note) notes.push(d.note);
+      const width = (s.side - 1) * s.spacing;
+      if (Math.abs(width - primary.width) > 1e-3 * primary.width) {
+        notes.push(`${what}: ${width} units wide, primary is ${primary.width}; edges will not meet`);
+      }
+      taken.add(key);
+      surroundings.push({
+        name: typeof s.name === 'string' ? s.name : key, column, row,
+        side: s.side, spacing: s.spacing, width, ...d,
+        colour: imageOrNull(s.colour, `${what} colour`, notes),
+      });
+    } catch (e) {
+      notes.push(e.message.startsWith(what) ? e.message : `${what}: ${e.message}`);
+    }
+  }
+  return { title, notes, primary, surroundings };
+}
+
+// Mesh arrays for one terrain. Axes: +x east, +y up, +z south, so heights
+// row 0 (north) lies at the smallest z. Textures keep three.js's default
+// flipY, which puts the image's top row at v = 1, i.e. on row 0.
+export function terrainArrays(side, spacing, heights, centreX, centreZ) {
+  const half = (side - 1) * spacing / 2;
+  const count = side * side;
+  const positions = new Float32Array(count * 3);
+  const uvs = new Float32Array(count * 2);
+  const last = side - 1;
+  for (let r = 0; r < side; r++) {
+    for (let c = 0; c < side; c++) {
+      const i = r * side + c;
+      positions[i * 3] = centreX - half + c * spacing;
+      positions[i * 3 + 1] = heights[i];
+      positions[i * 3 + 2] = centreZ - half + r * spacing;
+      uvs[i * 2] = c / last;
+      uvs[i * 2 + 1] = 1 - r / last;
+    }
+  }
+  const cells = last * last;
+  const indices = count > 65535 ? new Uint32Array(cells * 6) : new Uint16Array(cells * 6);
+  let k = 0;
+  for (let r = 0; r < last; r++) {
+    for (let c = 0; c < last; c++) {
+      const a = r * side + c;   // north-west corner of the cell
+      const b = a + side;       // south-west
+      // Counter-clockwise seen from above, so the front faces point up.
+      indices[k++] = a; indices[k++] = b; indices[k++] = a + 1;
+      indices[k++] = b; indices[k++] = b + 1; indices[k++] = a + 1;
+    }
+  }
+  return { positions, uvs, indices };
+}
+
+// Unit vector towards the sun. Azimuth is a compass bearing in degrees
+// (0 north, 90 east), elevation is degrees above the horizon.
+export function sunDirection(azimuthDeg, elevationDeg) {
+  const az = azimuthDeg * Math.PI / 180;
+  const el = elevationDeg * Math.PI / 180;
+  return [Math.sin(az) * Math.cos(el), Math.sin(el), -Math.cos(az) * Math.cos(el)];
+}
+
+// Starting camera: from the south-east, 35 degrees above the horizon, far
+// enough back that the whole primary terrain fits the vertical field of view.
+export function startCamera(width, minHeight, maxHeight, fovDeg, aspect) {
+  const target = [0, (minHeight + maxHeight) / 2, 0];
+  const radius = Math.hypot(width / 2, width / 2, (maxHeight - minHeight) / 2) || 1;
+  const halfV = fovDeg * Math.PI / 360;
+  const halfH = Math.atan(Math.tan(halfV) * (aspect > 0 ? aspect : 1));
+  const distance = 1.1 * radius / Math.sin(Math.min(halfV, halfH));
+  const el = 35 * Math.PI / 180;
+  const d = [Math.SQRT1_2 * Math.cos(el), Math.sin(el), Math.SQRT1_2 * Math.cos(el)];
+  const position = target.map((t, i) => t + d[i] * distance);
+  return { position, target, distance };
+}
