@@ -1,0 +1,184 @@
+#include "preview/level_view.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "common/image/area_average.h"
+#include "common/image/tga_image.h"
+#include "common/platform/read_file.h"
+#include "common/status/status.h"
+#include "common/text/c_format.h"
+#include "level/level_names.h"
+#include "painter/terrain/height_field.h"
+#include "painter/terrain/terrain_config.h"
+#include "preview/dds_reader.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t kTileSide = 512;
+// A gap where a tile should be: magenta, which no ground is.
+constexpr std::uint8_t kGap[3] = {255, 0, 255};
+
+bool Exists(const std::string& path) {
+    std::error_code error;
+    return fs::is_regular_file(path, error);
+}
+
+// A heightmap as the painter reads it, shrunk to at most `limit` vertices a side.
+void ReadHeights(const std::string& path, const HeightmapSettings& settings, bool sixteenBit,
+                 std::size_t limit, TerrainView& view) {
+    const HeightField field = HeightField::LoadRaw(path, settings, sixteenBit);
+    const std::size_t n = static_cast<std::size_t>(field.size);
+    view.side = std::min(n, limit);
+    view.heights = AverageVertexGrid(field.heights.data(), n, n, 1, view.side, view.side);
+    view.spacing = static_cast<double>(field.horizontalScale) * static_cast<double>(n - 1) /
+                   static_cast<double>(view.side - 1);
+}
+
+// Blue, green, red (and alpha) to red, green, blue.
+std::vector<std::uint8_t> ToRgb(const std::vector<std::uint8_t>& pixels, std::size_t channels,
+                                bool blueFirst) {
+    std::vector<std::uint8_t> rgb(pixels.size() / channels * 3);
+    for (std::size_t i = 0, o = 0; o < rgb.size(); i += channels, o += 3) {
+        rgb[o] = pixels[i + (blueFirst ? 2 : 0)];
+        rgb[o + 1] = pixels[i + 1];
+        rgb[o + 2] = pixels[i + (blueFirst ? 0 : 2)];
+    }
+    return rgb;
+}
+
+// A big map as the painter wrote it, shrunk; false when it is not there or
+// cannot be read.
+bool ReadBigMap(const char* path, std::size_t& side, std::vector<std::uint8_t>& rgb) {
+    TgaMappedFile file;
+    if (!Exists(path) || !file.Open(path).ok()) return false;
+    const TgaPixels& map = file.Pixels();
+    if (map.width != map.height || map.format == Grey8) return false;
+    const std::size_t n = static_cast<std::size_t>(map.width);
+    const std::size_t channels = map.format == Bgra32 ? 4 : 3;
+    const bool topFirst = (file.Descriptor() & 0x20) != 0;
+    side = std::min(n, kPreviewPictureSide);
+    const std::vector<std::uint8_t> shrunk = AveragePixels(
+        [&](std::size_t y) { return map.pixels + (topFirst ? y : n - 1 - y) * n * channels; }, n,
+        n, channels, side, side);
+    rgb = ToRgb(shrunk, channels, true);
+    return true;
+}
+
+// The tiles quillet cut, each shrunk into its place; missing ones become
+// gaps. False when there is not a single tile.
+bool ReadTiles(const char* pattern, std::size_t mapSide, std::size_t& side,
+               std::vector<std::uint8_t>& rgb, std::vector<std::string>& notes) {
+    const std::size_t tiles = mapSide / kTileSide;
+    if (tiles == 0) return false;
+    const std::size_t shrink = (tiles * kTileSide + kPreviewPictureSide - 1) / kPreviewPictureSide;
+    std::size_t tileOut = kTileSide;
+    while (tileOut * shrink > kTileSide) tileOut /= 2;
+    side = tiles * tileOut;
+    rgb.assign(side * side * 3, 0);
+    std::size_t found = 0;
+    for (std::size_t column = 0; column < tiles; ++column) {
+        for (std::size_t row = 0; row < tiles; ++row) {
+            const std::string path =
+                FormatC(pattern, static_cast<int>(column), static_cast<int>(row));
+            RgbaPicture tile;
+            std::vector<std::uint8_t> bytes;
+            Status read = platform::ReadFileStart(path.c_str(), bytes);
+            if (read.ok()) read = DecodeDds(bytes, path, tile);
+            if (read.ok() && (tile.width != static_cast<std::int32_t>(kTileSide) ||
+                              tile.height != static_cast<std::int32_t>(kTileSide))) {
+                read = Status::Failure("ERROR: reading " + path + " (not 512 x 512)");
+            }
+            const std::vector<std::uint8_t> shrunk =
+                read.ok() ? ToRgb(AveragePixels(tile.pixels.data(), kTileSide, kTileSide, 4,
+                                                tileOut, tileOut),
+                                  4, false)
+                          : std::vector<std::uint8_t>();
+            if (read.ok()) {
+                ++found;
+            } else {
+                notes.push_back("gap (magenta): " + read.message().substr(7));
+            }
+            for (std::size_t y = 0; y < tileOut; ++y) {
+                for (std::size_t x = 0; x < tileOut; ++x) {
+                    std::uint8_t* out = &rgb[((row * tileOut + y) * side + column * tileOut + x) * 3];
+                    const std::uint8_t* in = read.ok() ? &shrunk[(y * tileOut + x) * 3] : kGap;
+                    std::copy(in, in + 3, out);
+                }
+            }
+        }
+    }
+    return found > 0;
+}
+
+void ReadMap(const char* bigMap, const char* tilePattern, const char* what, std::size_t mapSide,
+             std::size_t& side, std::vector<std::uint8_t>& rgb, std::vector<std::string>& notes) {
+    if (ReadBigMap(bigMap, side, rgb)) {
+        notes.push_back(std::string(what) + " map from " + bigMap);
+        return;
+    }
+    std::vector<std::string> gaps;
+    if (ReadTiles(tilePattern, mapSide, side, rgb, gaps)) {
+        notes.push_back(std::string(what) + " map from its tiles");
+        notes.insert(notes.end(), gaps.begin(), gaps.end());
+        return;
+    }
+    side = 0;
+    rgb.clear();
+    notes.push_back(std::string("no ") + what + " map: neither " + bigMap + " nor its tiles");
+}
+
+}  // namespace
+
+LevelView ReadLevelView() {
+    LevelView view;
+    std::error_code error;
+    view.title = fs::current_path(error).parent_path().filename().string();
+
+    const std::string up = "../";
+    const TerrainConfig config = LoadTerrainConfig(up + level::kSettingsFile);
+    ReadHeights(up + level::kPrimaryHeightmapFile, config.primary, true, kPreviewPrimarySide,
+                view.primary);
+    const std::size_t mapSide = 4 * (static_cast<std::size_t>(config.primary.size) - 1);
+    ReadMap("colourbig.tga", "colormaps/tx0%dx0%d.dds", "colour", mapSide, view.primary.colourSide,
+            view.primary.colour, view.notes);
+    ReadMap("detailbig.tga", "detailmaps/tx0%dx0%d_1.dds", "detail", mapSide,
+            view.primary.detailSide, view.primary.detail, view.notes);
+
+    for (std::size_t i = 0; i < std::size(level::kSurroundingPlaces); ++i) {
+        const level::SurroundingPlace& place = level::kSurroundingPlaces[i];
+        const std::string texture = FormatC("colormaps/tx_s%zu.dds", i);
+        if (!Exists(texture)) continue;  // not painted
+        TerrainView terrain;
+        terrain.name = place.name;
+        terrain.column = place.column;
+        terrain.row = place.row;
+        try {
+            ReadHeights(up + level::SurroundingHeightmapFile(place), config.secondary, false,
+                        kPreviewSurroundingSide, terrain);
+        } catch (const FatalError& failure) {
+            view.notes.push_back("surrounding " + terrain.name + " left out: " + failure.text);
+            continue;
+        }
+        std::vector<std::uint8_t> bytes;
+        RgbaPicture picture;
+        Status read = platform::ReadFileStart(texture.c_str(), bytes);
+        if (read.ok()) read = DecodeDds(bytes, texture, picture);
+        if (read.ok()) {
+            terrain.colourSide = static_cast<std::size_t>(std::min(picture.width, picture.height));
+            const std::size_t w = static_cast<std::size_t>(picture.width);
+            terrain.colour = ToRgb(
+                AveragePixels([&](std::size_t y) { return picture.pixels.data() + y * w * 4; }, w,
+                              terrain.colourSide, 4, terrain.colourSide, terrain.colourSide),
+                4, false);
+        } else {
+            view.notes.push_back("surrounding " + terrain.name + " drawn grey: " +
+                                 read.message().substr(7));
+        }
+        view.surroundings.push_back(std::move(terrain));
+    }
+    return view;
+}

@@ -1,0 +1,83 @@
+// marvane_preview: writes preview.html, a 3D view of the painted level that
+// opens in any browser from disk.
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <filesystem>
+#include <string>
+
+#include "common/platform/file_commit.h"
+#include "common/status/status.h"
+#include "preview/level_view.h"
+#include "preview/preview_page.h"
+#include "preview/viewer_bundle.h"
+
+namespace {
+
+const char* const kUsage =
+    "usage: marvane_preview [--dir WORKDIR] [--output FILE]\n"
+    "Writes a page that shows the level painted in the working folder (the\n"
+    "current one, or WORKDIR) in 3D: open it in any browser, no server needed.\n"
+    "  --dir WORKDIR   the painter's working folder inside the level\n"
+    "  --output FILE   the page to write (default preview.html in the working folder)\n"
+    "  -h, --help      show this text\n"
+    "  --version       show the version\n"
+    "\n"
+    "Exit status: 0 the page was written, 1 the level could not be read or the\n"
+    "page written, 2 wrong options.\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string folder;
+    std::string output = "preview.html";
+    for (int i = 1; i < argc; ++i) {
+        const char* option = argv[i];
+        if (!std::strcmp(option, "-h") || !std::strcmp(option, "--help") || !std::strcmp(option, "/?")) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (!std::strcmp(option, "--version")) {
+            std::puts("marvane_preview " MARVANE_VERSION);
+            return 0;
+        }
+        const bool dir = !std::strcmp(option, "--dir");
+        if ((!dir && std::strcmp(option, "--output")) || i + 1 >= argc || !*argv[i + 1]) {
+            std::fprintf(stderr, "ERROR: %s %s\n%s", option,
+                         dir || !std::strcmp(option, "--output") ? "needs a value"
+                                                                 : "is not an option",
+                         kUsage);
+            return 2;
+        }
+        (dir ? folder : output) = argv[++i];
+    }
+    std::error_code error;
+    if (!folder.empty() && (std::filesystem::current_path(folder, error), error)) {
+        std::fprintf(stderr, "ERROR: %s: no such working folder\n", folder.c_str());
+        return 1;
+    }
+    try {
+        const LevelView view = ReadLevelView();
+        const std::string page = PreviewPage(view, ViewerBundle());
+        platform::FileCommit file;
+        Status written = file.Open(output.c_str());
+        if (written.ok()) {
+            std::fwrite(page.data(), 1, page.size(), file.file());
+            written = file.Commit();
+        }
+        if (!written.ok()) {
+            std::fprintf(stderr, "%s\n", written.message().c_str());
+            return 1;
+        }
+        for (const std::string& note : view.notes) std::printf("Note: %s\n", note.c_str());
+        std::printf("Preview written to %s\n", output.c_str());
+        return 0;
+    } catch (const FatalError& error) {
+        std::fputs(error.text.c_str(), stderr);
+        if (error.text.empty() || error.text.back() != '\n') std::fputc('\n', stderr);
+        return 1;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "ERROR: %s\n", error.what());
+        return 1;
+    }
+}
