@@ -181,14 +181,44 @@ export function sunDirection(azimuthDeg, elevationDeg) {
 
 // Starting camera: from the south-east, 35 degrees above the horizon, far
 // enough back that the whole primary terrain fits the vertical field of view.
+// The closest camera on that line that still has all eight corners of the
+// terrain's box inside its view (a frustum, not a sphere, so the terrain
+// fills the picture), with a small margin.
 export function startCamera(width, minHeight, maxHeight, fovDeg, aspect) {
   const target = [0, (minHeight + maxHeight) / 2, 0];
   const radius = Math.hypot(width / 2, width / 2, (maxHeight - minHeight) / 2) || 1;
-  const halfV = fovDeg * Math.PI / 360;
-  const halfH = Math.atan(Math.tan(halfV) * (aspect > 0 ? aspect : 1));
-  const distance = 1.1 * radius / Math.sin(Math.min(halfV, halfH));
+  const tanV = Math.tan(fovDeg * Math.PI / 360);
+  const tanH = tanV * (aspect > 0 ? aspect : 1);
   const el = 35 * Math.PI / 180;
   const d = [Math.SQRT1_2 * Math.cos(el), Math.sin(el), Math.SQRT1_2 * Math.cos(el)];
+  // Camera axes: forward towards the target, right level, up the rest.
+  const forward = d.map((v) => -v);
+  const right = [-forward[2], 0, forward[0]].map((v, _, a) => v / Math.hypot(...a));
+  const up = [
+    right[1] * forward[2] - right[2] * forward[1],
+    right[2] * forward[0] - right[0] * forward[2],
+    right[0] * forward[1] - right[1] * forward[0],
+  ];
+  const corners = [];
+  for (const x of [-width / 2, width / 2]) {
+    for (const z of [-width / 2, width / 2]) {
+      for (const y of [minHeight, maxHeight]) corners.push([x, y, z]);
+    }
+  }
+  const dot = (a, b) => a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+  const fits = (distance) => corners.every((corner) => {
+    const rel = corner.map((c, i) => c - (target[i] + d[i] * distance));
+    const depth = dot(rel, forward);
+    return depth > 0 && Math.abs(dot(rel, right)) <= tanH * depth &&
+      Math.abs(dot(rel, up)) <= tanV * depth;
+  });
+  let near = 0;
+  let far = 4 * radius / Math.min(tanV, tanH);
+  for (let i = 0; i < 60; i++) {
+    const middle = (near + far) / 2;
+    if (fits(middle)) far = middle; else near = middle;
+  }
+  const distance = 1.05 * far;
   const position = target.map((t, i) => t + d[i] * distance);
   return { position, target, distance };
 }

@@ -65,13 +65,23 @@ test('sun bearing and starting camera use compass directions (north is -z)', () 
   const [dx, dy, dz] = cam.position.map((p, i) => p - cam.target[i]);
   assert.ok(dx > 0 && dz > 0, 'camera should sit south-east of the terrain');
   assert.ok(Math.abs(Math.atan2(dy, Math.hypot(dx, dz)) * 180 / Math.PI - 35) < 1e-9);
-  // Every corner of the primary lies inside the vertical field of view.
-  const axis = [-dx, -dy, -dz].map((v) => v / cam.distance);
+  // Every corner of the primary lies inside the view, and one close to its
+  // edge: the terrain fills the picture.
+  const forward = [-dx, -dy, -dz].map((v) => v / cam.distance);
+  const right = [-forward[2], 0, forward[0]].map((v, _, a) => v / Math.hypot(...a));
+  const up = [right[1] * forward[2] - right[2] * forward[1], right[2] * forward[0] - right[0] * forward[2],
+    right[0] * forward[1] - right[1] * forward[0]];
+  const tanV = Math.tan(22.5 * Math.PI / 180);
+  let widest = 0;
   for (const [x, z] of [[-320, -320], [320, -320], [-320, 320], [320, 320]]) {
     for (const y of [0, 100]) {
       const rel = [x - cam.position[0], y - cam.position[1], z - cam.position[2]];
-      const cos = rel.reduce((s, v, i) => s + v * axis[i], 0) / Math.hypot(...rel);
-      assert.ok(Math.acos(cos) < 22.5 * Math.PI / 180);
+      const depth = rel.reduce((s, v, i) => s + v * forward[i], 0);
+      const across = Math.abs(rel.reduce((s, v, i) => s + v * right[i], 0)) / (tanV * 4 / 3 * depth);
+      const upwards = Math.abs(rel.reduce((s, v, i) => s + v * up[i], 0)) / (tanV * depth);
+      assert.ok(across <= 1 && upwards <= 1);
+      widest = Math.max(widest, across, upwards);
     }
   }
+  assert.ok(widest > 0.9, `the terrain fills only ${widest} of the view`);
 });

@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# End to end: marvane_preview in a painted sample level. The page is whole
+# and self-contained, built from the big maps or from the tiles alone (a
+# missing tile a gap and a note), with and without the surrounding terrain;
+# a level it cannot read gets the painter's message and no page. Where
+# Debian's chromium is installed, each page is drawn in it (WebGL through
+# SwiftShader) and the screenshot checked: no JavaScript error, mostly
+# terrain, coloured by the colour map.
+#
+# Usage: preview_test.sh PREVIEW MARVANE SAMPLE-LEVEL-GENERATOR [EMULATOR...]
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+preview=$1
+marvane=$2
+generator=$3
+shift 3
+emulator=("$@")   # empty natively; wine for the Windows build
+
+source "$here/test_lib.sh"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+level() {  # level NAME SURROUND: a sample level painted in its working folder
+    "${emulator[@]}" "$generator" --out "$work/$1" --primary 257 --secondary 17 --seed 4 >/dev/null &&
+        (cd "$work/$1/paint" && "${emulator[@]}" "$marvane" -mirror 1 -surround "$2" -deltemps 0 \
+            >/dev/null 2>&1) ||
+        { echo "FAIL: the level $1 could not be made and painted"; exit 1; }
+}
+run_preview() {  # run_preview NAME ARGS...: sets status, out, err
+    local name=$1
+    shift
+    (cd "$work/$name/paint" && "${emulator[@]}" "$preview" "$@" >"$work/out.txt" 2>"$work/err.txt")
+    status=$?
+    out=$(tr -d '\r' <"$work/out.txt")
+    err=$(tr -d '\r' <"$work/err.txt" | head -n 1)
+}
+page_checks() {  # page_checks WHAT PAGE
+    check "$1: a page that loads nothing from elsewhere" "0 1" \
+        "$(grep -c '<script src\|<link ' "$2") $(grep -c 'id="marvane-level"' "$2")"
+}
+browser=$(command -v chromium || true)
+shot() {  # shot WHAT PAGE: drawn in chromium, screenshot checked
+    [ -n "$browser" ] && [ -z "${emulator[*]}" ] || return 0
+    local profile
+    profile=$(mktemp -d)
+    timeout 120 "$browser" --headless --no-sandbox --disable-gpu --use-angle=swiftshader \
+        --enable-unsafe-swiftshader --disable-background-networking --disable-component-update \
+        --disable-sync --no-first-run --user-data-dir="$profile" --enable-logging=stderr --v=0 \
+        --screenshot="$work/shot.png" --window-size=1024,768 --virtual-time-budget=15000 \
+        "file://$2" >/dev/null 2>"$work/browser.txt"
+    rm -rf "$profile"
+    check "$1: no JavaScript error" "" \
+        "$(grep -E 'CONSOLE.*(Uncaught|Error)' "$work/browser.txt" | head -n 3)"
+    check "$1: the screenshot shows the terrain in the colour map's colours" "0" \
+        "$(/usr/bin/python3 "$here/preview_shot_check.py" "$work/shot.png" "$2" >"$work/shot.txt"; echo $?)"
+    sed 's/^/  /' "$work/shot.txt"
+}
+
+# With the surrounding terrain and the big maps.
+level around 1
+run_preview around
+check "big maps: exit status" 0 "$status"
+check "big maps: where the page is" "Preview written to preview.html" "$(tail -n 1 <<<"$out")"
+check "big maps: the notes say which maps" "Note: colour map from colourbig.tga
+Note: detail map from detailbig.tga" "$(grep '^Note' <<<"$out")"
+check "big maps: eight surrounding terrains" 8 "$(grep -o '"name":"[A-Z0-9]*"' "$work/around/paint/preview.html" | wc -l)"
+page_checks "big maps" "$work/around/paint/preview.html"
+shot "big maps" "$work/around/paint/preview.html"
+
+# The tiles alone, as a job that deletes the big maps leaves them; then one
+# colour tile missing.
+rm "$work/around/paint/colourbig.tga" "$work/around/paint/detailbig.tga"
+run_preview around --output tiles.html
+check "tiles: exit status and notes" "0 Note: colour map from its tiles" "$status $(head -n 1 <<<"$out")"
+page_checks "tiles" "$work/around/paint/tiles.html"
+shot "tiles" "$work/around/paint/tiles.html"
+rm "$work/around/paint/colormaps/tx00x01.dds"
+run_preview around --output gap.html
+check "a missing tile: a gap and a note, not a failure" \
+    "0 Note: gap (magenta): reading colormaps/tx00x01.dds" "$status $(sed -n 2p <<<"$out")"
+
+# Without the surrounding terrain; from elsewhere with --dir.
+level alone 0
+(cd "$work" && "${emulator[@]}" "$preview" --dir alone/paint >/dev/null 2>&1)
+check "no surroundings: none in the page" 1 "$(grep -c '"surroundings":\[\]' "$work/alone/paint/preview.html")"
+shot "no surroundings" "$work/alone/paint/preview.html"
+
+# A level without its settings: the painter's message, and no page.
+rm "$work/alone/paint/preview.html" "$work/alone/Heightdata.con"
+run_preview alone
+check "no settings: the painter's message" '1 ERROR: reading "../Heightdata.con"' "$status $err"
+check "no settings: no page" "no" "$(exists "$work/alone/paint/preview.html")"
+finish
