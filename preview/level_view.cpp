@@ -61,9 +61,22 @@ bool ReadBigMap(const char* path, std::size_t& side, std::vector<std::uint8_t>& 
     const std::size_t channels = map.format == Bgra32 ? 4 : 3;
     const bool topFirst = (file.Descriptor() & 0x20) != 0;
     side = std::min(n, kPreviewPictureSide);
+    // Rows are read top to bottom, each once but for a row shared by two
+    // output rows: the pages of those well behind are given back as it goes,
+    // so that a 16384-wide map never sits in memory whole.
+    constexpr std::size_t kReleaseStep = 256;
+    std::size_t released = 0;
     const std::vector<std::uint8_t> shrunk = AveragePixels(
-        [&](std::size_t y) { return map.pixels + (topFirst ? y : n - 1 - y) * n * channels; }, n,
-        n, channels, side, side);
+        [&](std::size_t y) {
+            if (y >= released + 2 * kReleaseStep) {
+                const std::size_t first = topFirst ? released : n - released - kReleaseStep;
+                file.ReleaseRows(static_cast<std::int32_t>(first),
+                                 static_cast<std::int32_t>(kReleaseStep));
+                released += kReleaseStep;
+            }
+            return map.pixels + (topFirst ? y : n - 1 - y) * n * channels;
+        },
+        n, n, channels, side, side);
     rgb = ToRgb(shrunk, channels, true);
     return true;
 }
