@@ -9,7 +9,7 @@
 
 namespace {
 
-struct Spec {
+struct Conversion {
     bool left = false, plus = false, space = false, alternate = false, zero = false;
     int width = 0;
     int precision = -1;    // -1: none given
@@ -29,51 +29,51 @@ int ReadCount(const char*& at) {
 
 // Parses the conversion after a '%', taking '*' widths and precisions from
 // the arguments. Leaves `at` after the conversion character.
-Spec ParseSpec(const char*& at, va_list& args) {
-    Spec spec;
+Conversion ParseConversion(const char*& at, va_list& args) {
+    Conversion conv;
     for (;; ++at) {
-        if (*at == '-') spec.left = true;
-        else if (*at == '+') spec.plus = true;
-        else if (*at == ' ') spec.space = true;
-        else if (*at == '#') spec.alternate = true;
-        else if (*at == '0') spec.zero = true;
+        if (*at == '-') conv.left = true;
+        else if (*at == '+') conv.plus = true;
+        else if (*at == ' ') conv.space = true;
+        else if (*at == '#') conv.alternate = true;
+        else if (*at == '0') conv.zero = true;
         else if (*at != '\'') break;
     }
     if (*at == '*') {
         ++at;
-        spec.width = va_arg(args, int);
-        if (spec.width < 0) {
-            spec.left = true;
-            spec.width = spec.width == INT_MIN ? 0 : -spec.width;
+        conv.width = va_arg(args, int);
+        if (conv.width < 0) {
+            conv.left = true;
+            conv.width = conv.width == INT_MIN ? 0 : -conv.width;
         }
     } else {
-        spec.width = ReadCount(at);
+        conv.width = ReadCount(at);
     }
     if (*at == '.') {
         ++at;
         if (*at == '*') {
             ++at;
-            spec.precision = va_arg(args, int);
-            if (spec.precision < 0) spec.precision = -1;
+            conv.precision = va_arg(args, int);
+            if (conv.precision < 0) conv.precision = -1;
         } else {
-            spec.precision = ReadCount(at);
+            conv.precision = ReadCount(at);
         }
     }
     std::size_t n = 0;
-    while (n < 2 && std::strchr("hlLzjtq", *at) && *at) spec.length[n++] = *at++;
-    spec.conversion = *at;
+    while (n < 2 && std::strchr("hlLzjtq", *at) && *at) conv.length[n++] = *at++;
+    conv.conversion = *at;
     if (*at) ++at;
-    return spec;
+    return conv;
 }
 
-void Pad(std::string& out, const Spec& spec, std::string body, std::size_t prefixLength) {
-    const std::size_t width = static_cast<std::size_t>(spec.width);
+void Pad(std::string& out, const Conversion& conv, std::string body, std::size_t prefixLength) {
+    const std::size_t width = static_cast<std::size_t>(conv.width);
     if (body.size() >= width) {
         out += body;
-    } else if (spec.left) {
+    } else if (conv.left) {
         out += body;
         out.append(width - body.size(), ' ');
-    } else if (spec.zero && prefixLength != std::string::npos) {
+    } else if (conv.zero && prefixLength != std::string::npos) {
         body.insert(prefixLength, width - body.size(), '0');
         out += body;
     } else {
@@ -82,13 +82,13 @@ void Pad(std::string& out, const Spec& spec, std::string body, std::size_t prefi
     }
 }
 
-void FormatReal(std::string& out, const Spec& spec, double value) {
-    const char lower = static_cast<char>(spec.conversion | 0x20);
+void FormatReal(std::string& out, const Conversion& conv, double value) {
+    const char lower = static_cast<char>(conv.conversion | 0x20);
     std::chars_format style = std::chars_format::fixed;
     if (lower == 'e') style = std::chars_format::scientific;
     if (lower == 'g') style = std::chars_format::general;
     if (lower == 'a') style = std::chars_format::hex;
-    int precision = spec.precision;
+    int precision = conv.precision;
     if (precision < 0 && lower != 'a') precision = 6;
 
     char digits[1200];  // %f of the largest double: 309 digits and the precision's
@@ -102,44 +102,44 @@ void FormatReal(std::string& out, const Spec& spec, double value) {
     std::size_t afterSign = 0;
     if (!body.empty() && body[0] == '-') {
         afterSign = 1;
-    } else if (spec.plus || spec.space) {
-        body.insert(0, 1, spec.plus ? '+' : ' ');
+    } else if (conv.plus || conv.space) {
+        body.insert(0, 1, conv.plus ? '+' : ' ');
         afterSign = 1;
     }
     if (lower == 'a' && finite) {
         body.insert(afterSign, "0x");
         afterSign += 2;
     }
-    if (spec.alternate && finite && body.find('.') == std::string::npos && lower != 'g') {
+    if (conv.alternate && finite && body.find('.') == std::string::npos && lower != 'g') {
         // '#' keeps the point even without decimals.
         const std::size_t exponent = body.find_first_of("ep", afterSign);
         body.insert(exponent == std::string::npos ? body.size() : exponent, 1, '.');
     }
-    if (spec.conversion != lower) {
+    if (conv.conversion != lower) {
         for (char& ch : body) {
             if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
         }
     }
-    Pad(out, spec, std::move(body), finite ? afterSign : std::string::npos);
+    Pad(out, conv, std::move(body), finite ? afterSign : std::string::npos);
 }
 
 // One conversion that no locale changes, by the C library itself.
 template <class Value>
-void FormatPlain(std::string& out, const Spec& spec, Value value) {
+void FormatPlain(std::string& out, const Conversion& conv, Value value) {
     char pattern[32];
-    std::snprintf(pattern, sizeof pattern, "%%%s%s%s%s%s*.*%s%c", spec.left ? "-" : "",
-                  spec.plus ? "+" : "", spec.space ? " " : "", spec.alternate ? "#" : "",
-                  spec.zero ? "0" : "", spec.length, spec.conversion);
-    const int precision = spec.precision;
+    std::snprintf(pattern, sizeof pattern, "%%%s%s%s%s%s*.*%s%c", conv.left ? "-" : "",
+                  conv.plus ? "+" : "", conv.space ? " " : "", conv.alternate ? "#" : "",
+                  conv.zero ? "0" : "", conv.length, conv.conversion);
+    const int precision = conv.precision;
 #if defined(__GNUC__)
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
 #endif
-    const int length = std::snprintf(nullptr, 0, pattern, spec.width, precision, value);
+    const int length = std::snprintf(nullptr, 0, pattern, conv.width, precision, value);
     if (length <= 0) return;
     const std::size_t start = out.size();
     out.resize(start + static_cast<std::size_t>(length) + 1);
-    std::snprintf(&out[start], static_cast<std::size_t>(length) + 1, pattern, spec.width, precision,
+    std::snprintf(&out[start], static_cast<std::size_t>(length) + 1, pattern, conv.width, precision,
                   value);
 #if defined(__GNUC__)
 #pragma GCC diagnostic pop
@@ -147,22 +147,22 @@ void FormatPlain(std::string& out, const Spec& spec, Value value) {
     out.resize(start + static_cast<std::size_t>(length));
 }
 
-bool Is(const Spec& spec, const char* length) { return std::strcmp(spec.length, length) == 0; }
+bool Is(const Conversion& conv, const char* length) { return std::strcmp(conv.length, length) == 0; }
 
-void FormatInteger(std::string& out, const Spec& spec, va_list& args) {
-    const bool isSigned = spec.conversion == 'd' || spec.conversion == 'i';
-    if (Is(spec, "ll") || Is(spec, "q") || Is(spec, "j")) {
-        if (isSigned) FormatPlain(out, spec, va_arg(args, long long));
-        else FormatPlain(out, spec, va_arg(args, unsigned long long));
-    } else if (Is(spec, "l")) {
-        if (isSigned) FormatPlain(out, spec, va_arg(args, long));
-        else FormatPlain(out, spec, va_arg(args, unsigned long));
-    } else if (Is(spec, "z") || Is(spec, "t")) {
-        if (isSigned) FormatPlain(out, spec, va_arg(args, std::make_signed_t<std::size_t>));
-        else FormatPlain(out, spec, va_arg(args, std::size_t));
+void FormatInteger(std::string& out, const Conversion& conv, va_list& args) {
+    const bool isSigned = conv.conversion == 'd' || conv.conversion == 'i';
+    if (Is(conv, "ll") || Is(conv, "q") || Is(conv, "j")) {
+        if (isSigned) FormatPlain(out, conv, va_arg(args, long long));
+        else FormatPlain(out, conv, va_arg(args, unsigned long long));
+    } else if (Is(conv, "l")) {
+        if (isSigned) FormatPlain(out, conv, va_arg(args, long));
+        else FormatPlain(out, conv, va_arg(args, unsigned long));
+    } else if (Is(conv, "z") || Is(conv, "t")) {
+        if (isSigned) FormatPlain(out, conv, va_arg(args, std::make_signed_t<std::size_t>));
+        else FormatPlain(out, conv, va_arg(args, std::size_t));
     } else {
-        if (isSigned) FormatPlain(out, spec, va_arg(args, int));
-        else FormatPlain(out, spec, va_arg(args, unsigned));
+        if (isSigned) FormatPlain(out, conv, va_arg(args, int));
+        else FormatPlain(out, conv, va_arg(args, unsigned));
     }
 }
 
@@ -186,28 +186,28 @@ std::string FormatCV(const char* format, va_list arguments, std::size_t limit) {
             ++at;
             continue;
         }
-        const Spec spec = ParseSpec(at, args);
-        switch (spec.conversion) {
+        const Conversion conv = ParseConversion(at, args);
+        switch (conv.conversion) {
             case 'f': case 'F': case 'e': case 'E': case 'g': case 'G': case 'a': case 'A':
-                FormatReal(out, spec, Is(spec, "L") ? static_cast<double>(va_arg(args, long double))
+                FormatReal(out, conv, Is(conv, "L") ? static_cast<double>(va_arg(args, long double))
                                                     : va_arg(args, double));
                 break;
             case 'd': case 'i': case 'u': case 'o': case 'x': case 'X':
-                FormatInteger(out, spec, args);
+                FormatInteger(out, conv, args);
                 break;
             case 'c': {
-                Spec plain = spec;
+                Conversion plain = conv;
                 plain.length[0] = 0;
                 FormatPlain(out, plain, va_arg(args, int));
                 break;
             }
             case 's': {
                 const char* text = va_arg(args, const char*);
-                FormatPlain(out, spec, text ? text : "(null)");
+                FormatPlain(out, conv, text ? text : "(null)");
                 break;
             }
             case 'p':
-                FormatPlain(out, spec, va_arg(args, void*));
+                FormatPlain(out, conv, va_arg(args, void*));
                 break;
             case 'n':
                 (void)va_arg(args, void*);  // never written: a format is not a place to store
