@@ -16,6 +16,7 @@
 
 #include "common/platform/platform.h"
 #include "common/platform/stoppable_command.h"
+#include "common/text/c_number.h"
 
 extern char** environ;
 
@@ -63,9 +64,12 @@ bool RunsInGroup(const std::filesystem::path& statFile, pid_t group) {
     // "pid (name) state parent group ...": the name may hold anything.
     const size_t nameEnd = stat.rfind(')');
     if (nameEnd == std::string::npos) return false;
-    char state = 0;
-    long parent = 0, processGroup = 0;
-    if (std::sscanf(stat.c_str() + nameEnd + 1, " %c %ld %ld", &state, &parent, &processGroup) != 3) {
+    // Then the state letter, the parent's id and the group's id.
+    const char* at = SkipCBlanks(stat.c_str() + nameEnd + 1);
+    const char state = *at;
+    long long parent = 0, processGroup = 0;
+    if (state == '\0' || !(at = ReadCInteger(at + 1, parent)) ||
+        !ReadCInteger(at, processGroup)) {
         return false;
     }
     return processGroup == group && state != 'Z' && state != 'X';
