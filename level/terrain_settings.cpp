@@ -9,25 +9,16 @@
 
 namespace {
 
-bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
-
 // A "%d" field: blanks, an optional sign, decimal digits. Null when there is
 // no number, or one that a 32-bit integer cannot hold (which a scanf would
 // turn into anything at all); otherwise the text after it.
 const char* ReadWholeNumber(const char* text, std::int32_t& value) {
-    text = SkipCBlanks(text);
-    const bool negative = *text == '-';
-    if (*text == '-' || *text == '+') ++text;
-    if (!IsDigit(*text)) return nullptr;
-    std::int64_t magnitude = 0;
-    for (; IsDigit(*text); ++text) {
-        magnitude = magnitude * 10 + (*text - '0');
-        if (magnitude > std::int64_t{INT32_MAX} + 1) return nullptr;
-    }
-    const std::int64_t signedValue = negative ? -magnitude : magnitude;
-    if (signedValue > INT32_MAX) return nullptr;
-    value = static_cast<std::int32_t>(signedValue);
-    return text;
+    long long number = 0;
+    bool overflow = false;
+    const char* end = ReadCInteger(text, number, &overflow);
+    if (!end || overflow || number < INT32_MIN || number > INT32_MAX) return nullptr;
+    value = static_cast<std::int32_t>(number);
+    return end;
 }
 
 // "heightmap.setSize %d": the size stays as it was if no number follows.
