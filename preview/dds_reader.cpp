@@ -106,7 +106,9 @@ void DecodeInterpolatedAlpha(const std::uint8_t* block, std::array<Colour, 16>& 
 
 Status DecodeDds(std::span<const std::uint8_t> bytes, const std::string& name,
                  RgbaPicture& picture) {
-    picture = RgbaPicture();
+    // Emptied but not given back: a reader of many tiles reuses one buffer.
+    picture.width = picture.height = 0;
+    picture.pixels.clear();
     auto refuse = [&](const char* reason) {
         return Status::Failure("ERROR: reading " + name + " (" + reason + ")");
     };

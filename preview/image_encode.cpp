@@ -27,6 +27,11 @@ std::string JpegDataUri(const std::vector<std::uint8_t>& rgb, std::size_t width,
 
 std::string PngDataUri(const std::vector<std::uint8_t>& rgb, std::size_t width,
                        std::size_t height) {
+    // The detail map is flat areas and sharp borders: the left-neighbour
+    // filter and a short search compress it within 2 % of the best stb finds,
+    // in a third of the time. Always the same choice, so always the same bytes.
+    stbi_write_png_compression_level = 2;
+    stbi_write_force_png_filter = 1;
     std::vector<std::uint8_t> encoded;
     stbi_write_png_to_func(Append, &encoded, static_cast<int>(width), static_cast<int>(height), 3,
                            rgb.data(), static_cast<int>(width * 3));

@@ -6,6 +6,7 @@
 
 #include "common/image/area_average.h"
 #include "common/image/tga_image.h"
+#include "common/parallel/parallel_rows.h"
 #include "common/platform/read_file.h"
 #include "common/status/status.h"
 #include "common/text/c_format.h"
@@ -61,22 +62,19 @@ bool ReadBigMap(const char* path, std::size_t& side, std::vector<std::uint8_t>& 
     const std::size_t channels = map.format == Bgra32 ? 4 : 3;
     const bool topFirst = (file.Descriptor() & 0x20) != 0;
     side = std::min(n, kPreviewPictureSide);
-    // Rows are read top to bottom, each once but for a row shared by two
-    // output rows: the pages of those well behind are given back as it goes,
-    // so that a 16384-wide map never sits in memory whole.
+    // Rows are read from the top down: the pages of those passed are given
+    // back as it goes, so that a 16384-wide map never sits in memory whole.
     constexpr std::size_t kReleaseStep = 256;
     std::size_t released = 0;
     const std::vector<std::uint8_t> shrunk = AveragePixels(
-        [&](std::size_t y) {
-            if (y >= released + 2 * kReleaseStep) {
+        [&](std::size_t y) { return map.pixels + (topFirst ? y : n - 1 - y) * n * channels; }, n, n,
+        channels, side, side, [&](std::size_t needed) {
+            for (; released + kReleaseStep <= needed; released += kReleaseStep) {
                 const std::size_t first = topFirst ? released : n - released - kReleaseStep;
                 file.ReleaseRows(static_cast<std::int32_t>(first),
                                  static_cast<std::int32_t>(kReleaseStep));
-                released += kReleaseStep;
             }
-            return map.pixels + (topFirst ? y : n - 1 - y) * n * channels;
-        },
-        n, n, channels, side, side);
+        });
     rgb = ToRgb(shrunk, channels, true);
     return true;
 }
@@ -92,29 +90,29 @@ bool ReadTiles(const char* pattern, std::size_t mapSide, std::size_t& side,
     while (tileOut * shrink > kTileSide) tileOut /= 2;
     side = tiles * tileOut;
     rgb.assign(side * side * 3, 0);
-    std::size_t found = 0;
-    for (std::size_t column = 0; column < tiles; ++column) {
-        for (std::size_t row = 0; row < tiles; ++row) {
+    // Tiles are read and shrunk on every core, each into its own square; the
+    // notes of the gaps are put in order afterwards.
+    std::vector<std::string> gaps(tiles * tiles);
+    ParallelForRows(tiles * tiles, [&](std::size_t first, std::size_t last) {
+        RgbaPicture picture;  // both reused from tile to tile
+        std::vector<std::uint8_t> bytes;
+        for (std::size_t tile = first; tile < last; ++tile) {
+            const std::size_t column = tile / tiles;
+            const std::size_t row = tile % tiles;
             const std::string path =
                 FormatC(pattern, static_cast<int>(column), static_cast<int>(row));
-            RgbaPicture tile;
-            std::vector<std::uint8_t> bytes;
             Status read = platform::ReadFileStart(path.c_str(), bytes);
-            if (read.ok()) read = DecodeDds(bytes, path, tile);
-            if (read.ok() && (tile.width != static_cast<std::int32_t>(kTileSide) ||
-                              tile.height != static_cast<std::int32_t>(kTileSide))) {
+            if (read.ok()) read = DecodeDds(bytes, path, picture);
+            if (read.ok() && (picture.width != static_cast<std::int32_t>(kTileSide) ||
+                              picture.height != static_cast<std::int32_t>(kTileSide))) {
                 read = Status::Failure("ERROR: reading " + path + " (not 512 x 512)");
             }
+            if (!read.ok()) gaps[tile] = "gap (magenta): " + read.message().substr(7);
             const std::vector<std::uint8_t> shrunk =
-                read.ok() ? ToRgb(AveragePixels(tile.pixels.data(), kTileSide, kTileSide, 4,
+                read.ok() ? ToRgb(AveragePixels(picture.pixels.data(), kTileSide, kTileSide, 4,
                                                 tileOut, tileOut),
                                   4, false)
                           : std::vector<std::uint8_t>();
-            if (read.ok()) {
-                ++found;
-            } else {
-                notes.push_back("gap (magenta): " + read.message().substr(7));
-            }
             for (std::size_t y = 0; y < tileOut; ++y) {
                 for (std::size_t x = 0; x < tileOut; ++x) {
                     std::uint8_t* out = &rgb[((row * tileOut + y) * side + column * tileOut + x) * 3];
@@ -122,6 +120,14 @@ bool ReadTiles(const char* pattern, std::size_t mapSide, std::size_t& side,
                     std::copy(in, in + 3, out);
                 }
             }
+        }
+    });
+    std::size_t found = 0;
+    for (const std::string& gap : gaps) {
+        if (gap.empty()) {
+            ++found;
+        } else {
+            notes.push_back(gap);
         }
     }
     return found > 0;

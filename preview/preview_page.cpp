@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <future>
 
 #include "common/text/c_format.h"
 #include "preview/base64.h"
@@ -41,6 +42,14 @@ std::string Heights(const std::vector<float>& heights) {
 std::string Number(double value) { return FormatC("%.9g", value); }
 
 std::string Terrain(const TerrainView& terrain, bool primary) {
+    // The two pictures are encoded at once, the detail map on a thread of
+    // its own (they share nothing).
+    std::future<std::string> detail;
+    if (primary && !terrain.detail.empty()) {
+        detail = std::async(std::launch::async, [&] {
+            return PngDataUri(terrain.detail, terrain.detailSide, terrain.detailSide);
+        });
+    }
     std::string json = "{";
     if (!primary) {
         json += "\"name\":" + Quoted(terrain.name) + ",\"column\":" + std::to_string(terrain.column) +
@@ -51,10 +60,7 @@ std::string Terrain(const TerrainView& terrain, bool primary) {
     json += terrain.colour.empty()
                 ? std::string("null")
                 : Quoted(JpegDataUri(terrain.colour, terrain.colourSide, terrain.colourSide));
-    if (primary && !terrain.detail.empty()) {
-        json += ",\"detail\":" + Quoted(PngDataUri(terrain.detail, terrain.detailSide,
-                                                   terrain.detailSide));
-    }
+    if (detail.valid()) json += ",\"detail\":" + Quoted(detail.get());
     return json + "}";
 }
 

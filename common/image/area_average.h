@@ -16,21 +16,26 @@
 // shrink (m >= n) is copied as it is.
 //
 // The weights depend only on the sides, and each output sample is summed
-// in one order, so the result is the same on every machine. Only a row of
-// sums is held beside the output, whatever the input's size.
+// in one order, so the result is the same on every machine and for any number
+// of cores. Only a row of sums per core is held beside the output, whatever
+// the input's size.
 std::vector<float> AverageVertexGrid(const float* samples, std::size_t width, std::size_t height,
                                      std::size_t channels, std::size_t outWidth,
                                      std::size_t outHeight);
 
 // The same for a picture of 8-bit channels (pixels, not vertices: output
 // pixel j covers input pixels j * n / m to (j + 1) * n / m), rounded to the
-// nearest byte. `row` gives input row y (counted as the output's rows are),
+// nearest byte (a half up; exact where m divides n). `row` gives input row y (counted as the output's rows are),
 // so a picture stored bottom row first, or mapped from a file, is read in
-// place; only one row of sums is held.
+// place; it is asked from several threads at once. Rows are asked for from
+// the top down, a few groups at a time: `passed`, when given, is told now and
+// then the first input row that will still be asked for, so that the pages
+// of a mapped file above it can be given back.
 std::vector<std::uint8_t> AveragePixels(const std::function<const std::uint8_t*(std::size_t)>& row,
                                         std::size_t width, std::size_t height,
                                         std::size_t channels, std::size_t outWidth,
-                                        std::size_t outHeight);
+                                        std::size_t outHeight,
+                                        const std::function<void(std::size_t)>& passed = {});
 std::vector<std::uint8_t> AveragePixels(const std::uint8_t* pixels, std::size_t width,
                                         std::size_t height, std::size_t channels,
                                         std::size_t outWidth, std::size_t outHeight);

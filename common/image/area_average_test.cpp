@@ -6,6 +6,8 @@
 #include <numeric>
 #include <vector>
 
+#include "tests/support/thread_count.h"
+
 namespace {
 
 // Shrinking keeps what every sample adds: a plane stays the same plane
@@ -42,6 +44,40 @@ TEST(AreaAverage, KeepsPlanesAndMeans) {
     }
     // A side that does not shrink is copied.
     EXPECT_EQ(AveragePixels(pixels.data(), 8, 4, 3, 8, 4), pixels);
+}
+
+// Big enough to be shared among the cores: whole-factor shrinks are the exact
+// rounded box means, and no shrink depends on how many cores made it.
+TEST(AreaAverage, ExactBoxesAndTheSameOnAnyCoreCount) {
+    const std::size_t w = 1024, h = 512, channels = 3;
+    std::vector<std::uint8_t> pixels(w * h * channels);
+    std::uint32_t state = 12345;
+    for (std::uint8_t& p : pixels) p = static_cast<std::uint8_t>((state = state * 1664525u + 1013904223u) >> 24);
+
+    const std::vector<std::uint8_t> box = AveragePixels(pixels.data(), w, h, channels, 256, 64);
+    for (std::size_t y = 0; y < 64; y += 9) {
+        for (std::size_t x = 0; x < 256; x += 7) {
+            for (std::size_t c = 0; c < channels; ++c) {
+                unsigned sum = 0;
+                for (std::size_t v = 0; v < 8; ++v) {
+                    for (std::size_t u = 0; u < 4; ++u) sum += pixels[((y * 8 + v) * w + x * 4 + u) * channels + c];
+                }
+                ASSERT_EQ(box[(y * 256 + x) * channels + c], (sum + 16) / 32) << x << "," << y;
+            }
+        }
+    }
+    for (const auto& [outWidth, outHeight] : {std::pair<std::size_t, std::size_t>{256, 64}, {300, 100}}) {
+        std::vector<std::uint8_t> one, three;
+        {
+            testing_support::ScopedThreadCount threads("1");
+            one = AveragePixels(pixels.data(), w, h, channels, outWidth, outHeight);
+        }
+        {
+            testing_support::ScopedThreadCount threads("3");
+            three = AveragePixels(pixels.data(), w, h, channels, outWidth, outHeight);
+        }
+        EXPECT_EQ(one, three) << outWidth;
+    }
 }
 
 }  // namespace
