@@ -1,7 +1,7 @@
 # Packages of the programs, made with cpack (or the `package` target).
 #
 # Windows: Marvane-<version>-win64.zip holds Marvane.exe, quillet.exe,
-# nvdxt.exe, marvane_import.exe and README.md at its top, with no folder around them, so that it
+# nvdxt.exe, marvane_import.exe, marvane_preview.exe and README.md at its top, with no folder around them, so that it
 # unpacks straight into a level's working folder. The .exe files are linked
 # statically and need nothing beside them.
 # Linux: a Debian package, marvane_<version>_<arch>.deb (see below), and a
@@ -15,7 +15,7 @@ set(CPACK_PACKAGE_CHECKSUM SHA256)
 if(WIN32)
   # A component of its own, left out of a plain `cmake --install`, which keeps
   # the bin/ layout.
-  install(TARGETS Marvane quillet nvdxt marvane_import
+  install(TARGETS Marvane quillet nvdxt marvane_import marvane_preview
           RUNTIME DESTINATION . COMPONENT working_folder EXCLUDE_FROM_ALL)
   install(FILES ${PROJECT_SOURCE_DIR}/README.md
           DESTINATION . COMPONENT working_folder EXCLUDE_FROM_ALL)
@@ -30,6 +30,7 @@ else()
   install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION share/doc/marvane)
   install(FILES ${PROJECT_SOURCE_DIR}/man/Marvane.1 ${PROJECT_SOURCE_DIR}/man/quillet.1
                 ${PROJECT_SOURCE_DIR}/man/nvdxt.1 ${PROJECT_SOURCE_DIR}/man/marvane_import.1
+                ${PROJECT_SOURCE_DIR}/man/marvane_preview.1
           DESTINATION share/man/man1)
   set(CPACK_GENERATOR TGZ)
   if(CMAKE_SYSTEM_NAME STREQUAL "Linux")

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/platform/file_commit.h"
+#include "common/platform/open_document.h"
 #include "common/status/status.h"
 #include "preview/level_view.h"
 #include "preview/preview_page.h"
@@ -15,22 +16,24 @@
 namespace {
 
 const char* const kUsage =
-    "usage: marvane_preview [--dir WORKDIR] [--output FILE]\n"
+    "usage: marvane_preview [--dir WORKDIR] [--output FILE] [--open]\n"
     "Writes a page that shows the level painted in the working folder (the\n"
     "current one, or WORKDIR) in 3D: open it in any browser, no server needed.\n"
     "  --dir WORKDIR   the painter's working folder inside the level\n"
     "  --output FILE   the page to write (default preview.html in the working folder)\n"
+    "  --open          open the page in the default browser once it is written\n"
     "  -h, --help      show this text\n"
     "  --version       show the version\n"
     "\n"
-    "Exit status: 0 the page was written, 1 the level could not be read or the\n"
-    "page written, 2 wrong options.\n";
+    "Exit status: 0 the page was written (and opened), 1 the level could not be\n"
+    "read, or the page written or opened, 2 wrong options.\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
     std::string folder;
     std::string output = "preview.html";
+    bool open = false;
     for (int i = 1; i < argc; ++i) {
         const char* option = argv[i];
         if (!std::strcmp(option, "-h") || !std::strcmp(option, "--help") || !std::strcmp(option, "/?")) {
@@ -40,6 +43,10 @@ int main(int argc, char** argv) {
         if (!std::strcmp(option, "--version")) {
             std::puts("marvane_preview " MARVANE_VERSION);
             return 0;
+        }
+        if (!std::strcmp(option, "--open")) {
+            open = true;
+            continue;
         }
         const bool dir = !std::strcmp(option, "--dir");
         if ((!dir && std::strcmp(option, "--output")) || i + 1 >= argc || !*argv[i + 1]) {
@@ -70,7 +77,18 @@ int main(int argc, char** argv) {
             return 1;
         }
         for (const std::string& note : view.notes) std::printf("Note: %s\n", note.c_str());
-        std::printf("Preview written to %s\n", output.c_str());
+        // Where it is, in full, so that it can be opened from any folder.
+        std::string where = std::filesystem::absolute(output, error).string();
+        if (error) where = output;
+        std::printf("Preview written to %s\n", where.c_str());
+        if (open) {
+            std::fflush(stdout);
+            const Status opened = platform::OpenWithDefaultProgram(where);
+            if (!opened.ok()) {
+                std::fprintf(stderr, "%s\n", opened.message().c_str());
+                return 1;
+            }
+        }
         return 0;
     } catch (const FatalError& error) {
         std::fputs(error.text.c_str(), stderr);

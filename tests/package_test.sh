@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # The programs as a user gets them, not as the build leaves them:
 #   install BUILD-DIR GENERATOR OUTPUT-CHECK
-#       `cmake --install` into a fresh prefix: Marvane, quillet, nvdxt and
-#       marvane_import side by side in bin/, and the installed painter paints
+#       `cmake --install` into a fresh prefix: Marvane, quillet, nvdxt,
+#       marvane_import and marvane_preview side by side in bin/, and the installed painter paints
 #       a level.
 #   deb BUILD-DIR GENERATOR OUTPUT-CHECK
 #       the Debian package made by cpack: GTK only recommended, every program
 #       `cmake --install` installs, the dialog module and the manual pages;
 #       unpacked with dpkg -x into a scratch root, its painter paints a level.
 #   zip BUILD-DIR GENERATOR OUTPUT-CHECK EMULATOR...
-#       the Windows zip made by cpack: the four .exe files and README.md at
+#       the Windows zip made by cpack: the five .exe files and README.md at
 #       its top; unpacked into a level's working folder, the painter there
 #       paints the level (under Wine), from its command line and, given an X
 #       display and xdotool, from its dialog, clicked as a user would.
@@ -42,7 +42,7 @@ cp -r "$work/level" "$work/Greyhollow"
 case "$mode" in
 install)
     "$cmake" --install "$build" --prefix "$work/prefix" >/dev/null || { echo "FAIL: cmake --install"; exit 1; }
-    check "installed side by side in bin/" "Marvane marvane_import nvdxt quillet" \
+    check "installed side by side in bin/" "Marvane marvane_import marvane_preview nvdxt quillet" \
         "$(cd "$work/prefix/bin" && ls | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')"
     check "the installed importer runs" "marvane_import 0.33" \
         "$(PATH=/usr/bin:/bin "$work/prefix/bin/marvane_import" --version)"
@@ -90,8 +90,8 @@ zip)
         { cat "$work/cpack.txt"; echo "FAIL: cpack"; exit 1; }
     zips=("$work"/package/Marvane-*-win64.zip)
     check "one zip made" 1 "${#zips[@]}"
-    check "the zip holds the four programs and the README at its top" \
-        "Marvane.exe README.md marvane_import.exe nvdxt.exe quillet.exe" \
+    check "the zip holds the five programs and the README at its top" \
+        "Marvane.exe README.md marvane_import.exe marvane_preview.exe nvdxt.exe quillet.exe" \
         "$("$cmake" -E tar tf "${zips[0]}" | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')"
     for folder in "$job" "$work/Greyhollow/paint"; do
         (cd "$folder" && "$cmake" -E tar xf "${zips[0]}") ||

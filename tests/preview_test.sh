@@ -61,7 +61,8 @@ shot() {  # shot WHAT PAGE: drawn in chromium, screenshot checked
 level around 1
 run_preview around
 check "big maps: exit status" 0 "$status"
-check "big maps: where the page is" "Preview written to preview.html" "$(tail -n 1 <<<"$out")"
+check "big maps: where the page is, in full" "Preview written to $work/around/paint/preview.html" \
+    "$(tail -n 1 <<<"$out" | sed 's|Z:||; s|\\|/|g')"
 check "big maps: the notes say which maps" "Note: colour map from colourbig.tga
 Note: detail map from detailbig.tga" "$(grep '^Note' <<<"$out")"
 check "big maps: eight surrounding terrains" 8 "$(grep -o '"name":"[A-Z0-9]*"' "$work/around/paint/preview.html" | wc -l)"
@@ -85,6 +86,21 @@ level alone 0
 (cd "$work" && "${emulator[@]}" "$preview" --dir alone/paint >/dev/null 2>&1)
 check "no surroundings: none in the page" 1 "$(grep -c '"surroundings":\[\]' "$work/alone/paint/preview.html")"
 shot "no surroundings" "$work/alone/paint/preview.html"
+
+# --open hands the page's full path to xdg-open, and says so when there is none.
+if [ -z "${emulator[*]}" ]; then
+    mkdir "$work/bin"
+    printf '#!/bin/sh\necho "$@" >"%s"\n' "$work/opened.txt" >"$work/bin/xdg-open"
+    chmod +x "$work/bin/xdg-open"
+    (cd "$work/alone/paint" && PATH="$work/bin" "$preview" --open >/dev/null 2>&1)
+    for ((i = 0; i < 50; i++)); do [ -s "$work/opened.txt" ] && break; sleep 0.1; done
+    check "--open: xdg-open gets the page" "$work/alone/paint/preview.html" "$(cat "$work/opened.txt" 2>/dev/null)"
+    rm "$work/bin/xdg-open"
+    run_preview_env() { (cd "$work/alone/paint" && PATH="$work/bin" "$preview" --open 2>&1 >/dev/null); }
+    check "--open without xdg-open: exit 1 and why" \
+        "ERROR: could not open $work/alone/paint/preview.html in a browser: xdg-open: No such file or directory 1" \
+        "$(run_preview_env) $?"
+fi
 
 # A level without its settings: the painter's message, and no page.
 rm "$work/alone/paint/preview.html" "$work/alone/Heightdata.con"
