@@ -2,7 +2,8 @@
 # End to end: marvane_preview in a painted sample level. The page is whole
 # and self-contained, built from the big maps or from the tiles alone (a
 # missing tile a gap and a note), with and without the surrounding terrain;
-# a level it cannot read gets the painter's message and no page. Where
+# a level it cannot read gets the painter's message and no page; the
+# Windows build writes the native build's bytes. Where
 # Debian's chromium is installed, each page is drawn in it (WebGL through
 # SwiftShader) and the screenshot checked: no JavaScript error, mostly
 # terrain, coloured by the colour map.
@@ -34,6 +35,23 @@ run_preview() {  # run_preview NAME ARGS...: sets status, out, err
     status=$?
     out=$(tr -d '\r' <"$work/out.txt")
     err=$(tr -d '\r' <"$work/err.txt" | head -n 1)
+}
+# The Windows build's pages must be the Linux build's, byte for byte: under
+# an emulator, MARVANE_NATIVE_PREVIEW names a native marvane_preview to
+# write each page again in the same folder.
+native=${MARVANE_NATIVE_PREVIEW:-}
+same_as_native() {  # same_as_native WHAT NAME PAGE [ARGS...]: after run_preview NAME ARGS...
+    [ -n "${emulator[*]}" ] || return 0
+    local what=$1 name=$2 page=$3
+    shift 3
+    if [ -z "$native" ] || [ ! -x "$native" ]; then
+        [ "${CI:-}" = true ] && check "$what: a native marvane_preview to compare with" yes no
+        echo "SKIPPED: $what: no native marvane_preview (MARVANE_NATIVE_PREVIEW) to compare with"
+        return 0
+    fi
+    (cd "$work/$name/paint" && "$native" "$@" --output native.html >/dev/null 2>&1)
+    check "$what: the same page as the native build's" same \
+        "$(cmp -s "$work/$name/paint/$page" "$work/$name/paint/native.html" && echo same || echo differs)"
 }
 page_checks() {  # page_checks WHAT PAGE
     check "$1: a page that loads nothing from elsewhere" "0 1" \
@@ -67,6 +85,7 @@ check "big maps: the notes say which maps" "Note: colour map from colourbig.tga
 Note: detail map from detailbig.tga" "$(grep '^Note' <<<"$out")"
 check "big maps: eight surrounding terrains" 8 "$(grep -o '"name":"[A-Z0-9]*"' "$work/around/paint/preview.html" | wc -l)"
 page_checks "big maps" "$work/around/paint/preview.html"
+same_as_native "big maps" around preview.html
 shot "big maps" "$work/around/paint/preview.html"
 
 # The tiles alone, as a job that deletes the big maps leaves them; then one
@@ -75,16 +94,19 @@ rm "$work/around/paint/colourbig.tga" "$work/around/paint/detailbig.tga"
 run_preview around --output tiles.html
 check "tiles: exit status and notes" "0 Note: colour map from its tiles" "$status $(head -n 1 <<<"$out")"
 page_checks "tiles" "$work/around/paint/tiles.html"
+same_as_native "tiles" around tiles.html
 shot "tiles" "$work/around/paint/tiles.html"
 rm "$work/around/paint/colormaps/tx00x01.dds"
 run_preview around --output gap.html
 check "a missing tile: a gap and a note, not a failure" \
     "0 Note: gap (magenta): reading colormaps/tx00x01.dds" "$status $(sed -n 2p <<<"$out")"
+same_as_native "a missing tile" around gap.html
 
 # Without the surrounding terrain; from elsewhere with --dir.
 level alone 0
 (cd "$work" && "${emulator[@]}" "$preview" --dir alone/paint >/dev/null 2>&1)
 check "no surroundings: none in the page" 1 "$(grep -c '"surroundings":\[\]' "$work/alone/paint/preview.html")"
+same_as_native "no surroundings" alone preview.html
 shot "no surroundings" "$work/alone/paint/preview.html"
 
 # --open hands the page's full path to xdg-open, and says so when there is none.
