@@ -81,6 +81,7 @@ else
     frames=()
     for ((i = 0; i < runs; i++)); do
         profile=$(mktemp -d)
+        : >"$work/browser.txt"
         timeout 60 "$browser" --headless --no-sandbox --disable-gpu --use-angle=swiftshader \
             --enable-unsafe-swiftshader --disable-background-networking --disable-component-update \
             --disable-sync --no-first-run --user-data-dir="$profile" --enable-logging=stderr --v=0 \
