@@ -4,12 +4,14 @@
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
+#include <limits>
+#include <memory>
 #include <optional>
 
-#include "importer/height_grid.h"
 #include "importer/input_file.h"
 #include "importer/level_files.h"
 #include "importer/quantize.h"
+#include "importer/region_resample.h"
 #include "importer/resample.h"
 #include "level/settings_rewrite.h"
 
@@ -27,7 +29,7 @@ std::string Format(const char* format, ...) {
     return text;
 }
 
-std::string OutputLine(const HeightGrid& grid, const ResamplePlan& plan,
+std::string OutputLine(const HeightInfo& grid, const ResamplePlan& plan,
                        const ImportOptions& options) {
     std::string line = Format("Output: %zu x %zu samples", plan.side, plan.side);
     const std::size_t longer = std::max(plan.regionWidth, plan.regionHeight);
@@ -53,7 +55,7 @@ std::string OutputLine(const HeightGrid& grid, const ResamplePlan& plan,
 
 // Metres between output samples, from the input's spacing scaled by how far
 // each axis was stretched; the settings hold one whole number.
-Status OutputSpacing(const HeightGrid& grid, const ResamplePlan& plan, const ImportOptions& options,
+Status OutputSpacing(const HeightInfo& grid, const ResamplePlan& plan, const ImportOptions& options,
                      std::int64_t& written, std::vector<std::string>& notes) {
     double inputX = 1.0, inputY = 1.0;
     if (options.spacing) {
@@ -98,32 +100,47 @@ Status RunImport(const ImportOptions& options, std::vector<std::string>& report)
     std::optional<std::string> oldSettings;
     if (Status s = ReadLevelSettings(level, oldSettings); !s.ok()) return s;
 
-    HeightGrid grid;
-    if (Status s = ReadHeightInput(options.input, options.raw, grid); !s.ok()) return s;
+    std::unique_ptr<HeightSource> source;
+    if (Status s = OpenHeightInput(options.input, options.raw, source); !s.ok()) return s;
+    const HeightInfo& grid = source->info();
     std::vector<std::string> notes = grid.notes;
 
-    std::size_t noData = 0;
-    if (Status s = FillNoData(grid, options.input, noData); !s.ok()) return s;
-    if (noData > 0) {
-        notes.push_back(Format("%zu sample%s without data took the lowest height", noData,
-                               noData == 1 ? "" : "s"));
-    }
-    if (options.keepValues) {
-        if (Status s = CheckWholeSamples(grid, options.input); !s.ok()) return s;
-    }
     ResamplePlan plan;
     if (Status s =
             PlanResample(grid.width, grid.height, options.size, options.fit, options.input, plan);
         !s.ok()) {
         return s;
     }
-    const double metresPerUnit = options.verticalScale.value_or(grid.metresPerUnit.value_or(1.0));
-    Quantized heights;
-    if (Status s = Quantize(Resampler(grid, plan), metresPerUnit, options.keepValues, options.input,
-                            heights);
+    ResampledMap map;
+    const Region region{plan.left, plan.top, plan.regionWidth, plan.regionHeight};
+    if (Status s =
+            ResampleRegion(*source, region, plan.side, options.keepValues, options.input, map);
         !s.ok()) {
         return s;
     }
+    if (map.filled > 0) {
+        notes.push_back(Format(map.averaged
+                                   ? "%zu output sample%s over ground without data took the "
+                                     "nearest valid height"
+                                   : "%zu sample%s without data took the nearest valid height",
+                               map.filled, map.filled == 1 ? "" : "s"));
+    }
+    if (map.averaged) {
+        notes.push_back(
+            "shrunk by area averages: each output sample is the mean of the input "
+            "over its cell");
+    }
+    const double metresPerUnit = options.verticalScale.value_or(grid.metresPerUnit.value_or(1.0));
+    double low = std::numeric_limits<double>::infinity();
+    double high = -low;
+    ExtendRange(map.values, low, high);
+    Quantized heights;
+    if (Status s = Quantize(map.values, map.side, low, high, metresPerUnit, options.keepValues,
+                            options.input, heights);
+        !s.ok()) {
+        return s;
+    }
+    map.values = std::vector<double>();
     if (heights.level) notes.push_back("the input is level: every sample written as 0");
     std::int64_t spacing = 1;
     if (Status s = OutputSpacing(grid, plan, options, spacing, notes); !s.ok()) return s;
@@ -148,9 +165,8 @@ Status RunImport(const ImportOptions& options, std::vector<std::string>& report)
     report.push_back(OutputLine(grid, plan, options));
     report.push_back(Format("Heights: %.7g m to %.7g m, one step %s m", heights.lowest,
                             heights.highest, FormatVerticalScale(heights.verticalScale).c_str()));
-    report.push_back("Written: " + level.heightmap + ", and in " + level.settings +
-                     ": " + SizeLine(plan.side) + ", " +
-                     ScaleLine(spacing, heights.verticalScale));
+    report.push_back("Written: " + level.heightmap + ", and in " + level.settings + ": " +
+                     SizeLine(plan.side) + ", " + ScaleLine(spacing, heights.verticalScale));
     for (const std::string& note : notes) report.push_back("Note: " + note);
     return Status();
 }

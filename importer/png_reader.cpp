@@ -64,6 +64,13 @@ Status CheckHeader(std::span<const std::uint8_t> bytes, const std::string& name,
             "%zu and at most %zu samples",
             name.c_str(), width, height, kMaxInputSide, kMaxInputSamples);
     }
+    if (std::size_t{width} * height > kMaxPngSamples) {
+        return Status::Failuref(
+            "ERROR: %s: %u x %u samples, more than the %zu a PNG may hold (it is decoded "
+            "whole); convert it to GeoTIFF (gdal_translate -of GTiff) or to raw samples "
+            "(--raw), which are read a window at a time",
+            name.c_str(), width, height, kMaxPngSamples);
+    }
     return Status();
 }
 

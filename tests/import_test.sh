@@ -88,7 +88,7 @@ check "raw: settings" "heightmap.setSize 1025 heightmap.setScale 2/0.003" \
 check "raw: painted" Completed "$(painted raw)"
 
 # A GeoTIFF in metres (10 m pixels, a nodata hole): every height within half
-# a step of V above the lowest.
+# a step of V above the lowest, the hole filled from its neighbours.
 if [ "$gdal" = ON ] && command -v gdal_translate >/dev/null; then
     "$python" - <<'PY'
 import math, struct
@@ -118,7 +118,12 @@ lowest = min(valid)
 line = [l for l in open("tif/Heightdata.con").read().splitlines() if l.startswith("heightmap.setScale")][0]
 v = struct.unpack("f", struct.pack("f", float(line.split("/")[1])))[0]
 samples = struct.unpack("<%dH" % (side * side), open("tif/HeightmapPrimary.raw", "rb").read())
-worst = max(abs(s * v + lowest - (h if h != -9999.0 else lowest)) for s, h in zip(samples, heights))
+def near(i):  # a nodata sample takes the height of a valid neighbour
+    if heights[i] != -9999.0:
+        return [heights[i]]
+    y, x = divmod(i, side)
+    return [heights[(y + dy) * side + x + dx] for dy in (-1, 0, 1) for dx in (-1, 0, 1) if dx or dy]
+worst = max(min(abs(s * v + lowest - h) for h in near(i)) for i, s in enumerate(samples))
 print("ok" if worst <= v / 2 * 1.000001 else "off by %g, step %g" % (worst, v))
 PY
 )"

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <vector>
+#include <vector>
 
 // Shrinks a grid of samples by averaging, so that every input sample counts
 // (a point-sampled shrink keeps a few samples and drops the rest, and their
@@ -21,6 +22,18 @@
 std::vector<float> AverageVertexGrid(const float* samples, std::size_t width, std::size_t height,
                                      std::size_t channels, std::size_t outWidth,
                                      std::size_t outHeight);
+
+// The input samples one output sample averages, with their weights (which
+// add up to 1).
+struct AverageFootprint {
+    std::size_t first = 0;
+    std::vector<double> weights;
+};
+
+// The footprints AverageVertexGrid gives each of m output vertices along a
+// side of n input vertices (m < n): for callers that stream their own rows,
+// or skip samples without data.
+std::vector<AverageFootprint> VertexAverageFootprints(std::size_t n, std::size_t m);
 
 // The same for a picture of 8-bit channels (pixels, not vertices: output
 // pixel j covers input pixels j * n / m to (j + 1) * n / m), rounded to the
