@@ -128,6 +128,68 @@ print("ok" if worst <= v / 2 * 1.000001 else "off by %g, step %g" % (worst, v))
 PY
 )"
     check "geotiff: painted" Completed "$(painted tif)"
+
+    # Shrinking averages: a noisy 193 × 193 model brought to 65 samples, so
+    # that each inner output sample averages a 3 × 3 block of the model;
+    # GDAL's own average of the same blocks (the inner 63 × 63 outputs) must
+    # agree within half a 16-bit step, plus 1 mm for the report's rounding.
+    "$python" - <<'PY'
+import math, struct
+side = 193
+heights = [500 + 100 * math.sin(x / 9.0) * math.cos(y / 13.0) + (x * 7919 + y * 104729) % 61
+           for y in range(side) for x in range(side)]
+open("noisy.bin", "wb").write(struct.pack("<%df" % len(heights), *heights))
+open("noisy.hdr", "w").write(open("dem.hdr").read().replace("129", "193"))
+PY
+    gdal_translate -q -of GTiff -a_srs EPSG:32633 -a_ullr 500000 4001930 501930 4000000 \
+        noisy.bin noisy.tif
+    gdal_translate -q -of ENVI -ot Float32 -r average -srcwin 2 2 189 189 -outsize 63 63 \
+        noisy.tif gdal_average.bin
+    new_level avg
+    run_import noisy.tif --level avg --size 65
+    check "averages: exit status" 0 "$status"
+    lowest=$(sed -n 's/^Heights: \([^ ]*\) m.*/\1/p' <<<"$out")
+    check "averages: the same as GDAL's" ok "$(LOWEST=$lowest "$python" - <<'PY'
+import os, struct
+expected = struct.unpack("<%df" % (63 * 63), open("gdal_average.bin", "rb").read())
+line = [l for l in open("avg/Heightdata.con").read().splitlines() if l.startswith("heightmap.setScale")][0]
+v = struct.unpack("f", struct.pack("f", float(line.split("/")[1])))[0]
+lowest = float(os.environ["LOWEST"])
+samples = struct.unpack("<%dH" % (65 * 65), open("avg/HeightmapPrimary.raw", "rb").read())
+worst = max(abs(samples[(r + 1) * 65 + c + 1] * v + lowest - expected[r * 63 + c])
+            for r in range(63) for c in range(63))
+print("ok" if worst <= v / 2 + 0.001 else "off by %g, step %g" % (worst, v))
+PY
+)"
+
+    # Rasters as they come: a south-up copy of the model (its rows stored
+    # south first) gives the same heightmap, and so does one with a second
+    # band (the report says which it took); a rotated grid is refused.
+    "$python" - <<'PY'
+side = 129
+rows = open("dem.bin", "rb").read()
+size = side * 4
+open("southup.bin", "wb").write(b"".join(rows[r * size:(r + 1) * size] for r in reversed(range(side))))
+open("southup.hdr", "w").write(open("dem.hdr").read())
+open("rotated.vrt", "w").write(
+    '<VRTDataset rasterXSize="129" rasterYSize="129">'
+    '<GeoTransform>500000, 10, 1, 4001290, 1, -10</GeoTransform>'
+    '<VRTRasterBand dataType="Float32" band="1"><SimpleSource>'
+    '<SourceFilename relativeToVRT="1">dem.tif</SourceFilename><SourceBand>1</SourceBand>'
+    '</SimpleSource></VRTRasterBand></VRTDataset>')
+PY
+    gdal_translate -q -of GTiff -a_srs EPSG:32633 -a_ullr 500000 4000000 501290 4001290 \
+        -a_nodata -9999 southup.bin southup.tif
+    gdal_translate -q -b 1 -b 1 dem.tif twobands.tif
+    for kind in southup twobands; do
+        new_level "$kind"
+        run_import "$kind.tif" --level "$kind"
+        check "$kind: exit status" 0 "$status"
+        check "$kind: the same heightmap as the plain model" same \
+            "$(cmp -s "$kind/HeightmapPrimary.raw" tif/HeightmapPrimary.raw && echo same)"
+    done
+    check "twobands: reported" yes \
+        "$(grep -q '^Note: 2 bands: band 1 taken as the heights$' <<<"$out" && echo yes)"
 else
     echo "SKIP: GeoTIFF import: this build reads no GeoTIFF (no GDAL), or gdal_translate is missing"
 fi
@@ -174,6 +236,9 @@ refuse "not square" 1 \
 refuse "missing input" 1 "ERROR: reading nothing.png (no such file, or not a file)" nothing.png --level keep
 if [ "$gdal" = ON ] && [ -f empty.tif ]; then
     refuse "GeoTIFF all nodata" 1 "ERROR: empty.tif: every sample is no data" empty.tif --level keep
+    refuse "rotated grid" 1 \
+        "ERROR: rotated.vrt: its grid is rotated or sheared (geotransform terms 1 and 1); warp it to a north-up grid first (gdalwarp)" \
+        rotated.vrt --level keep
 fi
 refuse "settings file is a folder" 1 \
     "ERROR: settingsfolder/Heightdata.con is not a file; move it away so that the settings can be written" \
