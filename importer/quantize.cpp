@@ -51,7 +51,8 @@ void ExtendRange(const std::vector<double>& values, double& low, double& high) {
 }
 
 Status Quantize(const std::vector<double>& values, std::size_t side, double low, double high,
-                double metresPerUnit, bool keepValues, const std::string& name, Quantized& out) {
+                double metresPerUnit, bool keepValues, const std::string& name, Quantized& out,
+                double steps) {
     out = Quantized();
     const std::size_t n = side;
 
@@ -69,13 +70,13 @@ Status Quantize(const std::vector<double>& values, std::size_t side, double low,
         out.lowest = low * metresPerUnit;
         out.highest = high * metresPerUnit;
         const double span = out.highest - out.lowest;
-        if (span / 65535.0 * 65536.0 > kPainterHeightLimit) {
+        if (span / steps * 65536.0 > kPainterHeightLimit) {
             return Status::Failuref(
                 "ERROR: %s: its heights span %g m, more than the painter's "
                 "1e+18 m",
                 name.c_str(), span);
         }
-        const float v = FloatNotBelow(span / 65535.0);
+        const float v = FloatNotBelow(span / steps);
         out.level = !(v >= FLT_MIN);
         out.verticalScale = out.level ? static_cast<float>(1.0 / 65535.0) : v;
     }
@@ -93,4 +94,14 @@ Status Quantize(const std::vector<double>& values, std::size_t side, double low,
         sample = level::PutPrimarySample(sample, written);
     }
     return Status();
+}
+
+std::vector<std::uint8_t> QuantizeSurrounding(const std::vector<double>& values,
+                                              double metresPerUnit, double lowest, float vertical) {
+    std::vector<std::uint8_t> bytes(values.size());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const double step = (values[i] * metresPerUnit - lowest) / vertical;
+        bytes[i] = static_cast<std::uint8_t>(std::clamp(std::floor(step + 0.5), 0.0, 255.0));
+    }
+    return bytes;
 }

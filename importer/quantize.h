@@ -34,6 +34,20 @@ struct Quantized {
 // as a float no smaller (a level input writes 0 and V = 1/65535). With
 // `keepValues` the values are written rounded, unscaled, and
 // V = metresPerUnit. Fails, naming `name`, when the heights span more than
-// the painter takes (V × 65536 above 1e18).
+// the painter takes (V × 65536 above 1e18). `steps` replaces the 65535
+// steps of the range: 65280 = 255 × 256 leaves room for the range in 8 bits
+// with 256 × V, for maps that share the scale.
 Status Quantize(const std::vector<double>& values, std::size_t side, double low, double high,
-                double metresPerUnit, bool keepValues, const std::string& name, Quantized& out);
+                double metresPerUnit, bool keepValues, const std::string& name, Quantized& out,
+                double steps = 65535.0);
+
+// The steps of a primary heightmap whose range surrounding maps share.
+constexpr double kSharedRangeSteps = 255.0 * 256.0;
+
+// A surrounding heightmap on the primary's height scale: its 8-bit samples
+// are round((h − lowest) / vertical), h the values times `metresPerUnit`,
+// held to 0–255. With vertical 256 × the primary's V, a height lands at the
+// same fraction of the full range in both, so the painter gives the same
+// ground the same materials on both sides of an edge.
+std::vector<std::uint8_t> QuantizeSurrounding(const std::vector<double>& values,
+                                              double metresPerUnit, double lowest, float vertical);

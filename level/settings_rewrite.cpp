@@ -161,3 +161,13 @@ std::string NewSettingsText(std::size_t size, std::int64_t spacing, float vertic
     return "rem Terrain settings written by marvane_import: the primary heightmap only\r\n" +
            SizeLine(size) + "\r\n" + ScaleLine(spacing, vertical) + "\r\n";
 }
+
+std::string NewSettingsText(std::size_t size, std::int64_t spacing, float vertical,
+                            std::size_t surroundingSize, std::int64_t surroundingSpacing,
+                            float surroundingVertical) {
+    return "rem Terrain settings written by marvane_import: the primary heightmap, then the "
+           "surrounding ones\r\n" +
+           SizeLine(size) + "\r\n" + ScaleLine(spacing, vertical) + "\r\n" +
+           SizeLine(surroundingSize) + "\r\n" + ScaleLine(surroundingSpacing, surroundingVertical) +
+           "\r\n";
+}

@@ -46,3 +46,8 @@ SettingsEdit RewriteSurroundingSettings(std::string_view old, std::size_t size,
 
 // The settings file of a level that has none: the primary section only.
 std::string NewSettingsText(std::size_t size, std::int64_t spacing, float vertical);
+
+// The same with the surrounding maps' section after it.
+std::string NewSettingsText(std::size_t size, std::int64_t spacing, float vertical,
+                            std::size_t surroundingSize, std::int64_t surroundingSpacing,
+                            float surroundingVertical);

@@ -30,8 +30,8 @@ run_import() {  # run_import ARGS... ; sets status, out (stdout) and err (first 
     out=$(tr -d '\r' <out.txt)
     err=$(tr -d '\r' <err.txt | head -n 1)
 }
-painted() {  # painted DIR: the last line of the painter's log, without its time
-    (cd "$1/paint" && "${emulator[@]}" "$marvane" -mirror 1 -surround 0 -deltemps 1 >/dev/null 2>&1)
+painted() {  # painted DIR [SURROUND]: the last line of the painter's log, without its time
+    (cd "$1/paint" && "${emulator[@]}" "$marvane" -mirror 1 -surround "${2:-0}" -deltemps 1 >/dev/null 2>&1)
     tr -d '\r' <"$1/paint/log.txt" | tail -n 1 | sed -E 's/ \([0-9.]+s\)$//'
 }
 settings_line() {  # settings_line DIR KEY: the first line of Heightdata.con with that key
@@ -190,6 +190,63 @@ PY
     done
     check "twobands: reported" yes \
         "$(grep -q '^Note: 2 bands: band 1 taken as the heights$' <<<"$out" && echo yes)"
+
+    # --surround: a smooth 193 × 193 model (10 m pixels) becomes a 65-sample
+    # primary from its centre cell and eight 17-sample surrounding maps from
+    # the cells around it, painted with -surround 1. Each surrounding sample
+    # lies within one 8-bit step of the model under it, and the primary's
+    # edges within one 8-bit step of its neighbours' (both come from the same
+    # ground; the 8 bits set the step).
+    "$python" - <<'PY'
+import math, struct
+side = 193
+heights = [600 + 250 * math.sin(x / 40.0) * math.cos(y / 50.0) + 0.75 * y
+           for y in range(side) for x in range(side)]
+open("around.bin", "wb").write(struct.pack("<%df" % len(heights), *heights))
+open("around.hdr", "w").write(open("dem.hdr").read().replace("129", "193"))
+PY
+    gdal_translate -q -of GTiff -a_srs EPSG:32633 -a_ullr 500000 4001930 501930 4000000 \
+        around.bin around.tif
+    new_level around
+    run_import around.tif --level around --surround
+    check "surround: exit status" 0 "$status"
+    check "surround: settings" \
+        "heightmap.setSize 65 heightmap.setSize 17" \
+        "$(tr -d '\r' <around/Heightdata.con | grep '^heightmap.setSize' | tr '\n' ' ' | sed 's/ $//')"
+    lowest=$(sed -n 's/^Heights: \([^ ]*\) m.*/\1/p' <<<"$out")
+    check "surround: the maps against the model and each other" ok "$(LOWEST=$lowest "$python" - <<'PY'
+import os, struct
+side, cell = 193, 64
+model = struct.unpack("<%df" % (side * side), open("around.bin", "rb").read())
+scales = [l.split()[1] for l in open("around/Heightdata.con").read().splitlines()
+          if l.startswith("heightmap.setScale")]
+f32 = lambda text: struct.unpack("f", struct.pack("f", float(text.split("/")[1])))[0]
+vp, vs = f32(scales[0]), f32(scales[1])
+lowest = float(os.environ["LOWEST"])
+primary = struct.unpack("<%dH" % (65 * 65), open("around/HeightmapPrimary.raw", "rb").read())
+problems = [] if vs == 256 * vp else ["surrounding step %g is not 256 x %g" % (vs, vp)]
+places = {"L1D1": (-1, 1), "D1": (0, 1), "R1D1": (1, 1), "R1": (1, 0),
+          "R1U1": (1, -1), "U1": (0, -1), "L1U1": (-1, -1), "L1": (-1, 0)}
+maps = {}
+for name, (column, row) in places.items():
+    samples = open("around/HeightmapSecondary_%s.raw" % name, "rb").read()
+    maps[name] = samples
+    for i in range(17):
+        for j in range(17):
+            h = model[((row + 1) * cell + 4 * i) * side + (column + 1) * cell + 4 * j]
+            if abs(samples[i * 17 + j] * vs + lowest - h) > vs:
+                problems.append("%s (%d, %d): %g against %g" % (name, i, j, samples[i * 17 + j] * vs + lowest, h))
+for k in range(17):  # the primary's edges and its neighbours' facing edges
+    for name, p, s in (("R1", (4 * k, 64), (k, 0)), ("L1", (4 * k, 0), (k, 16)),
+                       ("U1", (0, 4 * k), (16, k)), ("D1", (64, 4 * k), (0, k))):
+        a = primary[p[0] * 65 + p[1]] * vp
+        b = maps[name][s[0] * 17 + s[1]] * vs
+        if abs(a - b) > vs:
+            problems.append("edge with %s at %d: %g against %g" % (name, k, a, b))
+print("ok" if not problems else "; ".join(problems[:5]))
+PY
+)"
+    check "surround: painted" Completed "$(painted around 1)"
 else
     echo "SKIP: GeoTIFF import: this build reads no GeoTIFF (no GDAL), or gdal_translate is missing"
 fi
@@ -202,7 +259,7 @@ mkdir heightmapfolder && cp keep/Heightdata.con heightmapfolder/ && mkdir height
 snapshot() {
     local level
     for level in keep settingsfolder heightmapfolder; do
-        (cd "$level" && ls -A && cksum Heightdata.con HeightmapPrimary.raw 2>/dev/null)
+        (cd "$level" && ls -A && cksum Heightdata.con Heightmap*.raw 2>/dev/null)
     done
 }
 before=$(snapshot)
@@ -239,6 +296,9 @@ if [ "$gdal" = ON ] && [ -f empty.tif ]; then
     refuse "rotated grid" 1 \
         "ERROR: rotated.vrt: its grid is rotated or sheared (geotransform terms 1 and 1); warp it to a north-up grid first (gdalwarp)" \
         rotated.vrt --level keep
+    refuse "surround cells too wide" 1 \
+        "ERROR: dem.tif: 129 x 129 samples (1280 m by 1280 m of ground) cannot hold 3 x 3 cells of 500 m: that needs 1500 m by 1500 m (151 x 151 samples); give a smaller --surround-cell" \
+        dem.tif --level keep --surround-cell 500
 fi
 refuse "settings file is a folder" 1 \
     "ERROR: settingsfolder/Heightdata.con is not a file; move it away so that the settings can be written" \
