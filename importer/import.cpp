@@ -13,11 +13,15 @@
 #include "importer/quantize.h"
 #include "importer/region_resample.h"
 #include "importer/resample.h"
+#include "importer/slope_check.h"
 #include "importer/surround.h"
 #include "level/settings_rewrite.h"
 #include "level/terrain_settings.h"
 
 namespace {
+
+// A median slope above this says the spacing or the vertical scale is wrong.
+constexpr double kImplausibleSlope = 60.0;
 
 // The settings hold the spacing as a 32-bit whole number.
 constexpr double kMaxWrittenSpacing = 2147483647.0;
@@ -206,6 +210,20 @@ Status RunImport(const ImportOptions& options, std::vector<std::string>& report)
 
     const double metresPerUnit = options.verticalScale.value_or(grid.metresPerUnit.value_or(1.0));
     MapJob& primary = jobs.back();
+    const double slope =
+        MedianSlopeDegrees(primary.map.values, primary.side, metresPerUnit,
+                           inputX * static_cast<double>(primary.region.width - 1) /
+                               static_cast<double>(primary.side - 1),
+                           inputY * static_cast<double>(primary.region.height - 1) /
+                               static_cast<double>(primary.side - 1));
+    std::vector<std::string> warnings;
+    if (slope > kImplausibleSlope) {
+        warnings.push_back(Format(
+            "half the ground is steeper than %.1f degrees, which real ground rarely is: "
+            "check --spacing (%.6g m between input samples) and --vertical-scale (%.6g m per "
+            "unit of the input)",
+            slope, (inputX + inputY) / 2.0, metresPerUnit));
+    }
     Quantized heights;
     // With surrounding maps the range spans 255 of their steps, 65280 of the
     // primary's: the highest ground fits the 8 bits too.
@@ -296,5 +314,6 @@ Status RunImport(const ImportOptions& options, std::vector<std::string>& report)
     }
     report.push_back(written);
     for (const std::string& note : notes) report.push_back("Note: " + note);
+    for (const std::string& warning : warnings) report.push_back("Warning: " + warning);
     return Status();
 }

@@ -87,6 +87,31 @@ check "raw: settings" "heightmap.setSize 1025 heightmap.setScale 2/0.003" \
     "$(settings_line raw heightmap.setSize) $(settings_line raw heightmap.setScale)"
 check "raw: painted" Completed "$(painted raw)"
 
+# Heights a user would not mean, and options as users write them: a 16-bit
+# PNG read with the default 1 m spacing and unit gives cliffs everywhere and
+# a warning that names the options; --option=value works; a signed raw file
+# keeps its negative heights; a greyscale PNG's transparent value is no data.
+"$python" - <<'PY'
+import struct
+from PIL import Image
+open("signed.raw", "wb").write(struct.pack("<4h", -5, 7, -1, 0))
+image = Image.new("L", (5, 5), 40)
+image.putpixel((2, 2), 0)
+image.save("trns.png", transparency=0)
+PY
+new_level steep
+run_import h16.png --level=steep --size=257
+check "steep: exit status" 0 "$status"
+check "steep: warned" yes "$(grep -q '^Warning: half the ground is steeper than .* check --spacing (1 m between input samples) and --vertical-scale (1 m per unit of the input)$' <<<"$out" && echo yes)"
+run_import signed.raw --raw 2x2:s16le --level steep --any-size --size 3
+check "s16le: exit status and heights" "0 Heights: -5 m to 7 m" "$status $(grep '^Heights' <<<"$out" | cut -d, -f1)"
+run_import trns.png --level steep
+check "tRNS: exit status" 0 "$status"
+check "tRNS: the transparent sample is no data" yes \
+    "$(grep -q '^Note: 1 sample without data took the nearest valid height$' <<<"$out" && echo yes)"
+check "tRNS: filled, so the level is flat" yes \
+    "$(grep -q '^Note: the input is level' <<<"$out" && echo yes)"
+
 # A GeoTIFF in metres (10 m pixels, a nodata hole): every height within half
 # a step of V above the lowest, the hole filled from its neighbours.
 if [ "$gdal" = ON ] && command -v gdal_translate >/dev/null; then
@@ -309,6 +334,9 @@ refuse "no level folder" 1 "ERROR: nolevel: no such level folder" h16.png --leve
 refuse "size beyond the painter's" 2 \
     'ERROR: --size needs a whole number from 3 to 8192 (the painter'\''s limit), not "8193"' \
     h16.png --level keep --size 8193
+refuse "size not 2^k + 1" 2 \
+    'ERROR: --size 600 is not 2^k + 1 (129, 257, 513, 1025, 2049, 4097): the painter would leave the top and right edges of its maps without tiles; give --any-size to have it all the same' \
+    h16.png --level keep --size 600
 refuse "stretch and crop" 2 "ERROR: --stretch and --crop exclude each other" \
     wide.raw --raw 8x4:u8 --level keep --stretch --crop
 refuse "unknown option" 2 'ERROR: unknown option "--lvl"' h16.png --lvl keep
