@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
+#include <filesystem>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -17,11 +18,28 @@
 #include "importer/surround.h"
 #include "level/settings_rewrite.h"
 #include "level/terrain_settings.h"
+#include "tools/level_writer.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
 // A median slope above this says the spacing or the vertical scale is wrong.
 constexpr double kImplausibleSlope = 60.0;
+
+// The default material set's textures: those of the sample level.
+constexpr std::uint64_t kDefaultMaterialSeed = 1;
+
+// Whether the level folder is missing but the folder it goes in exists, so
+// that the import makes it.
+bool LevelFolderToMake(const std::string& folder) {
+    std::error_code error;
+    if (fs::exists(folder, error)) return false;
+    fs::path path(folder);
+    if (!path.has_filename()) path = path.parent_path();
+    const fs::path parent = path.parent_path();
+    return fs::is_directory(parent.empty() ? fs::path(".") : parent, error);
+}
 
 // The settings hold the spacing as a 32-bit whole number.
 constexpr double kMaxWrittenSpacing = 2147483647.0;
@@ -137,8 +155,13 @@ struct MapJob {
 Status RunImport(const ImportOptions& options, std::vector<std::string>& report) {
     report.clear();
     const LevelFiles level(options.level);
+    // A missing level folder is made, when the folder it goes in exists.
+    const bool makeFolder = LevelFolderToMake(level.folder);
     std::optional<std::string> oldSettings;
-    if (Status s = ReadLevelSettings(level, oldSettings); !s.ok()) return s;
+    if (!makeFolder) {
+        if (Status s = ReadLevelSettings(level, oldSettings); !s.ok()) return s;
+    }
+    const bool newLevel = !oldSettings || options.newLevel;
 
     std::unique_ptr<HeightSource> source;
     if (Status s = OpenHeightInput(options.input, options.raw, source); !s.ok()) return s;
@@ -260,7 +283,7 @@ Status RunImport(const ImportOptions& options, std::vector<std::string>& report)
     }
 
     std::string settings;
-    if (oldSettings) {
+    if (!newLevel) {
         SettingsEdit edit =
             RewritePrimarySettings(*oldSettings, plan.side, spacing, heights.verticalScale);
         settings = std::move(edit.text);
@@ -275,11 +298,12 @@ Status RunImport(const ImportOptions& options, std::vector<std::string>& report)
     } else if (options.surround) {
         settings = NewSettingsText(plan.side, spacing, heights.verticalScale, surroundingSide,
                                    surroundingSpacing, surroundingVertical);
-        notes.push_back(level.settings + " was missing: written with both sections");
+        notes.push_back(level.settings + (oldSettings ? " written afresh" : " was missing") +
+                        ": written with both sections");
     } else {
         settings = NewSettingsText(plan.side, spacing, heights.verticalScale);
-        notes.push_back(level.settings +
-                        " was missing: written with the primary heightmap's "
+        notes.push_back(level.settings + (oldSettings ? " written afresh" : " was missing") +
+                        ": written with the primary heightmap's "
                         "lines only; surrounding terrain (-surround 1) needs its own size and "
                         "scale lines after them");
     }
@@ -288,7 +312,33 @@ Status RunImport(const ImportOptions& options, std::vector<std::string>& report)
         files.push_back({level.surrounding[i], &surrounding[i]});
     }
     files.push_back({level.heightmap, &heights.bytes});
-    if (Status s = WriteLevelFiles(files, level, settings, oldSettings); !s.ok()) return s;
+    std::error_code error;
+    if (makeFolder && !fs::create_directory(level.folder, error)) {
+        return Status::Failuref("ERROR: creating %s (%s)", level.folder.c_str(),
+                                error.message().c_str());
+    }
+    if (Status s = WriteLevelFiles(files, level, settings, oldSettings); !s.ok()) {
+        if (makeFolder) fs::remove(level.folder, error);
+        return s;
+    }
+    if (newLevel) {
+        // The painter's working folder, with a material set to paint with:
+        // the user's own files there are kept.
+        const std::string data = level.folder + "/paint/data";
+        int written = 0;
+        fs::create_directories(data, error);
+        if (error) {
+            return Status::Failuref("ERROR: creating %s (%s); the level's heightmaps are written",
+                                    data.c_str(), error.message().c_str());
+        }
+        if (Status s = sample_level::WriteMaterialSet(data, kDefaultMaterialSeed, true, written);
+            !s.ok()) {
+            return Status::Failure(s.message() + "; the level's heightmaps are written");
+        }
+        notes.push_back(Format("a new level: %d file%s of the default material set written to %s%s",
+                               written, written == 1 ? "" : "s", data.c_str(),
+                               written < 5 ? " (the files already there kept)" : ""));
+    }
 
     report.push_back(Format("Input: %s, %s, %zu x %zu samples", options.input.c_str(),
                             grid.format.c_str(), grid.width, grid.height));

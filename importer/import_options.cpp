@@ -51,14 +51,19 @@ std::string ImportUsage() {
     std::string usage =
         "usage: marvane_import INPUT --level DIR [--size N] [--spacing METRES]\n"
         "                      [--vertical-scale M] [--keep-values] [--stretch | --crop]\n"
-        "                      [--raw WIDTHxHEIGHT:FORMAT] [--any-size]\n"
+        "                      [--raw WIDTHxHEIGHT:FORMAT] [--any-size] [--new]\n"
         "                      [--surround] [--surround-cell METRES] [--surround-size M]\n"
         "Writes INPUT as the level's DIR/HeightmapPrimary.raw and its size and scale lines\n"
         "in DIR/Heightdata.con. INPUT: an 8- or 16-bit greyscale PNG, a raw file with --raw";
     usage += RasterReaderAvailable() ? ",\nor an elevation raster GDAL reads (GeoTIFF, band 1).\n"
                                      : ".\n";
     usage +=
-        "  --level DIR          the level folder (the one above the painter's working folder)\n"
+        "  --level DIR          the level folder (the one above the painter's working folder);\n"
+        "                       a new level is made when it holds no Heightdata.con or is\n"
+        "                       missing: its settings, and in DIR/paint/data the default\n"
+        "                       material set\n"
+        "  --new                make a new level even where DIR has settings: write them\n"
+        "                       afresh instead of changing their heightmap lines\n"
         "  --size N             output side, 2^k + 1 from 3 to 4097, or up to 8192 with\n"
         "                       --any-size (default: the smallest 2^k + 1 not below the\n"
         "                       input's longer side, at most 4097)\n"
@@ -114,7 +119,8 @@ Status ParseImportOptions(int count, const char* const* arguments, ImportOptions
             option.resize(equals);
         }
         const bool flag = option == "--keep-values" || option == "--stretch" ||
-                          option == "--crop" || option == "--surround" || option == "--any-size";
+                          option == "--crop" || option == "--surround" || option == "--any-size" ||
+                          option == "--new";
         if (flag && joined) return Bad(option + " takes no value");
         if (option == "--surround") {
             options.surround = true;
@@ -122,6 +128,10 @@ Status ParseImportOptions(int count, const char* const* arguments, ImportOptions
         }
         if (option == "--any-size") {
             options.anySize = true;
+            continue;
+        }
+        if (option == "--new") {
+            options.newLevel = true;
             continue;
         }
         if (option == "--keep-values") {

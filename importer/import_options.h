@@ -19,6 +19,7 @@ struct ImportOptions {
     Fit fit = Fit::Refuse;
     std::optional<RawLayout> raw;  // --raw WIDTHxHEIGHT:FORMAT
     bool anySize = false;          // --any-size: a --size that is not 2^k + 1
+    bool newLevel = false;         // --new: settings written afresh, not rewritten
     // --surround: the eight surrounding heightmaps from the ground around
     // the primary's; --surround-cell and --surround-size imply it.
     bool surround = false;

@@ -89,8 +89,9 @@ TEST(ImportTest, AFailedImportLeavesTheLevelAsItWas) {
          "ERROR: writing lvl/HeightmapPrimary.raw ("},
         {"settings cannot be written", [] { fs::create_directory("lvl/Heightdata.con.partial"); },
          nullptr, "ERROR: writing lvl/Heightdata.con ("},
-        {"no level folder", nullptr, [](ImportOptions& o) { o.level = "elsewhere"; },
-         "ERROR: elsewhere: no such level folder"},
+        {"no folder to make the level in", nullptr,
+         [](ImportOptions& o) { o.level = "nowhere/elsewhere"; },
+         "ERROR: nowhere/elsewhere: no such level folder"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -75,6 +75,16 @@ check "png: report names the scale line" yes \
     "$(grep -q 'heightmap.setScale 4/0.01$' <<<"$out" && echo yes)"
 check "png: painted" Completed "$(painted png)"
 
+# A level from nothing: the folder, its settings with both sections, the
+# surrounding maps and a material set in paint/data, painted at once.
+run_import h16.png --level fresh --surround --spacing 4 --vertical-scale 0.01
+check "fresh: exit status" 0 "$status"
+check "fresh: material set" "grad_angle.tga grad_height.tga high.tga low.tga steep.tga" \
+    "$(ls fresh/paint/data | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')"
+check "fresh: settings" "heightmap.setSize 129 heightmap.setSize 257" \
+    "$(tr -d '\r' <fresh/Heightdata.con | grep '^heightmap.setSize' | tr '\n' ' ' | sed 's/ $//')"
+check "fresh: painted with the surrounding maps" Completed "$(painted fresh 1)"
+
 # A 1024 × 1024 raw file becomes 1025 × 1025, its corners on the corners.
 new_level raw
 run_import r.raw --raw 1024x1024:u16le --level raw --keep-values --spacing 2 --vertical-scale 0.003
@@ -330,7 +340,8 @@ refuse "settings file is a folder" 1 \
     h16.png --level settingsfolder
 refuse "heightmap cannot be written" 1 "ERROR: writing heightmapfolder/HeightmapPrimary.raw (*" \
     h16.png --level heightmapfolder
-refuse "no level folder" 1 "ERROR: nolevel: no such level folder" h16.png --level nolevel
+refuse "no folder to make the level in" 1 "ERROR: nowhere/nolevel: no such level folder" \
+    h16.png --level nowhere/nolevel
 refuse "size beyond the painter's" 2 \
     'ERROR: --size needs a whole number from 3 to 8192 (the painter'\''s limit), not "8193"' \
     h16.png --level keep --size 8193
