@@ -139,6 +139,9 @@ public:
             return Status::Failuref("ERROR: %s: its samples cannot be read (%s)", path_.c_str(),
                                     LastGdalError().c_str());
         }
+        // A window of every row is not read again: its blocks leave the
+        // cache at once instead of sitting beside the samples made of them.
+        if (rows == info_.height) GDALFlushRasterCache(band_);
         if (southUp_) {
             for (std::size_t r = 0; r < rows / 2; ++r) {
                 std::swap_ranges(out + r * columns, out + (r + 1) * columns,

@@ -165,7 +165,7 @@ Status RunImport(const ImportOptions& options, std::vector<std::string>& report)
 
     std::unique_ptr<HeightSource> source;
     if (Status s = OpenHeightInput(options.input, options.raw, source); !s.ok()) return s;
-    const HeightInfo& grid = source->info();
+    const HeightInfo grid = source->info();
     std::vector<std::string> notes = grid.notes;
     double inputX = 1.0, inputY = 1.0;
     InputSpacing(grid, options, inputX, inputY, notes);
@@ -218,6 +218,8 @@ Status RunImport(const ImportOptions& options, std::vector<std::string>& report)
         filledAveraged = filledAveraged || (job.map.filled > 0 && job.map.averaged);
         ExtendRange(job.map.values, low, high);
     }
+    // Closed before the samples are made: GDAL's block cache goes with it.
+    source.reset();
     if (filled > 0) {
         notes.push_back(Format(filledAveraged
                                    ? "%zu output sample%s over ground without data took the "

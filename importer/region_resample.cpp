@@ -67,6 +67,8 @@ Status Bilinear(HeightSource& source, const Region& region, std::size_t side, bo
         return NoData(name);
     }
     map.filled = FillFromNearest(grid.values.data(), grid.width, grid.height);
+    // The output only now, so that it never sits beside the fill's distances.
+    map.values.resize(side * side);
     ResamplePlan plan;
     plan.side = side;
     plan.regionWidth = region.width;
@@ -85,6 +87,7 @@ Status Bilinear(HeightSource& source, const Region& region, std::size_t side, bo
 // apart, so that the rest is averaged on its own), then the line's columns.
 Status Averaged(HeightSource& source, const Region& region, std::size_t side, bool wholeValues,
                 const std::string& name, ResampledMap& map) {
+    map.values.resize(side * side);
     const std::vector<AverageFootprint> across = SideFootprints(region.width, side);
     const std::vector<AverageFootprint> down = SideFootprints(region.height, side);
     const std::size_t width = region.width;
@@ -153,7 +156,6 @@ Status ResampleRegion(HeightSource& source, const Region& region, std::size_t si
                       bool wholeValues, const std::string& name, ResampledMap& map) {
     map = ResampledMap();
     map.side = side;
-    map.values.resize(side * side);
     const bool shrinks = side < region.width || side < region.height;
     Status s = shrinks ? Averaged(source, region, side, wholeValues, name, map)
                        : Bilinear(source, region, side, wholeValues, name, map);
