@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz_support::InputReader input(data, size);
     RawLayout layout;
     const std::uint8_t format = input.Byte();
-    layout.format = static_cast<RawFormat>(format % 4);
+    layout.format = static_cast<RawFormat>(format % 5);
     // Small sides mostly; the high bit of the format byte asks for any.
     layout.width = format & 0x80 ? input.Long() : input.Byte() % 9;
     layout.height = format & 0x80 ? input.Long() : input.Byte() % 9;
@@ -51,6 +51,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
             case RawFormat::U16BE:
                 FUZZ_CHECK(value == (samples[2 * i] << 8 | samples[2 * i + 1]));
+                break;
+            case RawFormat::S16LE:
+                FUZZ_CHECK(value ==
+                           static_cast<std::int16_t>(samples[2 * i] | samples[2 * i + 1] << 8));
                 break;
             case RawFormat::F32LE: {
                 const std::uint8_t* b = samples + 4 * i;

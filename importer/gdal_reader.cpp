@@ -20,11 +20,17 @@ struct DatasetCloser {
     void operator()(void* dataset) const { GDALClose(dataset); }
 };
 
+// GDAL keeps the blocks it read in a cache of 5 % of the machine's memory;
+// the importer reads each window once, so a small cache keeps its memory
+// bounded whatever the raster's size.
+constexpr GIntBig kBlockCacheBytes = GIntBig{32} << 20;
+
 // Drivers registered once; GDAL's own printing silenced, so that the
 // importer's one message says what went wrong.
 void StartGdal() {
     static const bool started = [] {
         GDALAllRegister();
+        GDALSetCacheMax64(kBlockCacheBytes);
         CPLSetErrorHandler(CPLQuietErrorHandler);
         return true;
     }();
@@ -69,12 +75,8 @@ double VerticalUnitMetres(const char* unitType, std::vector<std::string>& notes)
 // Metres between samples along a row and down a column, from the
 // geotransform: degrees are converted on the ellipsoid at the raster's
 // centre latitude, projected units by their length in metres.
-void ReadSpacing(GDALDatasetH dataset, int width, int height, HeightGrid& grid) {
-    double transform[6];
-    if (GDALGetGeoTransform(dataset, transform) != CE_None) {
-        grid.notes.push_back("no geotransform: the sample spacing is not known from the file");
-        return;
-    }
+void ReadSpacing(GDALDatasetH dataset, const double* transform, int width, int height,
+                 HeightInfo& grid) {
     const OGRSpatialReferenceH srs = GDALGetSpatialRef(dataset);
     if (srs && OSRIsGeographic(srs)) {
         const double radiansPerUnit = OSRGetAngularUnits(srs, nullptr);
@@ -96,9 +98,9 @@ void ReadSpacing(GDALDatasetH dataset, int width, int height, HeightGrid& grid) 
         const double metresPerRadianLongitude = a * std::cos(latitude) / w;
         grid.spacingX = std::fabs(transform[1]) * radiansPerUnit * metresPerRadianLongitude;
         grid.spacingY = std::fabs(transform[5]) * radiansPerUnit * metresPerRadianLatitude;
-        grid.notes.push_back(FormatC(
-            "spacing in degrees converted to metres at latitude %.4f: %.4g m by %.4g m",
-            latitude * 180.0 / std::numbers::pi, *grid.spacingX, *grid.spacingY));
+        grid.notes.push_back(
+            FormatC("spacing in degrees converted to metres at latitude %.4f: %.4g m by %.4g m",
+                    latitude * 180.0 / std::numbers::pi, *grid.spacingX, *grid.spacingY));
         return;
     }
     double metresPerUnit = 1.0;
@@ -107,16 +109,80 @@ void ReadSpacing(GDALDatasetH dataset, int width, int height, HeightGrid& grid) 
     } else {
         grid.notes.push_back("no coordinate system: the pixel size is taken as metres");
     }
-    grid.spacingX = std::hypot(transform[1], transform[4]) * metresPerUnit;
-    grid.spacingY = std::hypot(transform[2], transform[5]) * metresPerUnit;
+    grid.spacingX = std::fabs(transform[1]) * metresPerUnit;
+    grid.spacingY = std::fabs(transform[5]) * metresPerUnit;
 }
+
+// Band 1 of an open raster, read a window at a time: no data becomes NaN,
+// then scale and offset apply; a south-up raster's rows are turned over.
+class GdalSource final : public HeightSource {
+public:
+    GdalSource(std::string path, GDALDatasetH dataset, bool southUp, HeightInfo info)
+        : path_(std::move(path)), dataset_(dataset), southUp_(southUp) {
+        info_ = std::move(info);
+        band_ = GDALGetRasterBand(dataset, 1);
+        noData_ = GDALGetRasterNoDataValue(band_, &hasNoData_);
+        int hasScale = 0, hasOffset = 0;
+        const double scale = GDALGetRasterScale(band_, &hasScale);
+        const double offset = GDALGetRasterOffset(band_, &hasOffset);
+        scale_ = hasScale ? scale : 1.0;
+        offset_ = hasOffset ? offset : 0.0;
+    }
+
+    Status Read(std::size_t left, std::size_t top, std::size_t columns, std::size_t rows,
+                float* out) override {
+        const std::size_t fileTop = southUp_ ? info_.height - top - rows : top;
+        if (GDALRasterIO(band_, GF_Read, static_cast<int>(left), static_cast<int>(fileTop),
+                         static_cast<int>(columns), static_cast<int>(rows), out,
+                         static_cast<int>(columns), static_cast<int>(rows), GDT_Float32, 0,
+                         0) != CE_None) {
+            return Status::Failuref("ERROR: %s: its samples cannot be read (%s)", path_.c_str(),
+                                    LastGdalError().c_str());
+        }
+        // A window of every row is not read again: its blocks leave the
+        // cache at once instead of sitting beside the samples made of them.
+        if (rows == info_.height) GDALFlushRasterCache(band_);
+        if (southUp_) {
+            for (std::size_t r = 0; r < rows / 2; ++r) {
+                std::swap_ranges(out + r * columns, out + (r + 1) * columns,
+                                 out + (rows - 1 - r) * columns);
+            }
+        }
+        // No data first, in the file's own numbers; then scale and offset.
+        const float marker = static_cast<float>(noData_);
+        const bool scaled = scale_ != 1.0 || offset_ != 0.0;
+        for (std::size_t i = 0; i < rows * columns; ++i) {
+            float& value = out[i];
+            if (hasNoData_ && value == marker) {
+                value = std::numeric_limits<float>::quiet_NaN();
+                continue;
+            }
+            if (scaled) value = static_cast<float>(value * scale_ + offset_);
+            if (std::isinf(value)) {
+                return Status::Failuref("ERROR: %s: the sample at row %zu, column %zu is infinite",
+                                        path_.c_str(), top + i / columns, left + i % columns);
+            }
+        }
+        return Status();
+    }
+
+private:
+    std::string path_;
+    std::unique_ptr<void, DatasetCloser> dataset_;
+    GDALRasterBandH band_ = nullptr;
+    bool southUp_;
+    int hasNoData_ = 0;
+    double noData_ = 0.0;
+    double scale_ = 1.0;
+    double offset_ = 0.0;
+};
 
 }  // namespace
 
 bool RasterReaderAvailable() { return true; }
 
-Status ReadRaster(const std::string& path, HeightGrid& grid) {
-    grid = HeightGrid();
+Status OpenRaster(const std::string& path, std::unique_ptr<HeightSource>& source) {
+    source.reset();
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
         return Status::Failuref("ERROR: reading %s (no such file, or not a file)", path.c_str());
@@ -130,11 +196,8 @@ Status ReadRaster(const std::string& path, HeightGrid& grid) {
             path.c_str(), LastGdalError().c_str());
     }
     const int bands = GDALGetRasterCount(dataset.get());
-    if (bands != 1) {
-        return Status::Failuref(
-            "ERROR: %s: %d bands, not one height per sample; export a "
-            "single-band elevation raster (GeoTIFF) or a 16-bit greyscale PNG",
-            path.c_str(), bands);
+    if (bands < 1) {
+        return Status::Failuref("ERROR: %s: a raster without bands holds no heights", path.c_str());
     }
     const int width = GDALGetRasterXSize(dataset.get());
     const int height = GDALGetRasterYSize(dataset.get());
@@ -150,42 +213,33 @@ Status ReadRaster(const std::string& path, HeightGrid& grid) {
     if (GDALDataTypeIsComplex(type)) {
         return Status::Failuref("ERROR: %s: complex samples are no heights", path.c_str());
     }
-    std::vector<float> values(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-    if (GDALRasterIO(band, GF_Read, 0, 0, width, height, values.data(), width, height, GDT_Float32,
-                     0, 0) != CE_None) {
-        return Status::Failuref("ERROR: %s: its samples cannot be read (%s)", path.c_str(),
-                                LastGdalError().c_str());
+    double transform[6];
+    const bool georeferenced = GDALGetGeoTransform(dataset.get(), transform) == CE_None;
+    if (georeferenced && (transform[2] != 0.0 || transform[4] != 0.0)) {
+        return Status::Failuref(
+            "ERROR: %s: its grid is rotated or sheared (geotransform terms %g and %g); warp it "
+            "to a north-up grid first (gdalwarp)",
+            path.c_str(), transform[2], transform[4]);
     }
+    const bool southUp = georeferenced && transform[5] > 0.0;
 
-    // No data first, in the file's own numbers; then scale and offset.
-    int hasNoData = 0;
-    const double noData = GDALGetRasterNoDataValue(band, &hasNoData);
-    if (hasNoData) {
-        const float marker = static_cast<float>(noData);
-        for (float& value : values) {
-            if (value == marker) value = std::numeric_limits<float>::quiet_NaN();
-        }
-    }
-    int hasScale = 0, hasOffset = 0;
-    const double scale = GDALGetRasterScale(band, &hasScale);
-    const double offset = GDALGetRasterOffset(band, &hasOffset);
-    if ((hasScale && scale != 1.0) || (hasOffset && offset != 0.0)) {
-        for (float& value : values) {
-            value =
-                static_cast<float>(value * (hasScale ? scale : 1.0) + (hasOffset ? offset : 0.0));
-        }
-    }
-
-    grid.width = static_cast<std::size_t>(width);
-    grid.height = static_cast<std::size_t>(height);
-    grid.values = std::move(values);
-    grid.format = std::string(GDALGetDriverLongName(GDALGetDatasetDriver(dataset.get()))) + ", " +
+    HeightInfo info;
+    info.width = static_cast<std::size_t>(width);
+    info.height = static_cast<std::size_t>(height);
+    info.format = std::string(GDALGetDriverLongName(GDALGetDatasetDriver(dataset.get()))) + ", " +
                   GDALGetDataTypeName(type);
-    grid.metresPerUnit = VerticalUnitMetres(GDALGetRasterUnitType(band), grid.notes);
-    ReadSpacing(dataset.get(), width, height, grid);
-    if (Status finite = RefuseInfinite(grid, path); !finite.ok()) {
-        grid = HeightGrid();
-        return finite;
+    if (bands > 1) {
+        info.notes.push_back(FormatC("%d bands: band 1 taken as the heights", bands));
     }
+    if (southUp) {
+        info.notes.push_back("south-up raster (rows run south to north): turned over, north first");
+    }
+    info.metresPerUnit = VerticalUnitMetres(GDALGetRasterUnitType(band), info.notes);
+    if (georeferenced) {
+        ReadSpacing(dataset.get(), transform, width, height, info);
+    } else {
+        info.notes.push_back("no geotransform: the sample spacing is not known from the file");
+    }
+    source = std::make_unique<GdalSource>(path, dataset.release(), southUp, std::move(info));
     return Status();
 }

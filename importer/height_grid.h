@@ -7,12 +7,14 @@
 
 #include "common/status/status.h"
 
-// A heightmap as the importer reads it from any source: the samples in the
-// source's own unit, row 0 first, with what the source says about itself.
+// A heightmap held whole in memory (a decoded PNG, a small raw file): the
+// samples in the source's own unit, row 0 first, with what the source says
+// about itself.
 
 // The largest input the importer takes: sides up to 32768 and at most
-// 16385 × 16385 samples (1 GiB as floats). Readers check a header's claim
-// against these before they allocate anything.
+// 16385 × 16385 samples. Only a PNG is held whole (and has a lower limit of
+// its own); readers check a header's claim against these before they
+// allocate anything.
 constexpr std::size_t kMaxInputSide = 32768;
 constexpr std::size_t kMaxInputSamples = std::size_t{16385} * 16385;
 

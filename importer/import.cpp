@@ -4,16 +4,42 @@
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
+#include <filesystem>
+#include <limits>
+#include <memory>
 #include <optional>
 
-#include "importer/height_grid.h"
 #include "importer/input_file.h"
 #include "importer/level_files.h"
 #include "importer/quantize.h"
+#include "importer/region_resample.h"
 #include "importer/resample.h"
+#include "importer/slope_check.h"
+#include "importer/surround.h"
 #include "level/settings_rewrite.h"
+#include "level/terrain_settings.h"
+#include "tools/level_writer.h"
+
+namespace fs = std::filesystem;
 
 namespace {
+
+// A median slope above this says the spacing or the vertical scale is wrong.
+constexpr double kImplausibleSlope = 60.0;
+
+// The default material set's textures: those of the sample level.
+constexpr std::uint64_t kDefaultMaterialSeed = 1;
+
+// Whether the level folder is missing but the folder it goes in exists, so
+// that the import makes it.
+bool LevelFolderToMake(const std::string& folder) {
+    std::error_code error;
+    if (fs::exists(folder, error)) return false;
+    fs::path path(folder);
+    if (!path.has_filename()) path = path.parent_path();
+    const fs::path parent = path.parent_path();
+    return fs::is_directory(parent.empty() ? fs::path(".") : parent, error);
+}
 
 // The settings hold the spacing as a 32-bit whole number.
 constexpr double kMaxWrittenSpacing = 2147483647.0;
@@ -27,7 +53,7 @@ std::string Format(const char* format, ...) {
     return text;
 }
 
-std::string OutputLine(const HeightGrid& grid, const ResamplePlan& plan,
+std::string OutputLine(const HeightInfo& grid, const ResamplePlan& plan,
                        const ImportOptions& options) {
     std::string line = Format("Output: %zu x %zu samples", plan.side, plan.side);
     const std::size_t longer = std::max(plan.regionWidth, plan.regionHeight);
@@ -51,28 +77,36 @@ std::string OutputLine(const HeightGrid& grid, const ResamplePlan& plan,
     return line;
 }
 
-// Metres between output samples, from the input's spacing scaled by how far
-// each axis was stretched; the settings hold one whole number.
-Status OutputSpacing(const HeightGrid& grid, const ResamplePlan& plan, const ImportOptions& options,
-                     std::int64_t& written, std::vector<std::string>& notes) {
-    double inputX = 1.0, inputY = 1.0;
+// Metres between input samples along a row and down a column.
+void InputSpacing(const HeightInfo& grid, const ImportOptions& options, double& x, double& y,
+                  std::vector<std::string>& notes) {
+    x = y = 1.0;
     if (options.spacing) {
-        inputX = inputY = *options.spacing;
+        x = y = *options.spacing;
     } else if (grid.spacingX && grid.spacingY) {
-        inputX = *grid.spacingX;
-        inputY = *grid.spacingY;
+        x = *grid.spacingX;
+        y = *grid.spacingY;
     } else {
         notes.push_back("input samples taken to lie 1 m apart (give --spacing METRES)");
     }
-    const double n = static_cast<double>(plan.side - 1);
-    const double x = inputX * static_cast<double>(plan.regionWidth - 1) / n;
-    const double y = inputY * static_cast<double>(plan.regionHeight - 1) / n;
+}
+
+// Metres between output samples, from the input's spacing scaled by how far
+// each axis was stretched; the settings hold one whole number. `what` names
+// the maps in the notes.
+Status OutputSpacing(double inputX, double inputY, std::size_t regionWidth,
+                     std::size_t regionHeight, std::size_t side, const char* what,
+                     const ImportOptions& options, std::int64_t& written,
+                     std::vector<std::string>& notes) {
+    const double n = static_cast<double>(side - 1);
+    const double x = inputX * static_cast<double>(regionWidth - 1) / n;
+    const double y = inputY * static_cast<double>(regionHeight - 1) / n;
     const double spacing = (x + y) / 2.0;
     if (std::fabs(x - y) > 0.01 * spacing) {
         notes.push_back(
-            Format("output cells are %.6g m by %.6g m; the settings hold one spacing, "
+            Format("%s cells are %.6g m by %.6g m; the settings hold one spacing, "
                    "their mean",
-                   x, y));
+                   what, x, y));
     }
     if (!(spacing < kMaxWrittenSpacing)) {
         return Status::Failuref(
@@ -83,74 +117,255 @@ Status OutputSpacing(const HeightGrid& grid, const ResamplePlan& plan, const Imp
     written = std::max<std::int64_t>(1, static_cast<std::int64_t>(std::floor(spacing + 0.5)));
     if (static_cast<double>(written) != spacing) {
         notes.push_back(
-            Format("spacing of %.6g m between output samples written as %lld (the "
+            Format("spacing of %.6g m between %s samples written as %lld (the "
                    "settings hold whole metres, at least 1)",
-                   spacing, static_cast<long long>(written)));
+                   spacing, what, static_cast<long long>(written)));
     }
     return Status();
 }
+
+// The surrounding maps' side: asked for, else the level's own, else 257.
+Status SurroundingSide(const ImportOptions& options, const std::optional<std::string>& settings,
+                       const std::string& settingsName, std::size_t& side) {
+    side = options.surroundSize.value_or(kDefaultSurroundingSide);
+    if (options.surroundSize || !settings) return Status();
+    const std::int32_t size = ParseTerrainConfig(*settings).secondary.size;
+    if (size == 0) return Status();
+    if (size < static_cast<std::int32_t>(kMinOutputSide) ||
+        size > static_cast<std::int32_t>(kMaxSurroundingSide)) {
+        return Status::Failuref(
+            "ERROR: %s: the surrounding maps' size %d is not from 3 to %zu; give "
+            "--surround-size M",
+            settingsName.c_str(), static_cast<int>(size), kMaxSurroundingSide);
+    }
+    side = static_cast<std::size_t>(size);
+    return Status();
+}
+
+// One map an import writes: the part of the input it comes from, its side
+// and its samples.
+struct MapJob {
+    Region region;
+    std::size_t side = 0;
+    ResampledMap map;
+};
 
 }  // namespace
 
 Status RunImport(const ImportOptions& options, std::vector<std::string>& report) {
     report.clear();
     const LevelFiles level(options.level);
+    // A missing level folder is made, when the folder it goes in exists.
+    const bool makeFolder = LevelFolderToMake(level.folder);
     std::optional<std::string> oldSettings;
-    if (Status s = ReadLevelSettings(level, oldSettings); !s.ok()) return s;
+    if (!makeFolder) {
+        if (Status s = ReadLevelSettings(level, oldSettings); !s.ok()) return s;
+    }
+    const bool newLevel = !oldSettings || options.newLevel;
 
-    HeightGrid grid;
-    if (Status s = ReadHeightInput(options.input, options.raw, grid); !s.ok()) return s;
+    std::unique_ptr<HeightSource> source;
+    if (Status s = OpenHeightInput(options.input, options.raw, source); !s.ok()) return s;
+    const HeightInfo grid = source->info();
     std::vector<std::string> notes = grid.notes;
+    double inputX = 1.0, inputY = 1.0;
+    InputSpacing(grid, options, inputX, inputY, notes);
 
-    std::size_t noData = 0;
-    if (Status s = FillNoData(grid, options.input, noData); !s.ok()) return s;
-    if (noData > 0) {
-        notes.push_back(Format("%zu sample%s without data took the lowest height", noData,
-                               noData == 1 ? "" : "s"));
-    }
-    if (options.keepValues) {
-        if (Status s = CheckWholeSamples(grid, options.input); !s.ok()) return s;
-    }
+    // The maps to make: the primary alone, or the eight surrounding maps
+    // then the primary (always the last).
+    std::vector<MapJob> jobs;
     ResamplePlan plan;
-    if (Status s =
-            PlanResample(grid.width, grid.height, options.size, options.fit, options.input, plan);
-        !s.ok()) {
-        return s;
+    SurroundLayout layout;
+    std::size_t surroundingSide = 0;
+    if (options.surround) {
+        if (Status s = PlanSurround(grid.width, grid.height, inputX, inputY, options.surroundCell,
+                                    options.input, layout);
+            !s.ok()) {
+            return s;
+        }
+        if (Status s = SurroundingSide(options, oldSettings, level.settings, surroundingSide);
+            !s.ok()) {
+            return s;
+        }
+        const Region& centre = layout.cells[8];
+        if (Status s = PlanResample(centre.width, centre.height, options.size, Fit::Stretch,
+                                    options.input, plan);
+            !s.ok()) {
+            return s;
+        }
+        for (std::size_t i = 0; i < 8; ++i) jobs.push_back({layout.cells[i], surroundingSide, {}});
+        jobs.push_back({centre, plan.side, {}});
+    } else {
+        if (Status s = PlanResample(grid.width, grid.height, options.size, options.fit,
+                                    options.input, plan);
+            !s.ok()) {
+            return s;
+        }
+        jobs.push_back({{plan.left, plan.top, plan.regionWidth, plan.regionHeight}, plan.side, {}});
     }
+
+    std::size_t filled = 0;
+    bool averaged = false, filledAveraged = false;
+    double low = std::numeric_limits<double>::infinity();
+    double high = -low;
+    for (MapJob& job : jobs) {
+        if (Status s = ResampleRegion(*source, job.region, job.side, options.keepValues,
+                                      options.input, job.map);
+            !s.ok()) {
+            return s;
+        }
+        filled += job.map.filled;
+        averaged = averaged || job.map.averaged;
+        filledAveraged = filledAveraged || (job.map.filled > 0 && job.map.averaged);
+        ExtendRange(job.map.values, low, high);
+    }
+    // Closed before the samples are made: GDAL's block cache goes with it.
+    source.reset();
+    if (filled > 0) {
+        notes.push_back(Format(filledAveraged
+                                   ? "%zu output sample%s over ground without data took the "
+                                     "nearest valid height"
+                                   : "%zu sample%s without data took the nearest valid height",
+                               filled, filled == 1 ? "" : "s"));
+    }
+    if (averaged) {
+        notes.push_back(
+            "shrunk by area averages: each output sample is the mean of the input "
+            "over its cell");
+    }
+
     const double metresPerUnit = options.verticalScale.value_or(grid.metresPerUnit.value_or(1.0));
+    MapJob& primary = jobs.back();
+    const double slope =
+        MedianSlopeDegrees(primary.map.values, primary.side, metresPerUnit,
+                           inputX * static_cast<double>(primary.region.width - 1) /
+                               static_cast<double>(primary.side - 1),
+                           inputY * static_cast<double>(primary.region.height - 1) /
+                               static_cast<double>(primary.side - 1));
+    std::vector<std::string> warnings;
+    if (slope > kImplausibleSlope) {
+        warnings.push_back(Format(
+            "half the ground is steeper than %.1f degrees, which real ground rarely is: "
+            "check --spacing (%.6g m between input samples) and --vertical-scale (%.6g m per "
+            "unit of the input)",
+            slope, (inputX + inputY) / 2.0, metresPerUnit));
+    }
     Quantized heights;
-    if (Status s = Quantize(Resampler(grid, plan), metresPerUnit, options.keepValues, options.input,
-                            heights);
+    // With surrounding maps the range spans 255 of their steps, 65280 of the
+    // primary's: the highest ground fits the 8 bits too.
+    if (Status s =
+            Quantize(primary.map.values, primary.side, low, high, metresPerUnit, options.keepValues,
+                     options.input, heights, options.surround ? kSharedRangeSteps : 65535.0);
         !s.ok()) {
         return s;
     }
+    primary.map.values = std::vector<double>();
     if (heights.level) notes.push_back("the input is level: every sample written as 0");
-    std::int64_t spacing = 1;
-    if (Status s = OutputSpacing(grid, plan, options, spacing, notes); !s.ok()) return s;
+    // 8-bit samples over the same full range as the primary's 16 bits.
+    const float surroundingVertical = heights.verticalScale * 256.0f;
+    std::vector<std::vector<std::uint8_t>> surrounding;
+    for (std::size_t i = 0; i + 1 < jobs.size(); ++i) {
+        surrounding.push_back(QuantizeSurrounding(jobs[i].map.values, metresPerUnit, heights.lowest,
+                                                  surroundingVertical));
+        jobs[i].map.values = std::vector<double>();
+    }
+
+    std::int64_t spacing = 1, surroundingSpacing = 1;
+    if (Status s = OutputSpacing(inputX, inputY, primary.region.width, primary.region.height,
+                                 primary.side, "output", options, spacing, notes);
+        !s.ok()) {
+        return s;
+    }
+    if (options.surround) {
+        if (Status s =
+                OutputSpacing(inputX, inputY, layout.cellColumns + 1, layout.cellRows + 1,
+                              surroundingSide, "surrounding", options, surroundingSpacing, notes);
+            !s.ok()) {
+            return s;
+        }
+    }
 
     std::string settings;
-    if (oldSettings) {
+    if (!newLevel) {
         SettingsEdit edit =
             RewritePrimarySettings(*oldSettings, plan.side, spacing, heights.verticalScale);
         settings = std::move(edit.text);
         for (const std::string& note : edit.notes) notes.push_back(level.settings + ": " + note);
+        if (options.surround) {
+            edit = RewriteSurroundingSettings(settings, surroundingSide, surroundingSpacing,
+                                              surroundingVertical);
+            settings = std::move(edit.text);
+            for (const std::string& note : edit.notes)
+                notes.push_back(level.settings + ": " + note);
+        }
+    } else if (options.surround) {
+        settings = NewSettingsText(plan.side, spacing, heights.verticalScale, surroundingSide,
+                                   surroundingSpacing, surroundingVertical);
+        notes.push_back(level.settings + (oldSettings ? " written afresh" : " was missing") +
+                        ": written with both sections");
     } else {
         settings = NewSettingsText(plan.side, spacing, heights.verticalScale);
-        notes.push_back(level.settings +
-                        " was missing: written with the primary heightmap's "
+        notes.push_back(level.settings + (oldSettings ? " written afresh" : " was missing") +
+                        ": written with the primary heightmap's "
                         "lines only; surrounding terrain (-surround 1) needs its own size and "
                         "scale lines after them");
     }
-    if (Status s = WriteLevelFiles(level, heights.bytes, settings, oldSettings); !s.ok()) return s;
+    std::vector<HeightmapFile> files;
+    for (std::size_t i = 0; i < surrounding.size(); ++i) {
+        files.push_back({level.surrounding[i], &surrounding[i]});
+    }
+    files.push_back({level.heightmap, &heights.bytes});
+    std::error_code error;
+    if (makeFolder && !fs::create_directory(level.folder, error)) {
+        return Status::Failuref("ERROR: creating %s (%s)", level.folder.c_str(),
+                                error.message().c_str());
+    }
+    if (Status s = WriteLevelFiles(files, level, settings, oldSettings); !s.ok()) {
+        if (makeFolder) fs::remove(level.folder, error);
+        return s;
+    }
+    if (newLevel) {
+        // The painter's working folder, with a material set to paint with:
+        // the user's own files there are kept.
+        const std::string data = level.folder + "/paint/data";
+        int written = 0;
+        fs::create_directories(data, error);
+        if (error) {
+            return Status::Failuref("ERROR: creating %s (%s); the level's heightmaps are written",
+                                    data.c_str(), error.message().c_str());
+        }
+        if (Status s = sample_level::WriteMaterialSet(data, kDefaultMaterialSeed, true, written);
+            !s.ok()) {
+            return Status::Failure(s.message() + "; the level's heightmaps are written");
+        }
+        notes.push_back(Format("a new level: %d file%s of the default material set written to %s%s",
+                               written, written == 1 ? "" : "s", data.c_str(),
+                               written < 5 ? " (the files already there kept)" : ""));
+    }
 
     report.push_back(Format("Input: %s, %s, %zu x %zu samples", options.input.c_str(),
                             grid.format.c_str(), grid.width, grid.height));
-    report.push_back(OutputLine(grid, plan, options));
+    if (options.surround) {
+        report.push_back(Format(
+            "Output: %zu x %zu samples from the centre cell, and 8 surrounding maps of %zu x %zu "
+            "from the cells around it; cells of %zu x %zu input samples (%.6g m by %.6g m)",
+            plan.side, plan.side, surroundingSide, surroundingSide, layout.cellColumns + 1,
+            layout.cellRows + 1, static_cast<double>(layout.cellColumns) * inputX,
+            static_cast<double>(layout.cellRows) * inputY));
+    } else {
+        report.push_back(OutputLine(grid, plan, options));
+    }
     report.push_back(Format("Heights: %.7g m to %.7g m, one step %s m", heights.lowest,
                             heights.highest, FormatVerticalScale(heights.verticalScale).c_str()));
-    report.push_back("Written: " + level.heightmap + ", and in " + level.settings +
-                     ": " + SizeLine(plan.side) + ", " +
-                     ScaleLine(spacing, heights.verticalScale));
+    std::string written = "Written: " + level.heightmap;
+    if (options.surround) written += ", the 8 surrounding maps";
+    written += ", and in " + level.settings + ": " + SizeLine(plan.side) + ", " +
+               ScaleLine(spacing, heights.verticalScale);
+    if (options.surround) {
+        written += ", " + SizeLine(surroundingSide) + ", " +
+                   ScaleLine(surroundingSpacing, surroundingVertical);
+    }
+    report.push_back(written);
     for (const std::string& note : notes) report.push_back("Note: " + note);
+    for (const std::string& warning : warnings) report.push_back("Warning: " + warning);
     return Status();
 }

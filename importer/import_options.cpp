@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 #include "common/text/c_number.h"
 #include "importer/raster_reader.h"
@@ -30,17 +31,19 @@ bool ParsePositive(const char* text, double limit, double& value) {
     return true;
 }
 
-bool ParseSide(const char* text, std::size_t& value) {
+bool ParseSide(const char* text, std::size_t largest, std::size_t& value) {
     if (!*text || std::strlen(text) > 5) return false;
     std::size_t parsed = 0;
     for (const char* digit = text; *digit; ++digit) {
         if (*digit < '0' || *digit > '9') return false;
         parsed = parsed * 10 + static_cast<std::size_t>(*digit - '0');
     }
-    if (parsed < kMinOutputSide || parsed > kMaxOutputSide) return false;
+    if (parsed < kMinOutputSide || parsed > largest) return false;
     value = parsed;
     return true;
 }
+
+bool PowerOfTwoPlusOneSide(std::size_t side) { return PowerOfTwoPlusOne(side) == side; }
 
 }  // namespace
 
@@ -48,15 +51,22 @@ std::string ImportUsage() {
     std::string usage =
         "usage: marvane_import INPUT --level DIR [--size N] [--spacing METRES]\n"
         "                      [--vertical-scale M] [--keep-values] [--stretch | --crop]\n"
-        "                      [--raw WIDTHxHEIGHT:FORMAT]\n"
+        "                      [--raw WIDTHxHEIGHT:FORMAT] [--any-size] [--new]\n"
+        "                      [--surround] [--surround-cell METRES] [--surround-size M]\n"
         "Writes INPUT as the level's DIR/HeightmapPrimary.raw and its size and scale lines\n"
         "in DIR/Heightdata.con. INPUT: an 8- or 16-bit greyscale PNG, a raw file with --raw";
     usage += RasterReaderAvailable() ? ",\nor an elevation raster GDAL reads (GeoTIFF, band 1).\n"
                                      : ".\n";
     usage +=
-        "  --level DIR          the level folder (the one above the painter's working folder)\n"
-        "  --size N             output side, 3 to 8192 (default: the smallest 2^k + 1 not\n"
-        "                       below the input's longer side, at most 4097)\n"
+        "  --level DIR          the level folder (the one above the painter's working folder);\n"
+        "                       a new level is made when it holds no Heightdata.con or is\n"
+        "                       missing: its settings, and in DIR/paint/data the default\n"
+        "                       material set\n"
+        "  --new                make a new level even where DIR has settings: write them\n"
+        "                       afresh instead of changing their heightmap lines\n"
+        "  --size N             output side, 2^k + 1 from 3 to 4097, or up to 8192 with\n"
+        "                       --any-size (default: the smallest 2^k + 1 not below the\n"
+        "                       input's longer side, at most 4097)\n"
         "  --spacing METRES     distance between input samples (default: the raster's own,\n"
         "                       else 1)\n"
         "  --vertical-scale M   metres per input unit (default: the raster's own unit, else 1)\n"
@@ -64,8 +74,16 @@ std::string ImportUsage() {
         "                       instead of spreading the heights over the 16-bit range\n"
         "  --stretch            fit a non-square input by resampling each side to N\n"
         "  --crop               use the centred square of a non-square input\n"
-        "  --raw WxH:FORMAT     INPUT is raw samples, row 0 first; FORMAT u8, u16le, u16be\n"
-        "                       or f32le (NaN is no data)\n"
+        "  --raw WxH:FORMAT     INPUT is raw samples, row 0 first; FORMAT u8, u16le, u16be,\n"
+        "                       s16le or f32le (NaN is no data)\n"
+        "  --any-size           take a --size that is not 2^k + 1 (the painter then leaves\n"
+        "                       the maps' top and right strips without tiles)\n"
+        "  --surround           split the input's centred square of 3 x 3 cells: the centre\n"
+        "                       becomes the primary heightmap, the other eight the\n"
+        "                       surrounding heightmaps, all on one height scale\n"
+        "  --surround-cell METRES  the cells' side (default: a third of the shorter side)\n"
+        "  --surround-size M    the surrounding maps' side, 3 to 1025 (default: the\n"
+        "                       level's own, else 257)\n"
         "  -h, --help           this text;  --version  the version\n"
         "Exit status: 0 imported, 1 bad input or level (nothing changed), 2 bad options.\n";
     return usage;
@@ -92,7 +110,30 @@ Status ParseImportOptions(int count, const char* const* arguments, ImportOptions
     bool stretch = false;
     bool crop = false;
     for (int i = 0; i < count; ++i) {
-        const std::string option = arguments[i];
+        std::string option = arguments[i];
+        // --option=value: the value joined to its option.
+        std::optional<std::string> joined;
+        if (const std::size_t equals = option.find('=');
+            option.rfind("--", 0) == 0 && equals != std::string::npos) {
+            joined = option.substr(equals + 1);
+            option.resize(equals);
+        }
+        const bool flag = option == "--keep-values" || option == "--stretch" ||
+                          option == "--crop" || option == "--surround" || option == "--any-size" ||
+                          option == "--new";
+        if (flag && joined) return Bad(option + " takes no value");
+        if (option == "--surround") {
+            options.surround = true;
+            continue;
+        }
+        if (option == "--any-size") {
+            options.anySize = true;
+            continue;
+        }
+        if (option == "--new") {
+            options.newLevel = true;
+            continue;
+        }
         if (option == "--keep-values") {
             options.keepValues = true;
             continue;
@@ -107,7 +148,8 @@ Status ParseImportOptions(int count, const char* const* arguments, ImportOptions
         }
         const bool takesValue = option == "--level" || option == "--size" ||
                                 option == "--spacing" || option == "--vertical-scale" ||
-                                option == "--raw";
+                                option == "--raw" || option == "--surround-cell" ||
+                                option == "--surround-size";
         if (!takesValue) {
             if (option.size() > 1 && option[0] == '-')
                 return Bad("unknown option \"" + option + "\"");
@@ -116,14 +158,15 @@ Status ParseImportOptions(int count, const char* const* arguments, ImportOptions
             haveInput = true;
             continue;
         }
-        if (i + 1 >= count) return Bad(option + " needs a value");
-        const char* value = arguments[++i];
+        if (!joined && i + 1 >= count) return Bad(option + " needs a value");
+        const std::string valueText = joined ? *joined : std::string(arguments[++i]);
+        const char* value = valueText.c_str();
         if (option == "--level") {
             if (!*value) return Bad("--level needs a folder");
             options.level = value;
         } else if (option == "--size") {
             std::size_t side = 0;
-            if (!ParseSide(value, side)) {
+            if (!ParseSide(value, kMaxOutputSide, side)) {
                 return Bad(
                     "--size needs a whole number from 3 to 8192 (the painter's limit), "
                     "not \"" +
@@ -145,18 +188,44 @@ Status ParseImportOptions(int count, const char* const* arguments, ImportOptions
                     std::string(value) + "\"");
             }
             options.verticalScale = metres;
+        } else if (option == "--surround-cell") {
+            double metres = 0;
+            if (!ParsePositive(value, 1e9, metres)) {
+                return Bad("--surround-cell needs a width in metres above 0, not \"" +
+                           std::string(value) + "\"");
+            }
+            options.surroundCell = metres;
+            options.surround = true;
+        } else if (option == "--surround-size") {
+            std::size_t side = 0;
+            if (!ParseSide(value, kMaxSurroundingSide, side)) {
+                return Bad("--surround-size needs a whole number from 3 to 1025, not \"" +
+                           std::string(value) + "\"");
+            }
+            options.surroundSize = side;
+            options.surround = true;
         } else {
             RawLayout layout;
             if (!ParseRawLayout(value, layout)) {
                 return Bad(
-                    "--raw needs WIDTHxHEIGHT:FORMAT with FORMAT u8, u16le, u16be or "
-                    "f32le (1024x1024:u16le), not \"" +
+                    "--raw needs WIDTHxHEIGHT:FORMAT with FORMAT u8, u16le, u16be, s16le "
+                    "or f32le (1024x1024:u16le), not \"" +
                     std::string(value) + "\"");
             }
             options.raw = layout;
         }
     }
     if (stretch && crop) return Bad("--stretch and --crop exclude each other");
+    if (options.size && !options.anySize && !PowerOfTwoPlusOneSide(*options.size)) {
+        return Bad("--size " + std::to_string(*options.size) +
+                   " is not 2^k + 1 (129, 257, 513, 1025, 2049, 4097): the painter would leave "
+                   "the top and right edges of its maps without tiles; give --any-size to "
+                   "have it all the same");
+    }
+    if (options.surround && stretch) return Bad("--surround cuts square cells: no --stretch");
+    if (options.surround && options.keepValues) {
+        return Bad("--surround puts all nine maps on one height scale: no --keep-values");
+    }
     options.fit = stretch ? Fit::Stretch : crop ? Fit::Crop : Fit::Refuse;
     if (!haveInput) return Bad("INPUT is missing");
     if (options.level.empty()) return Bad("--level DIR is missing");

@@ -89,8 +89,9 @@ TEST(ImportTest, AFailedImportLeavesTheLevelAsItWas) {
          "ERROR: writing lvl/HeightmapPrimary.raw ("},
         {"settings cannot be written", [] { fs::create_directory("lvl/Heightdata.con.partial"); },
          nullptr, "ERROR: writing lvl/Heightdata.con ("},
-        {"no level folder", nullptr, [](ImportOptions& o) { o.level = "elsewhere"; },
-         "ERROR: elsewhere: no such level folder"},
+        {"no folder to make the level in", nullptr,
+         [](ImportOptions& o) { o.level = "nowhere/elsewhere"; },
+         "ERROR: nowhere/elsewhere: no such level folder"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -120,7 +121,8 @@ TEST(ImportTest, AFailedImportLeavesTheLevelAsItWas) {
 
 // Full-range heights: the painter's reading of the written samples and scale
 // (sample × V above the lowest height) is within half a step of every input
-// height; no data takes the lowest height; a level input writes zeros.
+// height; no data takes the nearest valid height (here the one above it,
+// met first of the nearest); a level input writes zeros.
 TEST(ImportTest, WrittenHeightsAreWithinHalfAStep) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const struct {
@@ -156,7 +158,7 @@ TEST(ImportTest, WrittenHeightsAreWithinHalfAStep) {
             const std::uint16_t sample = static_cast<std::uint8_t>(raw[2 * i]) |
                                          static_cast<std::uint8_t>(raw[2 * i + 1]) << 8;
             highest = std::max(highest, sample);
-            const double expected = (std::isnan(c.values[i]) ? c.lowest : c.values[i]) * 0.5;
+            const double expected = (std::isnan(c.values[i]) ? c.values[i - 3] : c.values[i]) * 0.5;
             EXPECT_LE(std::fabs(sample * v + c.lowest * 0.5 - expected), v / 2 * 1.000001) << i;
         }
         if (c.values[0] == c.values[1]) {

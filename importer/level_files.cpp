@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
 #include "common/platform/file_commit.h"
@@ -42,7 +43,12 @@ bool Flushed(platform::FileCommit& file) {
 LevelFiles::LevelFiles(const std::string& levelFolder)
     : folder(levelFolder),
       settings(InFolder(levelFolder, level::kSettingsFile)),
-      heightmap(InFolder(levelFolder, level::kPrimaryHeightmapFile)) {}
+      heightmap(InFolder(levelFolder, level::kPrimaryHeightmapFile)) {
+    for (const level::SurroundingPlace& place : level::kSurroundingPlaces) {
+        surrounding.push_back(
+            InFolder(levelFolder, level::SurroundingHeightmapFile(place).c_str()));
+    }
+}
 
 Status ReadLevelSettings(const LevelFiles& level, std::optional<std::string>& text) {
     text.reset();
@@ -73,35 +79,78 @@ Status ReadLevelSettings(const LevelFiles& level, std::optional<std::string>& te
 
 Status WriteLevelFiles(const LevelFiles& level, const std::vector<std::uint8_t>& heightmap,
                        const std::string& settings, const std::optional<std::string>& oldSettings) {
-    platform::FileCommit newHeightmap;
-    platform::FileCommit newSettings;
-    if (Status s = Write(newHeightmap, level.heightmap, heightmap.data(), heightmap.size());
-        !s.ok()) {
-        return s;
+    return WriteLevelFiles({{level.heightmap, &heightmap}}, level, settings, oldSettings);
+}
+
+Status WriteLevelFiles(const std::vector<HeightmapFile>& heightmaps, const LevelFiles& level,
+                       const std::string& settings, const std::optional<std::string>& oldSettings) {
+    // What each heightmap but the last held, to put back should a later one
+    // fail: nothing when there was no file.
+    std::vector<std::optional<std::vector<std::uint8_t>>> before(heightmaps.size());
+    for (std::size_t i = 0; i + 1 < heightmaps.size(); ++i) {
+        const char* path = heightmaps[i].path.c_str();
+        std::error_code error;
+        if (fs::status(path, error).type() != fs::file_type::regular) continue;
+        std::vector<std::uint8_t> bytes;
+        if (Status read = platform::ReadFileStart(path, bytes, kMaxRestoredBytes + 1); !read.ok()) {
+            return read;
+        }
+        if (bytes.size() > kMaxRestoredBytes) {
+            return Status::Failuref(
+                "ERROR: %s holds more than 64 MiB, too much for a surrounding heightmap; move it "
+                "away so that the level can be written",
+                path);
+        }
+        before[i] = std::move(bytes);
     }
+
+    std::vector<std::unique_ptr<platform::FileCommit>> files;
+    for (const HeightmapFile& heightmap : heightmaps) {
+        files.push_back(std::make_unique<platform::FileCommit>());
+        if (Status s = Write(*files.back(), heightmap.path, heightmap.bytes->data(),
+                             heightmap.bytes->size());
+            !s.ok()) {
+            return s;
+        }
+    }
+    platform::FileCommit newSettings;
     if (Status s = Write(newSettings, level.settings, settings.data(), settings.size()); !s.ok()) {
         return s;
     }
-    if (!Flushed(newHeightmap)) return newHeightmap.Commit();
+    for (auto& file : files) {
+        if (!Flushed(*file)) return file->Commit();
+    }
     if (!Flushed(newSettings)) return newSettings.Commit();
 
     // Each commit replaces its file in one step (FileCommit's safe mode): a
     // failed commit leaves that file's old content under its name.
     if (Status s = newSettings.Commit(); !s.ok()) return s;
-    Status placed = newHeightmap.Commit();
-    if (placed.ok()) return placed;
-
-    // The old heightmap is still in place: so must be the old settings,
-    // themselves replaced in one step.
-    bool restored = false;
-    if (oldSettings) {
-        platform::FileCommit old;
-        restored = Write(old, level.settings, oldSettings->data(), oldSettings->size()).ok() &&
-                   old.Commit().ok();
-    } else {
-        restored = std::remove(level.settings.c_str()) == 0;
+    std::size_t placed = 0;
+    Status failed;
+    for (; placed < files.size(); ++placed) {
+        failed = files[placed]->Commit();
+        if (!failed.ok()) break;
     }
-    if (restored) return placed;
-    return Status::Failure(placed.message() + "; " + level.settings +
-                           " could not be put back as it was");
+    if (failed.ok()) return failed;
+
+    // Everything placed so far goes back as it was, each in one step.
+    auto restore = [](const std::string& path, const void* data, std::size_t size) {
+        platform::FileCommit old;
+        return Write(old, path, data, size).ok() && old.Commit().ok();
+    };
+    std::string unrestored;
+    auto putBack = [&](const std::string& path, bool ok) {
+        if (!ok) unrestored += (unrestored.empty() ? "" : ", ") + path;
+    };
+    for (std::size_t i = 0; i < placed; ++i) {
+        const std::string& path = heightmaps[i].path;
+        putBack(path, before[i] ? restore(path, before[i]->data(), before[i]->size())
+                                : std::remove(path.c_str()) == 0);
+    }
+    putBack(level.settings, oldSettings
+                                ? restore(level.settings, oldSettings->data(), oldSettings->size())
+                                : std::remove(level.settings.c_str()) == 0);
+    if (unrestored.empty()) return failed;
+    return Status::Failure(failed.message() + "; " + unrestored + " could not be put back as " +
+                           (unrestored.find(", ") == std::string::npos ? "it was" : "they were"));
 }

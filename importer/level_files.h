@@ -7,11 +7,13 @@
 
 #include "common/status/status.h"
 
-// The two files of a level that an import replaces.
+// The files of a level that an import replaces.
 struct LevelFiles {
     std::string folder;
     std::string settings;   // folder/Heightdata.con
     std::string heightmap;  // folder/HeightmapPrimary.raw
+    // folder/HeightmapSecondary_<place>.raw, in the painter's order.
+    std::vector<std::string> surrounding;
 
     explicit LevelFiles(const std::string& levelFolder);
 };
@@ -27,4 +29,20 @@ Status ReadLevelSettings(const LevelFiles& level, std::optional<std::string>& te
 // settings go in first (their old text is at hand) and are put back should
 // the heightmap then fail to take its place.
 Status WriteLevelFiles(const LevelFiles& level, const std::vector<std::uint8_t>& heightmap,
+                       const std::string& settings, const std::optional<std::string>& oldSettings);
+
+// A heightmap to write, and where.
+struct HeightmapFile {
+    std::string path;
+    const std::vector<std::uint8_t>* bytes;
+};
+
+// The same for any number of heightmaps (the primary and the eight
+// surrounding ones): all are written before any is put in place, the
+// settings go in first and the heightmaps after them in the order given,
+// and should one fail to take its place, the settings and the heightmaps
+// already placed are put back as they were (the old ones are held in memory
+// for that, so each but the last must be at most kMaxRestoredBytes).
+constexpr std::uint64_t kMaxRestoredBytes = std::uint64_t{64} << 20;
+Status WriteLevelFiles(const std::vector<HeightmapFile>& heightmaps, const LevelFiles& level,
                        const std::string& settings, const std::optional<std::string>& oldSettings);

@@ -85,4 +85,38 @@ TEST(LevelFiles, AFailedRenameOrWriteKeepsBothOldFiles) {
 #endif
 }
 
+// With the surrounding maps, whichever of the ten files fails to take its
+// place, the level keeps every old file, the three surrounding maps it did
+// not have are removed again, and nothing is left beside them.
+TEST(LevelFiles, TenFilesArePutInPlaceTogetherOrNotAtAll) {
+    const std::string oldSettings = "heightmap.setSize 3\r\n";
+    for (int failing = 1; failing <= 10; ++failing) {
+        SCOPED_TRACE(failing);
+        testing_support::TempWorkingFolder folder;
+        fs::create_directory("lvl");
+        const LevelFiles level("lvl");
+        WriteFileBytes(level.settings.c_str(), oldSettings);
+        WriteFileBytes(level.heightmap.c_str(), "old primary");
+        for (std::size_t i = 3; i < 8; ++i) WriteFileBytes(level.surrounding[i].c_str(), "old");
+        const std::vector<std::uint8_t> bytes(17 * 17, 0x33);
+        std::vector<HeightmapFile> files;
+        for (const std::string& path : level.surrounding) files.push_back({path, &bytes});
+        files.push_back({level.heightmap, &bytes});
+        if (!testing_support::FailRenameCall(failing)) GTEST_SKIP() << "no rename faults here";
+        const Status status = WriteLevelFiles(files, level, "new settings", oldSettings);
+        testing_support::FailRenameCall(0);
+
+        EXPECT_FALSE(status.ok());
+        EXPECT_EQ(ReadFileBytes(level.settings), oldSettings);
+        EXPECT_EQ(ReadFileBytes(level.heightmap), "old primary");
+        for (std::size_t i = 0; i < 8; ++i) {
+            EXPECT_EQ(fs::exists(level.surrounding[i]), i >= 3) << i;
+            if (i >= 3) {
+                EXPECT_EQ(ReadFileBytes(level.surrounding[i]), "old") << i;
+            }
+        }
+        EXPECT_EQ(std::distance(fs::directory_iterator("lvl"), fs::directory_iterator()), 7);
+    }
+}
+
 }  // namespace

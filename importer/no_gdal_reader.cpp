@@ -3,8 +3,8 @@
 
 bool RasterReaderAvailable() { return false; }
 
-Status ReadRaster(const std::string& path, HeightGrid& grid) {
-    grid = HeightGrid();
+Status OpenRaster(const std::string& path, std::unique_ptr<HeightSource>& source) {
+    source.reset();
     return Status::Failuref(
         "ERROR: %s: not a PNG file; this build reads greyscale PNG and raw "
         "files (--raw) only; export a 16-bit greyscale PNG",

@@ -3,8 +3,11 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <memory>
+#include <optional>
 
+#include "common/text/c_format.h"
 #include "stb_image.h"
 
 namespace {
@@ -64,6 +67,13 @@ Status CheckHeader(std::span<const std::uint8_t> bytes, const std::string& name,
             "%zu and at most %zu samples",
             name.c_str(), width, height, kMaxInputSide, kMaxInputSamples);
     }
+    if (std::size_t{width} * height > kMaxPngSamples) {
+        return Status::Failuref(
+            "ERROR: %s: %u x %u samples, more than the %zu a PNG may hold (it is decoded "
+            "whole); convert it to GeoTIFF (gdal_translate -of GTiff) or to raw samples "
+            "(--raw), which are read a window at a time",
+            name.c_str(), width, height, kMaxPngSamples);
+    }
     return Status();
 }
 
@@ -73,8 +83,13 @@ Status CheckHeader(std::span<const std::uint8_t> bytes, const std::string& name,
 // must be large enough for the sides (deflate packs at most 1032 bytes into
 // one), before it decodes anything. An empty first IDAT chunk, legal but
 // written by no encoder, is refused too.
+//
+// A tRNS chunk of a greyscale image names the sample value that is
+// transparent: what an elevation model's nodata becomes in a PNG.
 Status CheckChunks(std::span<const std::uint8_t> bytes, const std::string& name,
-                   std::uint32_t width, std::uint32_t height, int depth) {
+                   std::uint32_t width, std::uint32_t height, int depth,
+                   std::optional<std::uint16_t>& transparent) {
+    transparent.reset();
     std::uint64_t imageData = 0;
     std::size_t offset = 8;
     while (bytes.size() - offset >= 12) {
@@ -85,6 +100,9 @@ Status CheckChunks(std::span<const std::uint8_t> bytes, const std::string& name,
             // stb_image would copy its zero bytes to a null buffer.
             if (length == 0 && imageData == 0) break;
             imageData += length;
+        }
+        if (std::memcmp(type, "tRNS", 4) == 0 && length == 2) {
+            transparent = static_cast<std::uint16_t>((type[4] << 8) | type[5]);
         }
         if (std::memcmp(type, "IEND", 4) == 0) {
             const std::uint64_t rowBytes = 1 + (std::uint64_t{width} * depth + 7) / 8;
@@ -113,7 +131,8 @@ Status DecodePng(std::span<const std::uint8_t> bytes, const std::string& name, H
     if (Status header = CheckHeader(bytes, name, width, height, depth); !header.ok()) {
         return header;
     }
-    if (Status chunks = CheckChunks(bytes, name, width, height, depth); !chunks.ok()) {
+    std::optional<std::uint16_t> transparent;
+    if (Status chunks = CheckChunks(bytes, name, width, height, depth, transparent); !chunks.ok()) {
         return chunks;
     }
     if (bytes.size() > static_cast<std::size_t>(INT_MAX)) {
@@ -133,19 +152,30 @@ Status DecodePng(std::span<const std::uint8_t> bytes, const std::string& name, H
                                 reason && *reason ? " (" : "", reason ? reason : "",
                                 reason && *reason ? ")" : "");
     }
+    // stb_image counts the transparency as a second channel, and leaves it
+    // out of the grey samples it gives.
     if (static_cast<std::uint32_t>(x) != width || static_cast<std::uint32_t>(y) != height ||
-        channels != 1) {
+        channels != (transparent ? 2 : 1)) {
         return Status::Failuref("ERROR: %s: the PNG is corrupt (its image differs from its header)",
                                 name.c_str());
     }
     const std::size_t count = std::size_t{width} * height;
     grid.values.resize(count);
+    const float noData = std::numeric_limits<float>::quiet_NaN();
     if (depth == 16) {
         const auto* samples = static_cast<const std::uint16_t*>(pixels.get());
-        for (std::size_t i = 0; i < count; ++i) grid.values[i] = samples[i];
+        for (std::size_t i = 0; i < count; ++i) {
+            grid.values[i] = transparent && samples[i] == *transparent ? noData : samples[i];
+        }
     } else {
         const auto* samples = static_cast<const std::uint8_t*>(pixels.get());
-        for (std::size_t i = 0; i < count; ++i) grid.values[i] = samples[i];
+        for (std::size_t i = 0; i < count; ++i) {
+            grid.values[i] = transparent && samples[i] == *transparent ? noData : samples[i];
+        }
+    }
+    if (transparent) {
+        grid.notes.push_back(FormatC("samples of %u, the PNG's transparent value, are no data",
+                                     static_cast<unsigned>(*transparent)));
     }
     grid.width = width;
     grid.height = height;

@@ -28,53 +28,33 @@ std::uint16_t Rounded(double value) {
 
 }  // namespace
 
-Status FillNoData(HeightGrid& grid, const std::string& name, std::size_t& filled) {
-    filled = 0;
-    float lowest = std::numeric_limits<float>::infinity();
-    for (float value : grid.values) {
-        if (std::isnan(value)) {
-            ++filled;
-        } else {
-            lowest = std::min(lowest, value);
-        }
-    }
-    if (filled == grid.values.size()) {
-        return Status::Failuref("ERROR: %s: every sample is no data", name.c_str());
-    }
-    if (filled > 0) {
-        for (float& value : grid.values) {
-            if (std::isnan(value)) value = lowest;
-        }
-    }
-    return Status();
-}
-
-Status CheckWholeSamples(const HeightGrid& grid, const std::string& name) {
-    for (std::size_t i = 0; i < grid.values.size(); ++i) {
-        const float value = grid.values[i];
+Status CheckWholeSamples(const float* values, std::size_t columns, std::size_t rows,
+                         std::size_t left, std::size_t top, const std::string& name) {
+    for (std::size_t i = 0; i < columns * rows; ++i) {
+        const float value = values[i];
+        if (std::isnan(value)) continue;
         if (!(value >= 0.0f && value <= 65535.0f && value == std::floor(value))) {
             return Status::Failuref(
                 "ERROR: %s: --keep-values needs whole numbers from 0 to 65535, "
                 "but the sample at row %zu, column %zu is %.9g",
-                name.c_str(), i / grid.width, i % grid.width, static_cast<double>(value));
+                name.c_str(), top + i / columns, left + i % columns, static_cast<double>(value));
         }
     }
     return Status();
 }
 
-Status Quantize(const Resampler& resampler, double metresPerUnit, bool keepValues,
-                const std::string& name, Quantized& out) {
-    out = Quantized();
-    const std::size_t n = resampler.side();
-    double low = std::numeric_limits<double>::infinity();
-    double high = -low;
-    for (std::size_t row = 0; row < n; ++row) {
-        for (std::size_t column = 0; column < n; ++column) {
-            const double value = resampler.At(row, column);
-            low = std::min(low, value);
-            high = std::max(high, value);
-        }
+void ExtendRange(const std::vector<double>& values, double& low, double& high) {
+    for (const double value : values) {
+        low = std::min(low, value);
+        high = std::max(high, value);
     }
+}
+
+Status Quantize(const std::vector<double>& values, std::size_t side, double low, double high,
+                double metresPerUnit, bool keepValues, const std::string& name, Quantized& out,
+                double steps) {
+    out = Quantized();
+    const std::size_t n = side;
 
     if (keepValues) {
         out.verticalScale = static_cast<float>(metresPerUnit);
@@ -90,30 +70,38 @@ Status Quantize(const Resampler& resampler, double metresPerUnit, bool keepValue
         out.lowest = low * metresPerUnit;
         out.highest = high * metresPerUnit;
         const double span = out.highest - out.lowest;
-        if (span / 65535.0 * 65536.0 > kPainterHeightLimit) {
+        if (span / steps * 65536.0 > kPainterHeightLimit) {
             return Status::Failuref(
                 "ERROR: %s: its heights span %g m, more than the painter's "
                 "1e+18 m",
                 name.c_str(), span);
         }
-        const float v = FloatNotBelow(span / 65535.0);
+        const float v = FloatNotBelow(span / steps);
         out.level = !(v >= FLT_MIN);
         out.verticalScale = out.level ? static_cast<float>(1.0 / 65535.0) : v;
     }
 
     out.bytes.resize(level::HeightmapBytes(static_cast<std::int64_t>(n), true));
     std::uint8_t* sample = out.bytes.data();
-    for (std::size_t row = 0; row < n; ++row) {
-        for (std::size_t column = 0; column < n; ++column) {
-            const double value = resampler.At(row, column);
-            std::uint16_t written = 0;
-            if (keepValues) {
-                written = Rounded(value);
-            } else if (!out.level) {
-                written = Rounded((value * metresPerUnit - out.lowest) / out.verticalScale);
-            }
-            sample = level::PutPrimarySample(sample, written);
+    for (std::size_t i = 0; i < n * n; ++i) {
+        const double value = values[i];
+        std::uint16_t written = 0;
+        if (keepValues) {
+            written = Rounded(value);
+        } else if (!out.level) {
+            written = Rounded((value * metresPerUnit - out.lowest) / out.verticalScale);
         }
+        sample = level::PutPrimarySample(sample, written);
     }
     return Status();
+}
+
+std::vector<std::uint8_t> QuantizeSurrounding(const std::vector<double>& values,
+                                              double metresPerUnit, double lowest, float vertical) {
+    std::vector<std::uint8_t> bytes(values.size());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const double step = (values[i] * metresPerUnit - lowest) / vertical;
+        bytes[i] = static_cast<std::uint8_t>(std::clamp(std::floor(step + 0.5), 0.0, 255.0));
+    }
+    return bytes;
 }

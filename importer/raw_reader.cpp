@@ -1,14 +1,15 @@
 #include "importer/raw_reader.h"
 
+#include <algorithm>
 #include <bit>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <optional>
 #include <vector>
-
-#include "common/platform/read_file.h"
 
 namespace {
 
@@ -53,6 +54,68 @@ Status CheckLength(std::size_t length, const RawLayout& layout, const std::strin
     return Status();
 }
 
+float SampleValue(const std::uint8_t* b, RawFormat format) {
+    switch (format) {
+        case RawFormat::U8:
+            return b[0];
+        case RawFormat::U16LE:
+            return static_cast<float>(b[0] | (b[1] << 8));
+        case RawFormat::U16BE:
+            return static_cast<float>((b[0] << 8) | b[1]);
+        case RawFormat::S16LE:
+            return static_cast<float>(static_cast<std::int16_t>(b[0] | (b[1] << 8)));
+        case RawFormat::F32LE:
+            return std::bit_cast<float>(std::uint32_t{b[0]} | (std::uint32_t{b[1]} << 8) |
+                                        (std::uint32_t{b[2]} << 16) | (std::uint32_t{b[3]} << 24));
+    }
+    return 0.0f;
+}
+
+Status Infinite(const std::string& name, std::size_t row, std::size_t column) {
+    return Status::Failuref("ERROR: %s: the sample at row %zu, column %zu is infinite",
+                            name.c_str(), row, column);
+}
+
+// A raw file read a window at a time: each row of the window from its own
+// place in the file.
+class RawFileSource final : public HeightSource {
+public:
+    RawFileSource(std::string path, const RawLayout& layout, std::ifstream file)
+        : path_(std::move(path)), layout_(layout), file_(std::move(file)) {
+        info_.width = layout.width;
+        info_.height = layout.height;
+        info_.format = std::string("raw ") + RawFormatName(layout.format);
+    }
+
+    Status Read(std::size_t left, std::size_t top, std::size_t columns, std::size_t rows,
+                float* out) override {
+        const std::size_t sampleBytes = layout_.SampleBytes();
+        row_.resize(columns * sampleBytes);
+        for (std::size_t r = 0; r < rows; ++r) {
+            const std::size_t offset = ((top + r) * layout_.width + left) * sampleBytes;
+            file_.seekg(static_cast<std::streamoff>(offset));
+            file_.read(reinterpret_cast<char*>(row_.data()),
+                       static_cast<std::streamsize>(row_.size()));
+            if (!file_) {
+                return Status::Failuref("ERROR: reading %s (it could not be read to its end)",
+                                        path_.c_str());
+            }
+            float* line = out + r * columns;
+            for (std::size_t c = 0; c < columns; ++c) {
+                line[c] = SampleValue(row_.data() + c * sampleBytes, layout_.format);
+                if (std::isinf(line[c])) return Infinite(path_, top + r, left + c);
+            }
+        }
+        return Status();
+    }
+
+private:
+    std::string path_;
+    RawLayout layout_;
+    std::ifstream file_;
+    std::vector<std::uint8_t> row_;
+};
+
 }  // namespace
 
 std::size_t RawLayout::SampleBytes() const {
@@ -61,6 +124,7 @@ std::size_t RawLayout::SampleBytes() const {
             return 1;
         case RawFormat::U16LE:
         case RawFormat::U16BE:
+        case RawFormat::S16LE:
             return 2;
         case RawFormat::F32LE:
             return 4;
@@ -78,6 +142,8 @@ const char* RawFormatName(RawFormat format) {
             return "u16be";
         case RawFormat::F32LE:
             return "f32le";
+        case RawFormat::S16LE:
+            return "s16le";
     }
     return "?";
 }
@@ -97,6 +163,8 @@ bool ParseRawLayout(const char* text, RawLayout& layout) {
         parsed.format = RawFormat::U16LE;
     } else if (std::strcmp(format, "u16be") == 0) {
         parsed.format = RawFormat::U16BE;
+    } else if (std::strcmp(format, "s16le") == 0) {
+        parsed.format = RawFormat::S16LE;
     } else if (std::strcmp(format, "f32le") == 0) {
         parsed.format = RawFormat::F32LE;
     } else {
@@ -114,27 +182,9 @@ Status DecodeRaw(std::span<const std::uint8_t> bytes, const RawLayout& layout,
 
     const std::size_t count = layout.width * layout.height;
     std::vector<float> values(count);
-    const std::uint8_t* in = bytes.data();
+    const std::size_t sampleBytes = layout.SampleBytes();
     for (std::size_t i = 0; i < count; ++i) {
-        switch (layout.format) {
-            case RawFormat::U8:
-                values[i] = in[i];
-                break;
-            case RawFormat::U16LE:
-                values[i] = static_cast<float>(in[2 * i] | (in[2 * i + 1] << 8));
-                break;
-            case RawFormat::U16BE:
-                values[i] = static_cast<float>((in[2 * i] << 8) | in[2 * i + 1]);
-                break;
-            case RawFormat::F32LE: {
-                const std::uint8_t* b = in + 4 * i;
-                const std::uint32_t word = std::uint32_t{b[0]} | (std::uint32_t{b[1]} << 8) |
-                                           (std::uint32_t{b[2]} << 16) |
-                                           (std::uint32_t{b[3]} << 24);
-                values[i] = std::bit_cast<float>(word);
-                break;
-            }
-        }
+        values[i] = SampleValue(bytes.data() + i * sampleBytes, layout.format);
     }
     grid.width = layout.width;
     grid.height = layout.height;
@@ -147,13 +197,21 @@ Status DecodeRaw(std::span<const std::uint8_t> bytes, const RawLayout& layout,
     return Status();
 }
 
-Status ReadRawFile(const std::string& path, const RawLayout& layout, HeightGrid& grid) {
-    grid = HeightGrid();
+Status OpenRawFile(const std::string& path, const RawLayout& layout,
+                   std::unique_ptr<HeightSource>& source) {
+    source.reset();
     if (Status sides = CheckSides(layout, path); !sides.ok()) return sides;
-    // One byte beyond the layout is enough to tell a longer file, so a huge
-    // file is never read whole.
-    std::vector<std::uint8_t> bytes;
-    if (!platform::ReadFileStart(path.c_str(), bytes, std::uint64_t{layout.FileBytes()} + 1).ok())
+    std::error_code error;
+    const bool regular = std::filesystem::is_regular_file(path, error);
+    const std::uintmax_t length = regular ? std::filesystem::file_size(path, error) : 0;
+    std::ifstream file;
+    if (regular && !error) file.open(std::filesystem::path(path), std::ios::binary);
+    if (!regular || error || !file) {
         return Status::Failuref("ERROR: reading %s (no such file, or not a file)", path.c_str());
-    return DecodeRaw(bytes, layout, path, grid);
+    }
+    const std::size_t clamped =
+        static_cast<std::size_t>(std::min<std::uintmax_t>(length, layout.FileBytes() + 1));
+    if (Status s = CheckLength(clamped, layout, path); !s.ok()) return s;
+    source = std::make_unique<RawFileSource>(path, layout, std::move(file));
+    return Status();
 }

@@ -2,14 +2,16 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 
 #include "common/status/status.h"
 #include "importer/height_grid.h"
+#include "importer/height_source.h"
 
 // Raw heightmaps: samples only, no header, row 0 first.
-enum class RawFormat { U8, U16LE, U16BE, F32LE };
+enum class RawFormat { U8, U16LE, U16BE, F32LE, S16LE };
 
 struct RawLayout {
     std::size_t width = 0;
@@ -21,7 +23,7 @@ struct RawLayout {
     std::size_t FileBytes() const { return width * height * SampleBytes(); }
 };
 
-// Reads "WIDTHxHEIGHT:FORMAT" (FORMAT u8, u16le, u16be or f32le). False for
+// Reads "WIDTHxHEIGHT:FORMAT" (FORMAT u8, u16le, u16be, s16le or f32le). False for
 // anything else; the sides are checked against the limits by the reader.
 bool ParseRawLayout(const char* text, RawLayout& layout);
 const char* RawFormatName(RawFormat format);
@@ -32,6 +34,8 @@ const char* RawFormatName(RawFormat format);
 Status DecodeRaw(std::span<const std::uint8_t> bytes, const RawLayout& layout,
                  const std::string& name, HeightGrid& grid);
 
-// Reads the file at `path` and decodes it, its length checked against the
-// layout before the samples are read.
-Status ReadRawFile(const std::string& path, const RawLayout& layout, HeightGrid& grid);
+// Opens the file at `path` for reading in windows, its length checked
+// against the layout first. Only the rows a window asks for are read, so a
+// file of any size is brought in with little memory.
+Status OpenRawFile(const std::string& path, const RawLayout& layout,
+                   std::unique_ptr<HeightSource>& source);

@@ -36,13 +36,33 @@ std::string ScaleLine(std::int64_t spacing, float vertical) {
            FormatVerticalScale(vertical);
 }
 
+namespace {
+
+// Inserted lines end like the first line that has a line end.
+std::string InsertedLineEnd(std::string_view old) {
+    const std::size_t firstFeed = old.find('\n');
+    return firstFeed == std::string_view::npos           ? "\r\n"
+           : firstFeed > 0 && old[firstFeed - 1] == '\r' ? "\r\n"
+                                                         : "\n";
+}
+
+std::string Applied(std::string_view old, const std::vector<Edit>& edits) {
+    std::string text;
+    std::size_t copied = 0;
+    for (const Edit& change : edits) {
+        text.append(old.substr(copied, change.from - copied));
+        text += change.with;
+        copied = change.to;
+    }
+    text.append(old.substr(copied));
+    return text;
+}
+
+}  // namespace
+
 SettingsEdit RewritePrimarySettings(std::string_view old, std::size_t size, std::int64_t spacing,
                                     float vertical) {
-    // Inserted lines end like the first line that has a line end.
-    const std::size_t firstFeed = old.find('\n');
-    const std::string eol = firstFeed == std::string_view::npos ? "\r\n"
-                            : firstFeed > 0 && old[firstFeed - 1] == '\r' ? "\r\n"
-                                                                          : "\n";
+    const std::string eol = InsertedLineEnd(old);
     const std::string sizeLine = SizeLine(size);
     const std::string scaleLine = ScaleLine(spacing, vertical);
 
@@ -83,13 +103,56 @@ SettingsEdit RewritePrimarySettings(std::string_view old, std::size_t size, std:
             "the file had no heightmap lines: appended the primary size and "
             "scale lines");
     }
-    std::size_t copied = 0;
-    for (const Edit& change : edits) {
-        edit.text.append(old.substr(copied, change.from - copied));
-        edit.text += change.with;
-        copied = change.to;
+    edit.text = Applied(old, edits);
+    return edit;
+}
+
+SettingsEdit RewriteSurroundingSettings(std::string_view old, std::size_t size,
+                                        std::int64_t spacing, float vertical) {
+    const std::string eol = InsertedLineEnd(old);
+    const std::string sizeLine = SizeLine(size);
+    const std::string scaleLine = ScaleLine(spacing, vertical);
+
+    SettingsEdit edit;
+    std::vector<Edit> edits;
+    std::optional<level::SettingsLine> primaryScale, lastSize;
+    bool scale = false;
+    level::WalkSettingsLines(old, [&](const level::SettingsLine& line) {
+        if (line.section == level::SettingsSection::Primary) {
+            if (line.kind == level::SettingsLineKind::Scale) primaryScale = line;
+            return;
+        }
+        if (line.kind == level::SettingsLineKind::Size) {
+            edits.push_back({line.start, line.contentEnd, sizeLine});
+            lastSize = line;
+        } else if (line.kind == level::SettingsLineKind::Scale) {
+            if (!lastSize) {
+                edits.push_back({line.start, line.start, sizeLine + eol});
+                edit.notes.push_back("inserted \"" + sizeLine +
+                                     "\" before the surrounding maps' scale line");
+            }
+            edits.push_back({line.start, line.contentEnd, scaleLine});
+            scale = true;
+        }
+    });
+    if (scale) {
+        edit.text = Applied(old, edits);
+        return edit;
     }
-    edit.text.append(old.substr(copied));
+    // A line added after a file's last line that has no line end gives it one.
+    auto after = [&](const level::SettingsLine& line, const std::string& lines) {
+        const bool hasEnd = line.end != line.contentEnd;
+        edits.push_back({line.end, line.end, hasEnd ? lines + eol : eol + lines});
+    };
+    if (lastSize) {
+        after(*lastSize, scaleLine);
+        edit.notes.push_back("inserted \"" + scaleLine +
+                             "\" after the surrounding maps' size line");
+    } else if (primaryScale) {
+        after(*primaryScale, sizeLine + eol + scaleLine);
+        edit.notes.push_back("added the surrounding maps' size and scale lines");
+    }
+    edit.text = Applied(old, edits);
     return edit;
 }
 
@@ -97,4 +160,14 @@ std::string NewSettingsText(std::size_t size, std::int64_t spacing, float vertic
     // Level files come from Windows tools: CR LF line ends.
     return "rem Terrain settings written by marvane_import: the primary heightmap only\r\n" +
            SizeLine(size) + "\r\n" + ScaleLine(spacing, vertical) + "\r\n";
+}
+
+std::string NewSettingsText(std::size_t size, std::int64_t spacing, float vertical,
+                            std::size_t surroundingSize, std::int64_t surroundingSpacing,
+                            float surroundingVertical) {
+    return "rem Terrain settings written by marvane_import: the primary heightmap, then the "
+           "surrounding ones\r\n" +
+           SizeLine(size) + "\r\n" + ScaleLine(spacing, vertical) + "\r\n" +
+           SizeLine(surroundingSize) + "\r\n" + ScaleLine(surroundingSpacing, surroundingVertical) +
+           "\r\n";
 }

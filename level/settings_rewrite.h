@@ -35,5 +35,19 @@ struct SettingsEdit {
 SettingsEdit RewritePrimarySettings(std::string_view old, std::size_t size, std::int64_t spacing,
                                     float vertical);
 
+// The same for the section of the eight surrounding heightmaps: every size
+// line after the first scale line gets the size M, and the second scale
+// line H/V. A file without that section gets both lines just after the
+// first scale line (which the primary rewrite makes sure of); one with size
+// lines but no second scale line gets it after the last of them, and one
+// with a second scale line but no size line gets the size line before it.
+SettingsEdit RewriteSurroundingSettings(std::string_view old, std::size_t size,
+                                        std::int64_t spacing, float vertical);
+
 // The settings file of a level that has none: the primary section only.
 std::string NewSettingsText(std::size_t size, std::int64_t spacing, float vertical);
+
+// The same with the surrounding maps' section after it.
+std::string NewSettingsText(std::size_t size, std::int64_t spacing, float vertical,
+                            std::size_t surroundingSize, std::int64_t surroundingSpacing,
+                            float surroundingVertical);

@@ -78,4 +78,37 @@ TEST(SettingsRewriteTest, ThePainterReadsBackTheSameNumbers) {
     EXPECT_EQ(ParseTerrainConfig(NewSettingsText(129, 4, 0.25f)).primary.size, 129);
 }
 
+// The surrounding maps' lines change the same way, inserted where the
+// painter looks for them when missing; the primary lines stay.
+TEST(SettingsRewriteTest, ReplacesTheSurroundingLines) {
+    const struct {
+        const char* name;
+        std::string old;
+        std::string expected;
+    } cases[] = {
+        {"both sections",
+         "heightmap.setSize 65\r\nheightmap.setScale 32/0.003\r\nrem\r\n"
+         "heightmap.setSize 17\r\nheightmap.setScale 128/0.768\r\nheightmap.setSize 9\r\n",
+         "heightmap.setSize 65\r\nheightmap.setScale 32/0.003\r\nrem\r\n"
+         "heightmap.setSize 257\r\nheightmap.setScale 2/0.5\r\nheightmap.setSize 9\r\n"},
+        {"no surrounding section: after the first scale line",
+         "heightmap.setSize 65\nheightmap.setScale 32/0.003\nrem\n",
+         "heightmap.setSize 65\nheightmap.setScale 32/0.003\nheightmap.setSize 257\n"
+         "heightmap.setScale 2/0.5\nrem\n"},
+        {"a size line without its scale line, at the end without a line end",
+         "heightmap.setScale 1/1\r\nheightmap.setSize 17",
+         "heightmap.setScale 1/1\r\nheightmap.setSize 257\r\nheightmap.setScale 2/0.5"},
+        {"a scale line without its size line", "heightmap.setScale 1/1\nheightmap.setScale 4/4\n",
+         "heightmap.setScale 1/1\nheightmap.setSize 257\nheightmap.setScale 2/0.5\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const SettingsEdit edit = RewriteSurroundingSettings(c.old, 257, 2, 0.5f);
+        EXPECT_EQ(edit.text, c.expected);
+        const TerrainConfig config = ParseTerrainConfig(edit.text);
+        EXPECT_EQ(config.secondary.size, 257);
+        EXPECT_EQ(config.secondary.verticalScale, 0.5f);
+    }
+}
+
 }  // namespace

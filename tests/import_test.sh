@@ -30,8 +30,8 @@ run_import() {  # run_import ARGS... ; sets status, out (stdout) and err (first 
     out=$(tr -d '\r' <out.txt)
     err=$(tr -d '\r' <err.txt | head -n 1)
 }
-painted() {  # painted DIR: the last line of the painter's log, without its time
-    (cd "$1/paint" && "${emulator[@]}" "$marvane" -mirror 1 -surround 0 -deltemps 1 >/dev/null 2>&1)
+painted() {  # painted DIR [SURROUND]: the last line of the painter's log, without its time
+    (cd "$1/paint" && "${emulator[@]}" "$marvane" -mirror 1 -surround "${2:-0}" -deltemps 1 >/dev/null 2>&1)
     tr -d '\r' <"$1/paint/log.txt" | tail -n 1 | sed -E 's/ \([0-9.]+s\)$//'
 }
 settings_line() {  # settings_line DIR KEY: the first line of Heightdata.con with that key
@@ -75,6 +75,16 @@ check "png: report names the scale line" yes \
     "$(grep -q 'heightmap.setScale 4/0.01$' <<<"$out" && echo yes)"
 check "png: painted" Completed "$(painted png)"
 
+# A level from nothing: the folder, its settings with both sections, the
+# surrounding maps and a material set in paint/data, painted at once.
+run_import h16.png --level fresh --surround --spacing 4 --vertical-scale 0.01
+check "fresh: exit status" 0 "$status"
+check "fresh: material set" "grad_angle.tga grad_height.tga high.tga low.tga steep.tga" \
+    "$(ls fresh/paint/data | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')"
+check "fresh: settings" "heightmap.setSize 129 heightmap.setSize 257" \
+    "$(tr -d '\r' <fresh/Heightdata.con | grep '^heightmap.setSize' | tr '\n' ' ' | sed 's/ $//')"
+check "fresh: painted with the surrounding maps" Completed "$(painted fresh 1)"
+
 # A 1024 × 1024 raw file becomes 1025 × 1025, its corners on the corners.
 new_level raw
 run_import r.raw --raw 1024x1024:u16le --level raw --keep-values --spacing 2 --vertical-scale 0.003
@@ -87,8 +97,33 @@ check "raw: settings" "heightmap.setSize 1025 heightmap.setScale 2/0.003" \
     "$(settings_line raw heightmap.setSize) $(settings_line raw heightmap.setScale)"
 check "raw: painted" Completed "$(painted raw)"
 
+# Heights a user would not mean, and options as users write them: a 16-bit
+# PNG read with the default 1 m spacing and unit gives cliffs everywhere and
+# a warning that names the options; --option=value works; a signed raw file
+# keeps its negative heights; a greyscale PNG's transparent value is no data.
+"$python" - <<'PY'
+import struct
+from PIL import Image
+open("signed.raw", "wb").write(struct.pack("<4h", -5, 7, -1, 0))
+image = Image.new("L", (5, 5), 40)
+image.putpixel((2, 2), 0)
+image.save("trns.png", transparency=0)
+PY
+new_level steep
+run_import h16.png --level=steep --size=257
+check "steep: exit status" 0 "$status"
+check "steep: warned" yes "$(grep -q '^Warning: half the ground is steeper than .* check --spacing (1 m between input samples) and --vertical-scale (1 m per unit of the input)$' <<<"$out" && echo yes)"
+run_import signed.raw --raw 2x2:s16le --level steep --any-size --size 3
+check "s16le: exit status and heights" "0 Heights: -5 m to 7 m" "$status $(grep '^Heights' <<<"$out" | cut -d, -f1)"
+run_import trns.png --level steep
+check "tRNS: exit status" 0 "$status"
+check "tRNS: the transparent sample is no data" yes \
+    "$(grep -q '^Note: 1 sample without data took the nearest valid height$' <<<"$out" && echo yes)"
+check "tRNS: filled, so the level is flat" yes \
+    "$(grep -q '^Note: the input is level' <<<"$out" && echo yes)"
+
 # A GeoTIFF in metres (10 m pixels, a nodata hole): every height within half
-# a step of V above the lowest.
+# a step of V above the lowest, the hole filled from its neighbours.
 if [ "$gdal" = ON ] && command -v gdal_translate >/dev/null; then
     "$python" - <<'PY'
 import math, struct
@@ -118,11 +153,135 @@ lowest = min(valid)
 line = [l for l in open("tif/Heightdata.con").read().splitlines() if l.startswith("heightmap.setScale")][0]
 v = struct.unpack("f", struct.pack("f", float(line.split("/")[1])))[0]
 samples = struct.unpack("<%dH" % (side * side), open("tif/HeightmapPrimary.raw", "rb").read())
-worst = max(abs(s * v + lowest - (h if h != -9999.0 else lowest)) for s, h in zip(samples, heights))
+def near(i):  # a nodata sample takes the height of a valid neighbour
+    if heights[i] != -9999.0:
+        return [heights[i]]
+    y, x = divmod(i, side)
+    return [heights[(y + dy) * side + x + dx] for dy in (-1, 0, 1) for dx in (-1, 0, 1) if dx or dy]
+worst = max(min(abs(s * v + lowest - h) for h in near(i)) for i, s in enumerate(samples))
 print("ok" if worst <= v / 2 * 1.000001 else "off by %g, step %g" % (worst, v))
 PY
 )"
     check "geotiff: painted" Completed "$(painted tif)"
+
+    # Shrinking averages: a noisy 193 × 193 model brought to 65 samples, so
+    # that each inner output sample averages a 3 × 3 block of the model;
+    # GDAL's own average of the same blocks (the inner 63 × 63 outputs) must
+    # agree within half a 16-bit step, plus 1 mm for the report's rounding.
+    "$python" - <<'PY'
+import math, struct
+side = 193
+heights = [500 + 100 * math.sin(x / 9.0) * math.cos(y / 13.0) + (x * 7919 + y * 104729) % 61
+           for y in range(side) for x in range(side)]
+open("noisy.bin", "wb").write(struct.pack("<%df" % len(heights), *heights))
+open("noisy.hdr", "w").write(open("dem.hdr").read().replace("129", "193"))
+PY
+    gdal_translate -q -of GTiff -a_srs EPSG:32633 -a_ullr 500000 4001930 501930 4000000 \
+        noisy.bin noisy.tif
+    gdal_translate -q -of ENVI -ot Float32 -r average -srcwin 2 2 189 189 -outsize 63 63 \
+        noisy.tif gdal_average.bin
+    new_level avg
+    run_import noisy.tif --level avg --size 65
+    check "averages: exit status" 0 "$status"
+    lowest=$(sed -n 's/^Heights: \([^ ]*\) m.*/\1/p' <<<"$out")
+    check "averages: the same as GDAL's" ok "$(LOWEST=$lowest "$python" - <<'PY'
+import os, struct
+expected = struct.unpack("<%df" % (63 * 63), open("gdal_average.bin", "rb").read())
+line = [l for l in open("avg/Heightdata.con").read().splitlines() if l.startswith("heightmap.setScale")][0]
+v = struct.unpack("f", struct.pack("f", float(line.split("/")[1])))[0]
+lowest = float(os.environ["LOWEST"])
+samples = struct.unpack("<%dH" % (65 * 65), open("avg/HeightmapPrimary.raw", "rb").read())
+worst = max(abs(samples[(r + 1) * 65 + c + 1] * v + lowest - expected[r * 63 + c])
+            for r in range(63) for c in range(63))
+print("ok" if worst <= v / 2 + 0.001 else "off by %g, step %g" % (worst, v))
+PY
+)"
+
+    # Rasters as they come: a south-up copy of the model (its rows stored
+    # south first) gives the same heightmap, and so does one with a second
+    # band (the report says which it took); a rotated grid is refused.
+    "$python" - <<'PY'
+side = 129
+rows = open("dem.bin", "rb").read()
+size = side * 4
+open("southup.bin", "wb").write(b"".join(rows[r * size:(r + 1) * size] for r in reversed(range(side))))
+open("southup.hdr", "w").write(open("dem.hdr").read())
+open("rotated.vrt", "w").write(
+    '<VRTDataset rasterXSize="129" rasterYSize="129">'
+    '<GeoTransform>500000, 10, 1, 4001290, 1, -10</GeoTransform>'
+    '<VRTRasterBand dataType="Float32" band="1"><SimpleSource>'
+    '<SourceFilename relativeToVRT="1">dem.tif</SourceFilename><SourceBand>1</SourceBand>'
+    '</SimpleSource></VRTRasterBand></VRTDataset>')
+PY
+    gdal_translate -q -of GTiff -a_srs EPSG:32633 -a_ullr 500000 4000000 501290 4001290 \
+        -a_nodata -9999 southup.bin southup.tif
+    gdal_translate -q -b 1 -b 1 dem.tif twobands.tif
+    for kind in southup twobands; do
+        new_level "$kind"
+        run_import "$kind.tif" --level "$kind"
+        check "$kind: exit status" 0 "$status"
+        check "$kind: the same heightmap as the plain model" same \
+            "$(cmp -s "$kind/HeightmapPrimary.raw" tif/HeightmapPrimary.raw && echo same)"
+    done
+    check "twobands: reported" yes \
+        "$(grep -q '^Note: 2 bands: band 1 taken as the heights$' <<<"$out" && echo yes)"
+
+    # --surround: a smooth 193 × 193 model (10 m pixels) becomes a 65-sample
+    # primary from its centre cell and eight 17-sample surrounding maps from
+    # the cells around it, painted with -surround 1. Each surrounding sample
+    # lies within one 8-bit step of the model under it, and the primary's
+    # edges within one 8-bit step of its neighbours' (both come from the same
+    # ground; the 8 bits set the step).
+    "$python" - <<'PY'
+import math, struct
+side = 193
+heights = [600 + 250 * math.sin(x / 40.0) * math.cos(y / 50.0) + 0.75 * y
+           for y in range(side) for x in range(side)]
+open("around.bin", "wb").write(struct.pack("<%df" % len(heights), *heights))
+open("around.hdr", "w").write(open("dem.hdr").read().replace("129", "193"))
+PY
+    gdal_translate -q -of GTiff -a_srs EPSG:32633 -a_ullr 500000 4001930 501930 4000000 \
+        around.bin around.tif
+    new_level around
+    run_import around.tif --level around --surround
+    check "surround: exit status" 0 "$status"
+    check "surround: settings" \
+        "heightmap.setSize 65 heightmap.setSize 17" \
+        "$(tr -d '\r' <around/Heightdata.con | grep '^heightmap.setSize' | tr '\n' ' ' | sed 's/ $//')"
+    lowest=$(sed -n 's/^Heights: \([^ ]*\) m.*/\1/p' <<<"$out")
+    check "surround: the maps against the model and each other" ok "$(LOWEST=$lowest "$python" - <<'PY'
+import os, struct
+side, cell = 193, 64
+model = struct.unpack("<%df" % (side * side), open("around.bin", "rb").read())
+scales = [l.split()[1] for l in open("around/Heightdata.con").read().splitlines()
+          if l.startswith("heightmap.setScale")]
+f32 = lambda text: struct.unpack("f", struct.pack("f", float(text.split("/")[1])))[0]
+vp, vs = f32(scales[0]), f32(scales[1])
+lowest = float(os.environ["LOWEST"])
+primary = struct.unpack("<%dH" % (65 * 65), open("around/HeightmapPrimary.raw", "rb").read())
+problems = [] if vs == 256 * vp else ["surrounding step %g is not 256 x %g" % (vs, vp)]
+places = {"L1D1": (-1, 1), "D1": (0, 1), "R1D1": (1, 1), "R1": (1, 0),
+          "R1U1": (1, -1), "U1": (0, -1), "L1U1": (-1, -1), "L1": (-1, 0)}
+maps = {}
+for name, (column, row) in places.items():
+    samples = open("around/HeightmapSecondary_%s.raw" % name, "rb").read()
+    maps[name] = samples
+    for i in range(17):
+        for j in range(17):
+            h = model[((row + 1) * cell + 4 * i) * side + (column + 1) * cell + 4 * j]
+            if abs(samples[i * 17 + j] * vs + lowest - h) > vs:
+                problems.append("%s (%d, %d): %g against %g" % (name, i, j, samples[i * 17 + j] * vs + lowest, h))
+for k in range(17):  # the primary's edges and its neighbours' facing edges
+    for name, p, s in (("R1", (4 * k, 64), (k, 0)), ("L1", (4 * k, 0), (k, 16)),
+                       ("U1", (0, 4 * k), (16, k)), ("D1", (64, 4 * k), (0, k))):
+        a = primary[p[0] * 65 + p[1]] * vp
+        b = maps[name][s[0] * 17 + s[1]] * vs
+        if abs(a - b) > vs:
+            problems.append("edge with %s at %d: %g against %g" % (name, k, a, b))
+print("ok" if not problems else "; ".join(problems[:5]))
+PY
+)"
+    check "surround: painted" Completed "$(painted around 1)"
 else
     echo "SKIP: GeoTIFF import: this build reads no GeoTIFF (no GDAL), or gdal_translate is missing"
 fi
@@ -135,7 +294,7 @@ mkdir heightmapfolder && cp keep/Heightdata.con heightmapfolder/ && mkdir height
 snapshot() {
     local level
     for level in keep settingsfolder heightmapfolder; do
-        (cd "$level" && ls -A && cksum Heightdata.con HeightmapPrimary.raw 2>/dev/null)
+        (cd "$level" && ls -A && cksum Heightdata.con Heightmap*.raw 2>/dev/null)
     done
 }
 before=$(snapshot)
@@ -169,16 +328,26 @@ refuse "not square" 1 \
 refuse "missing input" 1 "ERROR: reading nothing.png (no such file, or not a file)" nothing.png --level keep
 if [ "$gdal" = ON ] && [ -f empty.tif ]; then
     refuse "GeoTIFF all nodata" 1 "ERROR: empty.tif: every sample is no data" empty.tif --level keep
+    refuse "rotated grid" 1 \
+        "ERROR: rotated.vrt: its grid is rotated or sheared (geotransform terms 1 and 1); warp it to a north-up grid first (gdalwarp)" \
+        rotated.vrt --level keep
+    refuse "surround cells too wide" 1 \
+        "ERROR: dem.tif: 129 x 129 samples (1280 m by 1280 m of ground) cannot hold 3 x 3 cells of 500 m: that needs 1500 m by 1500 m (151 x 151 samples); give a smaller --surround-cell" \
+        dem.tif --level keep --surround-cell 500
 fi
 refuse "settings file is a folder" 1 \
     "ERROR: settingsfolder/Heightdata.con is not a file; move it away so that the settings can be written" \
     h16.png --level settingsfolder
 refuse "heightmap cannot be written" 1 "ERROR: writing heightmapfolder/HeightmapPrimary.raw (*" \
     h16.png --level heightmapfolder
-refuse "no level folder" 1 "ERROR: nolevel: no such level folder" h16.png --level nolevel
+refuse "no folder to make the level in" 1 "ERROR: nowhere/nolevel: no such level folder" \
+    h16.png --level nowhere/nolevel
 refuse "size beyond the painter's" 2 \
     'ERROR: --size needs a whole number from 3 to 8192 (the painter'\''s limit), not "8193"' \
     h16.png --level keep --size 8193
+refuse "size not 2^k + 1" 2 \
+    'ERROR: --size 600 is not 2^k + 1 (129, 257, 513, 1025, 2049, 4097): the painter would leave the top and right edges of its maps without tiles; give --any-size to have it all the same' \
+    h16.png --level keep --size 600
 refuse "stretch and crop" 2 "ERROR: --stretch and --crop exclude each other" \
     wide.raw --raw 8x4:u8 --level keep --stretch --crop
 refuse "unknown option" 2 'ERROR: unknown option "--lvl"' h16.png --lvl keep

@@ -108,6 +108,29 @@ std::string SettingsText(const LevelOptions& options) {
     return text;
 }
 
+Status WriteMaterialSet(const std::string& data, std::uint64_t seed, bool keepExisting,
+                        int& written) {
+    written = 0;
+    const struct {
+        TgaImage (*make)(std::uint64_t seed);
+        const char* name;
+    } materials[] = {
+        {MakeGrassTexture, "low.tga"},
+        {MakeSnowRockTexture, "high.tga"},
+        {MakeCliffTexture, "steep.tga"},
+        {[](std::uint64_t) { return MakeHeightGradient(); }, "grad_height.tga"},
+        {[](std::uint64_t) { return MakeAngleGradient(); }, "grad_angle.tga"},
+    };
+    for (const auto& material : materials) {
+        const fs::path path = fs::path(data) / material.name;
+        std::error_code error;
+        if (keepExisting && fs::exists(path, error)) continue;
+        if (Status s = SaveImage(material.make(seed), path); !s.ok()) return s;
+        ++written;
+    }
+    return Status();
+}
+
 Status WriteLevel(const LevelOptions& options) {
     if (options.primarySide < kMinSide || options.primarySide > kMaxSide ||
         options.secondarySide < kMinSide || options.secondarySide > kMaxSide) {
@@ -143,19 +166,8 @@ Status WriteLevel(const LevelOptions& options) {
         }
     }
 
-    const struct {
-        TgaImage image;
-        const char* name;
-    } materials[] = {
-        {MakeGrassTexture(options.seed), "low.tga"},
-        {MakeSnowRockTexture(options.seed), "high.tga"},
-        {MakeCliffTexture(options.seed), "steep.tga"},
-        {MakeHeightGradient(), "grad_height.tga"},
-        {MakeAngleGradient(), "grad_angle.tga"},
-    };
-    for (const auto& material : materials) {
-        if (Status s = SaveImage(material.image, data / material.name); !s.ok()) return s;
-    }
+    int written = 0;
+    if (Status s = WriteMaterialSet(data.string(), options.seed, false, written); !s.ok()) return s;
     return Status();
 }
 

@@ -8,13 +8,6 @@
 
 namespace {
 
-// The input samples one output sample averages, with their weights (which
-// add up to 1).
-struct Footprint {
-    std::size_t first = 0;
-    std::vector<double> weights;
-};
-
 // A window [from, to) over the input, where input sample i stands for
 // [i + offset, i + offset + 1).
 struct Window {
@@ -22,11 +15,11 @@ struct Window {
 };
 
 // The samples each window covers, weighted by how much of each it covers.
-std::vector<Footprint> Footprints(std::size_t n, double offset, const std::vector<Window>& windows) {
-    std::vector<Footprint> footprints(windows.size());
+std::vector<AverageFootprint> Footprints(std::size_t n, double offset, const std::vector<Window>& windows) {
+    std::vector<AverageFootprint> footprints(windows.size());
     for (std::size_t j = 0; j < windows.size(); ++j) {
         const Window& window = windows[j];
-        Footprint& f = footprints[j];
+        AverageFootprint& f = footprints[j];
         double total = 0.0;
         const double nearest = std::clamp(std::floor(window.from - offset), 0.0,
                                           static_cast<double>(n - 1));
@@ -49,10 +42,12 @@ std::vector<Footprint> Footprints(std::size_t n, double offset, const std::vecto
     return footprints;
 }
 
+}  // namespace
+
 // Windows centred on the output vertices, narrowed near the ends so that
 // they stay centred: a sloping plane stays the same plane, its corners on
 // the corners.
-std::vector<Footprint> VertexFootprints(std::size_t n, std::size_t m) {
+std::vector<AverageFootprint> VertexAverageFootprints(std::size_t n, std::size_t m) {
     m = std::min(m, n);
     const double last = static_cast<double>(n - 1);
     const double step = m > 1 ? last / static_cast<double>(m - 1) : 0.0;
@@ -65,7 +60,9 @@ std::vector<Footprint> VertexFootprints(std::size_t n, std::size_t m) {
     return Footprints(n, -0.5, windows);
 }
 
-std::vector<Footprint> PixelFootprints(std::size_t n, std::size_t m) {
+namespace {
+
+std::vector<AverageFootprint> PixelFootprints(std::size_t n, std::size_t m) {
     m = std::min(m, n);
     const double step = static_cast<double>(n) / static_cast<double>(m);
     std::vector<Window> windows(m);
@@ -107,8 +104,8 @@ void RowGroups(std::size_t outRows, std::size_t inputBytes,
 // a line of the input per core is held, whatever its size.
 template <class Sample, class Store>
 void Separable(const std::function<const Sample*(std::size_t)>& row, std::size_t width,
-               std::size_t channels, const std::vector<Footprint>& across,
-               const std::vector<Footprint>& down, Store store,
+               std::size_t channels, const std::vector<AverageFootprint>& across,
+               const std::vector<AverageFootprint>& down, Store store,
                const std::function<void(std::size_t)>& passed = {}) {
     const std::size_t inputBytes =
         width * channels * sizeof(Sample) * (down.empty() ? 0 : down.back().first + 1);
@@ -118,7 +115,7 @@ void Separable(const std::function<const Sample*(std::size_t)>& row, std::size_t
             std::vector<double> line(width * channels);
             for (std::size_t y = first; y < last; ++y) {
                 std::fill(line.begin(), line.end(), 0.0);
-                const Footprint& rows = down[y];
+                const AverageFootprint& rows = down[y];
                 for (std::size_t k = 0; k < rows.weights.size(); ++k) {
                     const Sample* in = row(rows.first + k);
                     const double w = rows.weights[k];
@@ -127,7 +124,7 @@ void Separable(const std::function<const Sample*(std::size_t)>& row, std::size_t
                     }
                 }
                 for (std::size_t x = 0; x < across.size(); ++x) {
-                    const Footprint& f = across[x];
+                    const AverageFootprint& f = across[x];
                     for (std::size_t c = 0; c < channels; ++c) {
                         double sum = 0.0;
                         for (std::size_t k = 0; k < f.weights.size(); ++k) {
@@ -178,8 +175,8 @@ std::vector<std::uint8_t> BoxAverage(const std::function<const std::uint8_t*(std
 std::vector<float> AverageVertexGrid(const float* samples, std::size_t width, std::size_t height,
                                      std::size_t channels, std::size_t outWidth,
                                      std::size_t outHeight) {
-    const std::vector<Footprint> across = VertexFootprints(width, outWidth);
-    const std::vector<Footprint> down = VertexFootprints(height, outHeight);
+    const std::vector<AverageFootprint> across = VertexAverageFootprints(width, outWidth);
+    const std::vector<AverageFootprint> down = VertexAverageFootprints(height, outHeight);
     std::vector<float> out(across.size() * down.size() * channels);
     Separable<float>([&](std::size_t y) { return samples + y * width * channels; }, width, channels,
                      across, down,
@@ -198,8 +195,8 @@ std::vector<std::uint8_t> AveragePixels(const std::function<const std::uint8_t*(
         width / outWidth * (height / outHeight) <= (std::size_t{1} << 24)) {
         return BoxAverage(row, width, height, channels, outWidth, outHeight, passed);
     }
-    const std::vector<Footprint> across = PixelFootprints(width, outWidth);
-    const std::vector<Footprint> down = PixelFootprints(height, outHeight);
+    const std::vector<AverageFootprint> across = PixelFootprints(width, outWidth);
+    const std::vector<AverageFootprint> down = PixelFootprints(height, outHeight);
     std::vector<std::uint8_t> out(across.size() * down.size() * channels);
     Separable<std::uint8_t>(row, width, channels, across, down, [&](std::size_t i, double value) {
         out[i] = static_cast<std::uint8_t>(std::clamp(std::floor(value + 0.5), 0.0, 255.0));
