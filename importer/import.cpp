@@ -276,11 +276,19 @@ Status RunImport(const ImportOptions& options, std::vector<std::string>& report)
         return s;
     }
     if (options.surround) {
-        if (Status s =
-                OutputSpacing(inputX, inputY, layout.cellColumns + 1, layout.cellRows + 1,
-                              surroundingSide, "surrounding", options, surroundingSpacing, notes);
-            !s.ok()) {
-            return s;
+        // Every cell is as wide as the centre one, so a surrounding map must
+        // span what the primary spans: its spacing comes from the primary's
+        // whole metres, not rounded on its own, which would open a gap (or an
+        // overlap) of many metres between the primary and its neighbours.
+        const std::int64_t primaryWidth = spacing * static_cast<std::int64_t>(primary.side - 1);
+        const std::int64_t intervals = static_cast<std::int64_t>(surroundingSide - 1);
+        surroundingSpacing = std::max<std::int64_t>(1, (primaryWidth + intervals / 2) / intervals);
+        if (surroundingSpacing * intervals != primaryWidth) {
+            notes.push_back(Format(
+                "the surrounding maps span %lld m and the primary %lld m: whole metres "
+                "between samples cannot make them meet at %zu and %zu samples a side",
+                static_cast<long long>(surroundingSpacing * intervals),
+                static_cast<long long>(primaryWidth), surroundingSide, primary.side));
         }
     }
 

@@ -282,6 +282,11 @@ print("ok" if not problems else "; ".join(problems[:5]))
 PY
 )"
     check "surround: painted" Completed "$(painted around 1)"
+    # Samples 9.7 m apart: the primary's spacing rounds to 10 m, and the
+    # surrounding maps must still span its 640 m, not 16 x 39.
+    run_import around.tif --level around97 --surround --surround-size 17 --spacing 9.7
+    check "surround: the surrounding maps span the primary" "heightmap.setScale 10 heightmap.setScale 40" \
+        "$(tr -d '\r' <around97/Heightdata.con | grep '^heightmap.setScale' | cut -d/ -f1 | tr '\n' ' ' | sed 's/ $//')"
 else
     echo "SKIP: GeoTIFF import: this build reads no GeoTIFF (no GDAL), or gdal_translate is missing"
 fi
