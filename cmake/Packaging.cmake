@@ -4,7 +4,7 @@
 # nvdxt.exe, marvane_import.exe, marvane_preview.exe and README.md at its top, with no folder around them, so that it
 # unpacks straight into a level's working folder. The .exe files are linked
 # statically and need nothing beside them.
-# Linux: a Debian package, marvane_<version>_<arch>.deb (see below), and a
+# Linux: a Debian package, marvane_<version>-<revision>_<arch>.deb (see below), and a
 # tarball of the install tree. Elsewhere: the tarball alone.
 set(CPACK_PACKAGE_NAME Marvane)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -27,11 +27,16 @@ if(WIN32)
   set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
   set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 else()
-  install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION share/doc/marvane)
-  install(FILES ${PROJECT_SOURCE_DIR}/man/Marvane.1 ${PROJECT_SOURCE_DIR}/man/quillet.1
-                ${PROJECT_SOURCE_DIR}/man/nvdxt.1 ${PROJECT_SOURCE_DIR}/man/marvane_import.1
-                ${PROJECT_SOURCE_DIR}/man/marvane_preview.1
-          DESTINATION share/man/man1)
+  include(${PROJECT_SOURCE_DIR}/cmake/GzippedFiles.cmake)
+  install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/packaging/debian/copyright
+          DESTINATION share/doc/marvane)
+  foreach(page Marvane quillet nvdxt marvane_import marvane_preview)
+    marvane_install_gzipped(${PROJECT_SOURCE_DIR}/man/${page}.1 share/man/man1)
+  endforeach()
+  marvane_install_gzipped(${PROJECT_SOURCE_DIR}/packaging/debian/changelog share/doc/marvane
+                          NAME changelog.Debian)
+  install(FILES ${PROJECT_SOURCE_DIR}/packaging/debian/lintian-overrides
+          DESTINATION share/lintian/overrides RENAME marvane)
   set(CPACK_GENERATOR TGZ)
   if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
     # marvane_<version>_<arch>.deb: everything `cmake --install` puts in, under
@@ -39,13 +44,25 @@ else()
     list(PREPEND CPACK_GENERATOR DEB)
     set(CPACK_DEBIAN_PACKAGE_NAME marvane)
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+    # The Debian revision comes from the newest entry of the package's
+    # changelog, which must be of this version: "marvane (0.33-1) ...".
+    file(STRINGS ${PROJECT_SOURCE_DIR}/packaging/debian/changelog newest LIMIT_COUNT 1)
+    if(NOT newest MATCHES "^marvane \\(${PROJECT_VERSION}-([0-9]+)\\) ")
+      message(FATAL_ERROR "packaging/debian/changelog: the newest entry is not of version "
+                          "${PROJECT_VERSION}: ${newest}")
+    endif()
+    set(CPACK_DEBIAN_PACKAGE_RELEASE ${CMAKE_MATCH_1})
     set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
-    set(CPACK_PACKAGE_CONTACT "Marvane developers <marvane@example.org>")
+    set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+    set(CPACK_PACKAGE_CONTACT "Marvane developers <marvane@marvane.dev>")
+    set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
     set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
         "Marvane paints a game level's ground textures, a colour map and a detail
 map, from its heightmaps; quillet cuts them into 512 x 512 tiles and nvdxt
 converts each tile into DDS. From a command line or, with GTK 3 installed,
-from a small options dialog.")
+from a small options dialog. marvane_import brings heightmaps made in other
+tools into a level, and marvane_preview shows the painted level in 3D in a
+web browser.")
     set(CPACK_STRIP_FILES ON)
     # The programs need only the C and C++ runtimes; GTK is for the dialog
     # alone, so it is recommended, not required. dpkg-shlibdeps over the whole

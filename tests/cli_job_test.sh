@@ -110,6 +110,11 @@ for program in Marvane quillet nvdxt; do
     done
 done
 check "help: no log made" no "$(exists "$work/help/log.txt")"
+# What a user who got the options wrong needs: their order, and what else does.
+check "Marvane --help: the options' order and what another start does" "yes yes" \
+    "$(out=$(cd "$work/help" && "${emulator[@]}" "$bin/Marvane$ext" --help 2>&1 | tr -d '\r')
+        grep -q 'must come in this order' <<<"$out" && echo -n 'yes ' || echo -n 'no '
+        grep -q 'shows its options' <<<"$out" && grep -q 'status 2' <<<"$out" && echo yes || echo no)"
 
 # Without all three options the painter shows its dialog (the dialog tests
 # cover that); natively, with no display, it says so and ends with status 2.

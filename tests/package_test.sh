@@ -6,7 +6,8 @@
 #       a level.
 #   deb BUILD-DIR GENERATOR OUTPUT-CHECK
 #       the Debian package made by cpack: GTK only recommended, every program
-#       `cmake --install` installs, the dialog module and the manual pages;
+#       `cmake --install` installs, the dialog module, the manual pages
+#       (gzipped), the copyright file and the changelog;
 #       unpacked with dpkg -x into a scratch root, its painter paints a level.
 #   zip BUILD-DIR GENERATOR OUTPUT-CHECK EMULATOR...
 #       the Windows zip made by cpack: the five .exe files and README.md at
@@ -70,13 +71,20 @@ deb)
     "$cmake" --install "$build" --prefix "$work/prefix" >/dev/null || { echo "FAIL: cmake --install"; exit 1; }
     check "the package holds every program cmake --install installs" \
         "$(ls "$work/prefix/bin")" "$(ls "$work/root/usr/bin")"
-    check "the dialog module, the manual pages and the README" "yes yes yes yes yes" \
-        "$(for f in lib/marvane/marvane_dialog_gtk.so share/man/man1/Marvane.1 share/man/man1/quillet.1 \
-            share/man/man1/nvdxt.1 share/doc/marvane/README.md; do
+    check "the dialog module, the manual pages, the README, copyright and changelog" \
+        "yes yes yes yes yes yes yes" \
+        "$(for f in lib/marvane/marvane_dialog_gtk.so share/man/man1/Marvane.1.gz share/man/man1/quillet.1.gz \
+            share/man/man1/nvdxt.1.gz share/doc/marvane/README.md share/doc/marvane/copyright \
+            share/doc/marvane/changelog.Debian.gz; do
             exists "$work/root/usr/$f"; done | tr '\n' ' ' | sed 's/ $//')"
+    # Compressed, yet each the page written in man/.
     check "a manual page for every program" "" \
         "$(for program in $(ls "$work/root/usr/bin"); do
-            [ -f "$work/root/usr/share/man/man1/$program.1" ] || echo "$program"; done)"
+            gzip -dc "$work/root/usr/share/man/man1/$program.1.gz" 2>/dev/null |
+                cmp -s - "$(dirname "${BASH_SOURCE[0]}")/../man/$program.1" || echo "$program"; done)"
+    check "Version: the changelog's newest entry" \
+        "$(gzip -dc "$work/root/usr/share/doc/marvane/changelog.Debian.gz" | sed -n '1s/^marvane (\(.*\)).*/\1/p')" \
+        "$(field Version)"
     # Started without options and without a display, it is the module, found
     # in ../lib/marvane/, that answers.
     check "the installed painter finds its dialog module" "Marvane: no display for the options dialog" \
