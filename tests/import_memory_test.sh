@@ -7,6 +7,7 @@ set -u
 importer=$1
 
 source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/support/test_dem.sh"
 
 python=/usr/bin/python3
 command -v gdal_translate >/dev/null || { echo "SKIP: gdal_translate (gdal-bin) is missing"; exit 77; }
@@ -15,18 +16,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
 
-"$python" - <<'PY'
-import math, struct
-side = 129
-heights = [-9999.0 if (x, y) == (40, 50) else 812.5 + 300 * math.sin(x / 17.0) + 2.25 * y
-           for y in range(side) for x in range(side)]
-open("dem.bin", "wb").write(struct.pack("<%df" % len(heights), *heights))
-open("dem.hdr", "w").write("ENVI\nsamples = 129\nlines = 129\nbands = 1\nheader offset = 0\n"
-                           "file type = ENVI Standard\ndata type = 4\ninterleave = bsq\n"
-                           "byte order = 0\n")
-PY
-gdal_translate -q -of GTiff -a_srs EPSG:32633 -a_ullr 500000 4001290 501290 4000000 \
-    -a_nodata -9999 dem.bin dem.tif
+make_test_dem "$python" || { echo "FAIL: the test model could not be made"; exit 1; }
 gdal_translate -q -outsize 16385 16385 -r bilinear -ot Int16 -co TILED=YES -co COMPRESS=DEFLATE \
     -co PREDICTOR=2 dem.tif big.tif || { echo "FAIL: the large model could not be made"; exit 1; }
 mkdir level

@@ -12,6 +12,7 @@ shift 4
 emulator=("$@")   # empty natively; wine for the Windows build
 
 source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/support/test_dem.sh"
 
 python=/usr/bin/python3
 "$python" -c 'import PIL' 2>/dev/null || { echo "SKIP: the test files are made with python3-pil"; exit 77; }
@@ -125,18 +126,7 @@ check "tRNS: filled, so the level is flat" yes \
 # A GeoTIFF in metres (10 m pixels, a nodata hole): every height within half
 # a step of V above the lowest, the hole filled from its neighbours.
 if [ "$gdal" = ON ] && command -v gdal_translate >/dev/null; then
-    "$python" - <<'PY'
-import math, struct
-side = 129
-heights = [-9999.0 if (x, y) == (40, 50) else 812.5 + 300 * math.sin(x / 17.0) + 2.25 * y
-           for y in range(side) for x in range(side)]
-open("dem.bin", "wb").write(struct.pack("<%df" % len(heights), *heights))
-open("dem.hdr", "w").write("ENVI\nsamples = 129\nlines = 129\nbands = 1\nheader offset = 0\n"
-                           "file type = ENVI Standard\ndata type = 4\ninterleave = bsq\n"
-                           "byte order = 0\n")
-PY
-    gdal_translate -q -of GTiff -a_srs EPSG:32633 -a_ullr 500000 4001290 501290 4000000 \
-        -a_nodata -9999 dem.bin dem.tif
+    make_test_dem "$python" || { echo "FAIL: the test model could not be made"; exit 1; }
     gdal_translate -q -of GTiff -a_nodata 0 -scale 0 1 0 0 dem.tif empty.tif
     new_level tif
     run_import dem.tif --level tif
