@@ -8,16 +8,18 @@
 namespace {
 
 // Distances in 16 bits keep the fill's memory at 2 bytes a sample: the
-// longest, 4 × 16383 along a diagonal, stays below the mark for "not yet
-// reached" on grids up to 16384 a side (outputs stop at 8192).
-using Distance = std::uint16_t;
-constexpr Distance kFar = std::numeric_limits<Distance>::max();
+// longest a sweep meets, 4 × (side − 1) along a diagonal plus one step,
+// stays below the mark for "not yet reached" on grids up to 16383 a side
+// (outputs stop at 8192). Larger grids count in 32 bits, so that no
+// distance can wrap round and pass for a short one.
+constexpr std::size_t kLargestNarrowSide = 16383;
 
 // Two sweeps of a chamfer distance transform that carry each distance's
 // value along with it: down and right from the top-left corner, then up and
 // left from the bottom-right one.
-template <class T>
+template <class Distance, class T>
 std::size_t Fill(T* values, std::size_t width, std::size_t height) {
+    constexpr Distance kFar = std::numeric_limits<Distance>::max();
     const std::size_t count = width * height;
     std::vector<Distance> distance(count, 0);
     std::size_t missing = 0;
@@ -64,12 +66,20 @@ std::size_t Fill(T* values, std::size_t width, std::size_t height) {
     return missing;
 }
 
+template <class T>
+std::size_t FillAnySize(T* values, std::size_t width, std::size_t height) {
+    if (width <= kLargestNarrowSide && height <= kLargestNarrowSide) {
+        return Fill<std::uint16_t>(values, width, height);
+    }
+    return Fill<std::uint32_t>(values, width, height);
+}
+
 }  // namespace
 
 std::size_t FillFromNearest(float* values, std::size_t width, std::size_t height) {
-    return Fill(values, width, height);
+    return FillAnySize(values, width, height);
 }
 
 std::size_t FillFromNearest(double* values, std::size_t width, std::size_t height) {
-    return Fill(values, width, height);
+    return FillAnySize(values, width, height);
 }

@@ -8,6 +8,6 @@
 // reprojected model's edge continues as it was instead of dropping to the
 // lowest height. Ties go to the sample met first, so the result is the same
 // on every machine. Returns how many samples were filled; a grid without a
-// valid sample is left as it is. Sides up to 16384.
+// valid sample is left as it is.
 std::size_t FillFromNearest(float* values, std::size_t width, std::size_t height);
 std::size_t FillFromNearest(double* values, std::size_t width, std::size_t height);

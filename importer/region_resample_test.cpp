@@ -86,6 +86,18 @@ TEST(RegionResampleTest, FillTakesTheNearestValidSample) {
     std::vector<float> column = {NAN, NAN, 5, NAN};
     EXPECT_EQ(FillFromNearest(column.data(), 1, 4), 3u);
     EXPECT_EQ(column, (std::vector<float>{5, 5, 5, 5}));
+
+    // Far beyond 16-bit distances: two rows of 30000, one value at the top
+    // left and one at the bottom right. Along the bottom row the distance
+    // from the top left (3 × x + 1) passes 65535 at x = 21845; it must not
+    // wrap round and win over the near value on the right.
+    const std::size_t width = 30000;
+    std::vector<float> wide(2 * width, NAN);
+    wide.front() = 1;
+    wide.back() = 2;
+    EXPECT_EQ(FillFromNearest(wide.data(), width, 2), 2 * width - 2);
+    EXPECT_EQ(wide[width + 25000], 2.0f);
+    EXPECT_EQ(wide[width + 5000], 1.0f);
 }
 
 }  // namespace
