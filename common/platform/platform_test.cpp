@@ -2,14 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <string>
 #include <system_error>
 #include <thread>
 
+#include "common/platform/read_file.h"
 #include "tests/support/temp_folder.h"
 
 namespace fs = std::filesystem;
@@ -51,6 +59,31 @@ TEST(Platform, PutsAFolderFirstOnPath) {
     const std::string now = std::getenv("PATH");
     EXPECT_EQ(now.rfind("/opt/marvane-test", 0), 0u) << now;
     EXPECT_NE(now.find(saved), std::string::npos);
+}
+
+TEST(Platform, ReadsRegularFilesOnlyAndNeverWaitsOnAPipe) {
+    TempWorkingFolder folder;
+    std::vector<std::uint8_t> bytes;
+    WriteFileBytes("settings", "abcdef");
+    ASSERT_TRUE(platform::ReadFileStart("settings", bytes, 4).ok());
+    EXPECT_EQ(bytes, (std::vector<std::uint8_t>{'a', 'b', 'c', 'd'}));
+    fs::create_directory("folder");
+    EXPECT_EQ(platform::ReadFileStart("folder", bytes).message(), "ERROR: reading folder");
+    EXPECT_TRUE(bytes.empty());
+#ifndef _WIN32
+    ASSERT_EQ(::mkfifo("pipe", 0600), 0);
+    auto read = std::async(std::launch::async, [] {
+        std::vector<std::uint8_t> piped;
+        return platform::ReadFileStart("pipe", piped).message();
+    });
+    if (read.wait_for(10s) != std::future_status::ready) {
+        // Let the blocked open go, so that the test ends and says why.
+        const int writer = ::open("pipe", O_WRONLY);
+        if (writer >= 0) ::close(writer);
+        ADD_FAILURE() << "reading a FIFO waited for a writer";
+    }
+    EXPECT_EQ(read.get(), "ERROR: reading pipe");
+#endif
 }
 
 TEST(Platform, RunsCommandsThroughAReplaceableRunner) {

@@ -17,10 +17,15 @@ struct FileCloser {
 
 Status ReadFileStart(const char* path, std::vector<std::uint8_t>& bytes, std::uint64_t limit) {
     bytes.clear();
+    // Only a regular file is read: a folder opens on some systems but has no
+    // length, and opening a named pipe (a FIFO in place of the settings, say)
+    // would wait for a writer that may never come.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return Status::Failuref("ERROR: reading %s", path);
+    }
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "rb"));
     if (!file) return Status::Failuref("ERROR: reading %s", path);
-    // A folder opens on some systems but has no length: it is no file to read.
-    std::error_code error;
     const std::uint64_t length = std::filesystem::file_size(path, error);
     if (error) return Status::Failuref("ERROR: reading %s", path);
     bytes.resize(static_cast<std::size_t>(std::min(length, limit)));
