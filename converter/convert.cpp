@@ -38,16 +38,15 @@ Status ConvertTgaToDds(const char* input, const char* output) {
     platform::FileCommit dds(platform::FileCommit::Durability::Scratch);
     const Status created = dds.Open(output);
     if (!created.ok()) return created;
-    std::FILE* out = dds.file();
     const auto preamble =
         DdsPreamble(static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height));
     // A failed write stops the conversion; the commit then reports it.
-    if (std::fwrite(preamble.data(), 1, preamble.size(), out) == preamble.size()) {
+    if (dds.Write(preamble.data(), preamble.size())) {
         std::vector<std::uint8_t> slice(std::min(sliceRows, height) * rowBytes);
         for (size_t row = 0; row < height; row += sliceRows) {
             const size_t rows = std::min(sliceRows, height - row);
             EncodeDdsRows(image, origin, row, rows, slice.data());
-            if (std::fwrite(slice.data(), 1, rows * rowBytes, out) != rows * rowBytes) break;
+            if (!dds.Write(slice.data(), rows * rowBytes)) break;
         }
     }
     return dds.Commit();

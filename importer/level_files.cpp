@@ -27,15 +27,8 @@ std::string InFolder(const std::string& folder, const char* name) {
 Status Write(platform::FileCommit& file, const std::string& path, const void* data,
              std::size_t size) {
     if (Status opened = file.Open(path.c_str()); !opened.ok()) return opened;
-    if (size > 0) std::fwrite(data, 1, size, file.file());
+    file.Write(data, size);  // a failure is kept and reported by Commit
     return Status();
-}
-
-// Every byte handed to the system: a full disk shows here, before anything
-// is put in place. A failure is reported by Commit, which also removes the
-// temporary file.
-bool Flushed(platform::FileCommit& file) {
-    return !std::ferror(file.file()) && std::fflush(file.file()) == 0;
 }
 
 }  // namespace
@@ -117,10 +110,13 @@ Status WriteLevelFiles(const std::vector<HeightmapFile>& heightmaps, const Level
     if (Status s = Write(newSettings, level.settings, settings.data(), settings.size()); !s.ok()) {
         return s;
     }
+    // Every byte handed to the system: a full disk shows here, before
+    // anything is put in place. Commit reports the failure and removes the
+    // temporary file.
     for (auto& file : files) {
-        if (!Flushed(*file)) return file->Commit();
+        if (!file->Flush()) return file->Commit();
     }
-    if (!Flushed(newSettings)) return newSettings.Commit();
+    if (!newSettings.Flush()) return newSettings.Commit();
 
     // Each commit replaces its file in one step (FileCommit's safe mode): a
     // failed commit leaves that file's old content under its name.

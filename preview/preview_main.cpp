@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
         platform::FileCommit file;
         Status written = file.Open(output.c_str());
         if (written.ok()) {
-            std::fwrite(page.data(), 1, page.size(), file.file());
+            file.Write(page.data(), page.size());  // Commit reports a failure
             written = file.Commit();
         }
         if (!written.ok()) {

@@ -53,7 +53,7 @@ Status WriteFile(const fs::path& path, const void* bytes, size_t count) {
     if (!file.Open(path.string().c_str()).ok()) {
         return Status::Failure("ERROR: creating " + Quoted(path));
     }
-    const bool written = count == 0 || std::fwrite(bytes, 1, count, file.file()) == count;
+    const bool written = file.Write(bytes, count);
     if (!written || !file.Commit().ok()) return Status::Failure("ERROR: writing " + Quoted(path));
     return Status();
 }

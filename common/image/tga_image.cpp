@@ -220,19 +220,19 @@ Status TgaFileWriter::Begin(const char* path, std::int32_t format, std::int32_t 
     expected_ = static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) *
                 static_cast<std::uint64_t>(BytesPerPixel(format));
     written_ = 0;
-    failed_ = std::fwrite(&header, sizeof header, 1, file_.file()) != 1;
+    failed_ = !file_.Write(&header, sizeof header);
     return Status();
 }
 
 bool TgaFileWriter::Write(const void* bytes, size_t count) {
-    if (!file_.file() || failed_) return false;
-    failed_ = std::fwrite(bytes, 1, count, file_.file()) != count;
+    if (failed_) return false;
+    failed_ = !file_.Write(bytes, count);
     written_ += count;
     return !failed_;
 }
 
 Status TgaFileWriter::Finish() {
-    if (!file_.file()) {
+    if (!file_.IsOpen()) {
         return Status::Failure("ERROR: writing " + path_ + " (the file is not open)", FileError);
     }
     if (!failed_ && written_ != expected_) {

@@ -91,11 +91,28 @@ Status FileCommit::Open(const char* path) {
     Abandon();
     path_ = path;
     target_ = IsSpecialFile(path) ? path_ : path_ + ".partial";
+    failure_.clear();
     file_ = std::fopen(target_.c_str(), "wb");
     if (!file_) return Failed(std::strerror(errno));
-    // What a failed write leaves in errno names the reason at Commit.
-    errno = 0;
     return Status();
+}
+
+bool FileCommit::KeepFailure() {
+    if (failure_.empty()) failure_ = errno ? std::strerror(errno) : "write failed";
+    return false;
+}
+
+bool FileCommit::Write(const void* bytes, std::size_t count) {
+    if (!file_ || !failure_.empty()) return false;
+    if (count == 0) return true;
+    errno = 0;
+    return std::fwrite(bytes, 1, count, file_) == count || KeepFailure();
+}
+
+bool FileCommit::Flush() {
+    if (!file_ || !failure_.empty()) return false;
+    errno = 0;
+    return std::fflush(file_) == 0 || KeepFailure();
 }
 
 Status FileCommit::Commit() {
@@ -103,9 +120,8 @@ Status FileCommit::Commit() {
     // A device written in place has nothing to sync or replace.
     const bool replacing = target_ != path_;
     const bool safe = replacing && durability_ == Durability::Safe;
-    bool written = !std::ferror(file_) && std::fflush(file_) == 0;
-    std::string reason;
-    if (!written) reason = errno ? std::strerror(errno) : "write failed";
+    bool written = Flush();
+    std::string reason = failure_;
     if (written && safe) written = SyncFile(file_, reason);
     // A full disk or a quota may only show when the last buffer is handed
     // over at close.

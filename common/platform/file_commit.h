@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <string>
 
@@ -44,14 +45,23 @@ public:
     // Creates the file (dropping one this object had open but not committed).
     // Fails with "ERROR: writing <path> (<the system's reason>)".
     Status Open(const char* path);
-    // Where the content goes: null unless Open succeeded and neither Commit
-    // nor Abandon has run since.
-    std::FILE* file() const { return file_; }
+    // Appends bytes. The first failure (a full disk, a size limit) is kept
+    // with the system's reason at that moment, whatever this program does
+    // with other files in between, and Commit reports it; from then on
+    // nothing more is written. False once anything has failed or the file
+    // is not open.
+    bool Write(const void* bytes, std::size_t count);
+    // Whether Open succeeded and neither Commit nor Abandon has run since.
+    bool IsOpen() const { return file_ != nullptr; }
+    // Hands what is buffered to the system now, so that a full disk shows
+    // before any of several files is put in place. A failure is kept as
+    // Write's.
+    bool Flush();
     // Flushes (in Safe mode also syncs) and closes the file and puts it in
-    // place. A write that failed on the way (the stream's error flag), a
-    // failed flush, sync or close, or a rename that is refused (a folder of
-    // that name) fail with "ERROR: writing <path> (<reason>)"; the partial
-    // file is then removed and, in Safe mode, path holds its old content.
+    // place. A write or flush that failed on the way, a failed sync or
+    // close, or a rename that is refused (a folder of that name) fail with
+    // "ERROR: writing <path> (<reason>)"; the partial file is then removed
+    // and, in Safe mode, path holds its old content.
     // Success means path holds the new content; a failure to sync the folder
     // afterwards is not reported, as the name has already changed.
     Status Commit();
@@ -60,11 +70,15 @@ public:
 
 private:
     Status Failed(const std::string& reason);
+    // Keeps the reason of the first failure, from errno as the failing call
+    // left it.
+    bool KeepFailure();
 
     Durability durability_;
     std::FILE* file_ = nullptr;
     std::string path_;
-    std::string target_;  // what is written: path_ + ".partial", or path_ for a device
+    std::string target_;   // what is written: path_ + ".partial", or path_ for a device
+    std::string failure_;  // why a write or flush failed; empty while none has
 };
 
 // Removes the "<name>.partial" files in a folder: what a program ended
