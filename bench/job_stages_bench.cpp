@@ -64,8 +64,9 @@ Level* OpenLevel() {
             auto opened = std::make_unique<Level>();
             opened->config = LoadTerrainConfig("../Heightdata.con");
             opened->materials =
-                MaterialSet::Load({"data/grad_height.tga", "data/grad_angle.tga", "data/steep.tga",
-                                   "data/high.tga", "data/low.tga"});
+                MaterialSet::Load({materials::kHeightGradientPath, materials::kAngleGradientPath,
+                                   materials::kSteepTexturePath, materials::kHighTexturePath,
+                                   materials::kLowTexturePath});
             return opened;
         } catch (const FatalError&) {
             return nullptr;

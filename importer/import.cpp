@@ -18,7 +18,8 @@
 #include "importer/surround.h"
 #include "level/settings_rewrite.h"
 #include "level/terrain_settings.h"
-#include "tools/level_writer.h"
+#include "materials/default_set.h"
+#include "materials/material_files.h"
 
 namespace fs = std::filesystem;
 
@@ -26,9 +27,6 @@ namespace {
 
 // A median slope above this says the spacing or the vertical scale is wrong.
 constexpr double kImplausibleSlope = 60.0;
-
-// The default material set's textures: those of the sample level.
-constexpr std::uint64_t kDefaultMaterialSeed = 1;
 
 // Whether the level folder is missing but the folder it goes in exists, so
 // that the import makes it.
@@ -334,14 +332,14 @@ Status RunImport(const ImportOptions& options, std::vector<std::string>& report)
     if (newLevel) {
         // The painter's working folder, with a material set to paint with:
         // the user's own files there are kept.
-        const std::string data = level.folder + "/paint/data";
+        const std::string data = level.folder + "/paint/" + materials::kDataFolder;
         int written = 0;
         fs::create_directories(data, error);
         if (error) {
             return Status::Failuref("ERROR: creating %s (%s); the level's heightmaps are written",
                                     data.c_str(), error.message().c_str());
         }
-        if (Status s = sample_level::WriteMaterialSet(data, kDefaultMaterialSeed, true, written);
+        if (Status s = materials::WriteDefaultSet(data, materials::kDefaultSeed, true, written);
             !s.ok()) {
             return Status::Failure(s.message() + "; the level's heightmaps are written");
         }

@@ -10,7 +10,8 @@
 #include "level/heightmap_samples.h"
 #include "level/level_names.h"
 #include "level/settings_rewrite.h"
-#include "tools/material_set.h"
+#include "materials/default_set.h"
+#include "materials/material_files.h"
 #include "tools/terrain_shape.h"
 
 namespace sample_level {
@@ -58,13 +59,6 @@ Status WriteFile(const fs::path& path, const void* bytes, size_t count) {
     return Status();
 }
 
-Status SaveImage(const TgaImage& image, const fs::path& path) {
-    if (!image.Save(path.string().c_str()).ok()) {
-        return Status::Failure("ERROR: writing " + Quoted(path));
-    }
-    return Status();
-}
-
 // The primary heightmap's file bytes.
 std::vector<std::uint8_t> PrimaryBytes(const std::vector<std::uint16_t>& samples) {
     std::vector<std::uint8_t> bytes(samples.size() * 2);
@@ -108,29 +102,6 @@ std::string SettingsText(const LevelOptions& options) {
     return text;
 }
 
-Status WriteMaterialSet(const std::string& data, std::uint64_t seed, bool keepExisting,
-                        int& written) {
-    written = 0;
-    const struct {
-        TgaImage (*make)(std::uint64_t seed);
-        const char* name;
-    } materials[] = {
-        {MakeGrassTexture, "low.tga"},
-        {MakeSnowRockTexture, "high.tga"},
-        {MakeCliffTexture, "steep.tga"},
-        {[](std::uint64_t) { return MakeHeightGradient(); }, "grad_height.tga"},
-        {[](std::uint64_t) { return MakeAngleGradient(); }, "grad_angle.tga"},
-    };
-    for (const auto& material : materials) {
-        const fs::path path = fs::path(data) / material.name;
-        std::error_code error;
-        if (keepExisting && fs::exists(path, error)) continue;
-        if (Status s = SaveImage(material.make(seed), path); !s.ok()) return s;
-        ++written;
-    }
-    return Status();
-}
-
 Status WriteLevel(const LevelOptions& options) {
     if (options.primarySide < kMinSide || options.primarySide > kMaxSide ||
         options.secondarySide < kMinSide || options.secondarySide > kMaxSide) {
@@ -138,7 +109,7 @@ Status WriteLevel(const LevelOptions& options) {
                                std::to_string(kMinSide) + " and " + std::to_string(kMaxSide));
     }
     const fs::path folder(options.out);
-    const fs::path data = folder / "paint" / "data";
+    const fs::path data = folder / "paint" / materials::kDataFolder;
     if (Status made = MakeFolders(data); !made.ok()) return made;
 
     const std::string settings = SettingsText(options);
@@ -167,7 +138,9 @@ Status WriteLevel(const LevelOptions& options) {
     }
 
     int written = 0;
-    if (Status s = WriteMaterialSet(data.string(), options.seed, false, written); !s.ok()) return s;
+    if (Status s = materials::WriteDefaultSet(data.string(), options.seed, false, written); !s.ok()) {
+        return s;
+    }
     return Status();
 }
 

@@ -37,14 +37,6 @@ int HorizontalScale(int side);
 // The text of Heightdata.con for these options.
 std::string SettingsText(const LevelOptions& options);
 
-// Writes the material set (low.tga, high.tga, steep.tga, grad_height.tga,
-// grad_angle.tga) into the folder `data`, which must exist; with
-// `keepExisting` a file already there is left as it is. Also the default
-// set of a level that marvane_import makes from nothing. Gives how many
-// files it wrote.
-Status WriteMaterialSet(const std::string& data, std::uint64_t seed, bool keepExisting,
-                        int& written);
-
 // Writes every file of the level. Fails, with a message that begins
 // "ERROR: ", when a folder cannot be made or a file cannot be written in
 // full; a file that failed leaves the one of its name as it was.

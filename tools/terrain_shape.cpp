@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "tools/noise.h"
+#include "common/noise/noise.h"
 
 namespace sample_level {
+
+using namespace noise;
 
 namespace {
 

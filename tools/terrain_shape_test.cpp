@@ -10,8 +10,6 @@
 #include <vector>
 
 #include "tools/level_writer.h"
-#include "tools/material_set.h"
-#include "tools/noise.h"
 
 namespace {
 
@@ -155,13 +153,6 @@ TEST(TerrainShape, GivesTheSameBytesOnEveryPlatform) {
         bytes.insert(bytes.end(), map.begin(), map.end());
     }
     EXPECT_EQ(Fnv1a(bytes.data(), bytes.size()), 0x7BE968CDD9331DBAull);
-
-    const TgaImage grass = sample_level::MakeGrassTexture(1);
-    const TgaImage snowRock = sample_level::MakeSnowRockTexture(1);
-    const TgaImage cliff = sample_level::MakeCliffTexture(1);
-    EXPECT_EQ(Fnv1a(grass.pixels.get(), grass.ByteCount()), 0x0B7CD48E1CF7C11Full);
-    EXPECT_EQ(Fnv1a(snowRock.pixels.get(), snowRock.ByteCount()), 0xC5692AD299614710ull);
-    EXPECT_EQ(Fnv1a(cliff.pixels.get(), cliff.ByteCount()), 0x112CED40A6CD7FE2ull);
 }
 
 }  // namespace

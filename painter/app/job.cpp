@@ -40,8 +40,9 @@ struct SurroundingMap {
     std::string path;
 };
 
-constexpr MaterialPaths kMaterialSet{"data/grad_height.tga", "data/grad_angle.tga",
-                                     "data/steep.tga", "data/high.tga", "data/low.tga"};
+constexpr MaterialPaths kMaterialSet{materials::kHeightGradientPath, materials::kAngleGradientPath,
+                                     materials::kSteepTexturePath, materials::kHighTexturePath,
+                                     materials::kLowTexturePath};
 
 // The folders a job writes into; leftovers of a run that was ended half-way
 // are looked for in these and in the working folder itself.

@@ -5,10 +5,11 @@
 #include <cstdint>
 
 #include "common/image/tga_image.h"
+#include "materials/material_files.h"
 
 // Entries of a gradient table: one per possible position along the height
 // range or the slope, from 0 to 511.
-constexpr int GradientSize = 512;
+constexpr int GradientSize = materials::kGradientLength;
 
 // Turns a normalised height or a slope into a blend factor in [0, 1]. Made
 // from the first 512 pixel bytes of a TGA image, one entry per byte, whatever

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "common/image/tga_image.h"
+#include "materials/material_files.h"
 #include "painter/paint/gradient_table.h"
 
 // Side of every material texture; the map composers step through a
 // texture's rows by this constant, so no other size is taken.
-constexpr int MaterialSize = 512;
+constexpr int MaterialSize = materials::kTextureSide;
 
 // Where the five images of a material set are read from, in the order they
 // are read.

@@ -2,12 +2,12 @@
 
 #include <cstdint>
 
-// Small deterministic noise for the sample level. Everything here uses integer
+// Small deterministic noise for the sample level and its material textures. Everything here uses integer
 // hashing and double arithmetic restricted to + - * / and floor, which IEEE
 // rounds the same way on every compiler and C library, so one seed gives the
 // same bytes on Linux and on Windows. No library random generators (their
 // distributions are implementation-defined) and no sin/cos/exp/pow.
-namespace sample_level {
+namespace noise {
 
 // A well-mixed 32-bit hash of a seed and two lattice coordinates.
 std::uint32_t HashLattice(std::uint64_t seed, std::int64_t x, std::int64_t y);
@@ -54,4 +54,4 @@ private:
     std::uint64_t state_;
 };
 
-}  // namespace sample_level
+}  // namespace noise

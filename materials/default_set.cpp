@@ -1,10 +1,15 @@
-#include "tools/material_set.h"
+#include "materials/default_set.h"
 
 #include <cstddef>
+#include <filesystem>
+#include <system_error>
 
-#include "tools/noise.h"
+#include "common/noise/noise.h"
+#include "materials/material_files.h"
 
-namespace sample_level {
+namespace materials {
+
+using namespace noise;
 
 namespace {
 
@@ -32,10 +37,10 @@ std::uint8_t ToByte(double value) {
 // texel's column and stored row.
 template <typename ColourAt>
 TgaImage MakeTexture(ColourAt colourAt) {
-    TgaImage image = TgaImage::Make(Bgr24, kMaterialSide, kMaterialSide);
+    TgaImage image = TgaImage::Make(Bgr24, kTextureSide, kTextureSide);
     std::uint8_t* out = image.pixels.get();
-    for (int y = 0; y < kMaterialSide; ++y) {
-        for (int x = 0; x < kMaterialSide; ++x) {
+    for (int y = 0; y < kTextureSide; ++y) {
+        for (int x = 0; x < kTextureSide; ++x) {
             const Colour c = colourAt(static_cast<double>(x), static_cast<double>(y));
             out[0] = ToByte(c.blue);
             out[1] = ToByte(c.green);
@@ -69,7 +74,7 @@ double Speckle(std::uint64_t seed, double x, double y) {
 }  // namespace
 
 TgaImage MakeGrassTexture(std::uint64_t seed) {
-    const double size = kMaterialSide;
+    const double size = kTextureSide;
     const Colour grass{72.0, 108.0, 40.0};
     const Colour dry{128.0, 126.0, 70.0};
     const Colour dark{40.0, 72.0, 30.0};
@@ -85,7 +90,7 @@ TgaImage MakeGrassTexture(std::uint64_t seed) {
 }
 
 TgaImage MakeSnowRockTexture(std::uint64_t seed) {
-    const double size = kMaterialSide;
+    const double size = kTextureSide;
     const Colour rock{118.0, 114.0, 108.0};
     const Colour snow{236.0, 240.0, 248.0};
     return MakeTexture([&](double x, double y) {
@@ -99,7 +104,7 @@ TgaImage MakeSnowRockTexture(std::uint64_t seed) {
 }
 
 TgaImage MakeCliffTexture(std::uint64_t seed) {
-    const double size = kMaterialSide;
+    const double size = kTextureSide;
     const Colour stone{112.0, 98.0, 84.0};
     const Colour crack{44.0, 38.0, 34.0};
     return MakeTexture([&](double x, double y) {
@@ -130,4 +135,28 @@ TgaImage MakeAngleGradient() {
     return MakeGradient([](double t) { return SmoothStep(30.0 / 90.0, 40.0 / 90.0, t); });
 }
 
-}  // namespace sample_level
+Status WriteDefaultSet(const std::string& data, std::uint64_t seed, bool keepExisting,
+                       int& written) {
+    namespace fs = std::filesystem;
+    written = 0;
+    const struct {
+        TgaImage (*make)(std::uint64_t seed);
+        const char* name;
+    } files[] = {
+        {MakeGrassTexture, kLowTextureFile},
+        {MakeSnowRockTexture, kHighTextureFile},
+        {MakeCliffTexture, kSteepTextureFile},
+        {[](std::uint64_t) { return MakeHeightGradient(); }, kHeightGradientFile},
+        {[](std::uint64_t) { return MakeAngleGradient(); }, kAngleGradientFile},
+    };
+    for (const auto& file : files) {
+        const fs::path path = fs::path(data) / file.name;
+        std::error_code error;
+        if (keepExisting && fs::exists(path, error)) continue;
+        if (Status s = file.make(seed).Save(path.string().c_str()); !s.ok()) return s;
+        ++written;
+    }
+    return Status();
+}
+
+}  // namespace materials

@@ -1,8 +1,8 @@
-#include "tools/noise.h"
+#include "common/noise/noise.h"
 
 #include <cmath>
 
-namespace sample_level {
+namespace noise {
 
 namespace {
 
@@ -118,4 +118,4 @@ double Random::Between(double lo, double hi) {
     return lo + (hi - lo) * unit;
 }
 
-}  // namespace sample_level
+}  // namespace noise

@@ -2,16 +2,20 @@
 
 #include <cstdint>
 
-#include "common/image/tga_image.h"
+#include <string>
 
-// The material set of the sample level, made procedurally: three 512 × 512
+#include "common/image/tga_image.h"
+#include "common/status/status.h"
+
+// The default material set, of the sample level and of a level that
+// marvane_import makes from nothing, made procedurally: three 512 × 512
 // Bgr24 textures and two 512 × 1 Grey8 gradient images, as the painter reads
 // them from its data/ folder. The textures tile without a seam, since the
 // painter repeats them across the primary map.
-namespace sample_level {
+namespace materials {
 
-inline constexpr int kMaterialSide = 512;
-inline constexpr int kGradientLength = 512;
+// The seed of the default set's textures.
+inline constexpr std::uint64_t kDefaultSeed = 1;
 
 // Low ground: grass, with drier and darker patches and a fine speckle.
 TgaImage MakeGrassTexture(std::uint64_t seed);
@@ -27,4 +31,11 @@ TgaImage MakeHeightGradient();
 // none up to 30°, all from 40°, so ground steeper than about 35° reads as cliff.
 TgaImage MakeAngleGradient();
 
-}  // namespace sample_level
+// Writes the default set (low.tga, high.tga, steep.tga, grad_height.tga,
+// grad_angle.tga) into the folder `data`, which must exist; with
+// `keepExisting` a file already there is left as it is. Gives how many
+// files it wrote.
+Status WriteDefaultSet(const std::string& data, std::uint64_t seed, bool keepExisting,
+                       int& written);
+
+}  // namespace materials
