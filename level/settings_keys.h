@@ -8,5 +8,8 @@ namespace level {
 
 inline constexpr std::string_view kSizeKey = "heightmap.setSize";
 inline constexpr std::string_view kScaleKey = "heightmap.setScale";
+// A comment line, skipped by the painter, that records a section's height of
+// sample 0 (level/base_height.h).
+inline constexpr std::string_view kBaseHeightKey = "rem marvane.baseHeight";
 
 }  // namespace level
