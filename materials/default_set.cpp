@@ -13,12 +13,6 @@ using namespace noise;
 
 namespace {
 
-struct Colour {
-    double red;
-    double green;
-    double blue;
-};
-
 Colour Mix(const Colour& a, const Colour& b, double t) {
     return {Lerp(a.red, b.red, t), Lerp(a.green, b.green, t), Lerp(a.blue, b.blue, t)};
 }
@@ -73,40 +67,33 @@ double Speckle(std::uint64_t seed, double x, double y) {
 
 }  // namespace
 
-TgaImage MakeGrassTexture(std::uint64_t seed) {
+TgaImage MakeGroundTexture(std::uint64_t seed, const GroundPalette& palette) {
     const double size = kTextureSide;
-    const Colour grass{72.0, 108.0, 40.0};
-    const Colour dry{128.0, 126.0, 70.0};
-    const Colour dark{40.0, 72.0, 30.0};
     return MakeTexture([&](double x, double y) {
         const double patch = PeriodicFractal(TextureSeed(seed, 11), x, y, size, 8, 4);
         const double clump = PeriodicFractal(TextureSeed(seed, 12), x, y, size, 32, 3);
         const double speckle = Speckle(TextureSeed(seed, 13), x, y);
-        Colour c = grass;
-        c = Mix(c, dry, 0.45 * SmoothStep(0.1, 0.6, patch));
-        c = Mix(c, dark, 0.45 * SmoothStep(-0.1, -0.6, patch));
+        Colour c = palette.base;
+        c = Mix(c, palette.dry, 0.45 * SmoothStep(0.1, 0.6, patch));
+        c = Mix(c, palette.dark, 0.45 * SmoothStep(-0.1, -0.6, patch));
         return Scale(c, 1.0 + 0.14 * clump + 0.10 * speckle);
     });
 }
 
-TgaImage MakeSnowRockTexture(std::uint64_t seed) {
+TgaImage MakeCoveredRockTexture(std::uint64_t seed, const CoverPalette& palette) {
     const double size = kTextureSide;
-    const Colour rock{118.0, 114.0, 108.0};
-    const Colour snow{236.0, 240.0, 248.0};
     return MakeTexture([&](double x, double y) {
         const double grain = PeriodicFractal(TextureSeed(seed, 21), x, y, size, 8, 6);
         const double cover = PeriodicFractal(TextureSeed(seed, 22), x, y, size, 8, 5);
         const double speckle = Speckle(TextureSeed(seed, 23), x, y);
-        const Colour stone = Scale(rock, 1.0 + 0.22 * grain + 0.08 * speckle);
-        const Colour drift = Scale(snow, 1.0 - 0.05 * grain + 0.02 * speckle);
-        return Mix(stone, drift, SmoothStep(-0.05, 0.10, cover));
+        const Colour stone = Scale(palette.rock, 1.0 + 0.22 * grain + 0.08 * speckle);
+        const Colour drift = Scale(palette.cover, 1.0 - 0.05 * grain + 0.02 * speckle);
+        return Mix(stone, drift, SmoothStep(palette.coverFrom, palette.coverFrom + 0.15, cover));
     });
 }
 
-TgaImage MakeCliffTexture(std::uint64_t seed) {
+TgaImage MakeStrataTexture(std::uint64_t seed, const StrataPalette& palette) {
     const double size = kTextureSide;
-    const Colour stone{112.0, 98.0, 84.0};
-    const Colour crack{44.0, 38.0, 34.0};
     return MakeTexture([&](double x, double y) {
         // Strata: a band value that changes along the rows, its rows bent by
         // a slow warp so the layers undulate; 64 bands of 8 texels repeat
@@ -121,9 +108,21 @@ TgaImage MakeCliffTexture(std::uint64_t seed) {
         // Cracks follow the zero line of one noise, only where another allows.
         const double distance = fissure < 0.0 ? -fissure : fissure;
         const double crackShare = SmoothStep(0.022, 0.0, distance) * SmoothStep(0.0, 0.3, cracked);
-        const Colour face = Scale(stone, 1.0 + 0.28 * band + 0.18 * rough + 0.08 * speckle);
-        return Mix(face, crack, 0.75 * crackShare);
+        const Colour face = Scale(palette.stone, 1.0 + 0.28 * band + 0.18 * rough + 0.08 * speckle);
+        return Mix(face, palette.crack, 0.75 * crackShare);
     });
+}
+
+TgaImage MakeGrassTexture(std::uint64_t seed) {
+    return MakeGroundTexture(seed, {{72.0, 108.0, 40.0}, {128.0, 126.0, 70.0}, {40.0, 72.0, 30.0}});
+}
+
+TgaImage MakeSnowRockTexture(std::uint64_t seed) {
+    return MakeCoveredRockTexture(seed, {{118.0, 114.0, 108.0}, {236.0, 240.0, 248.0}, -0.05});
+}
+
+TgaImage MakeCliffTexture(std::uint64_t seed) {
+    return MakeStrataTexture(seed, {{112.0, 98.0, 84.0}, {44.0, 38.0, 34.0}});
 }
 
 TgaImage MakeHeightGradient() {

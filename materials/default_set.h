@@ -17,6 +17,36 @@ namespace materials {
 // The seed of the default set's textures.
 inline constexpr std::uint64_t kDefaultSeed = 1;
 
+struct Colour {
+    double red;
+    double green;
+    double blue;
+};
+
+// Ground of one kind with drier and darker patches and a fine speckle.
+struct GroundPalette {
+    Colour base;
+    Colour dry;
+    Colour dark;
+};
+TgaImage MakeGroundTexture(std::uint64_t seed, const GroundPalette& palette);
+
+// Rock partly covered (by snow, by sand): more cover as coverFrom falls
+// (-0.05 covers about half).
+struct CoverPalette {
+    Colour rock;
+    Colour cover;
+    double coverFrom;
+};
+TgaImage MakeCoveredRockTexture(std::uint64_t seed, const CoverPalette& palette);
+
+// Rock in warped horizontal strata, with cracks.
+struct StrataPalette {
+    Colour stone;
+    Colour crack;
+};
+TgaImage MakeStrataTexture(std::uint64_t seed, const StrataPalette& palette);
+
 // Low ground: grass, with drier and darker patches and a fine speckle.
 TgaImage MakeGrassTexture(std::uint64_t seed);
 // High ground: grey rock about half covered by snow.

@@ -199,6 +199,33 @@ Status TgaImage::Save(const char* path, platform::FileCommit::Durability durabil
     return writer.Finish();
 }
 
+namespace {
+
+// The header of every file we write (a format and sides already checked).
+TgaHeader HeaderOf(std::int32_t format, std::int32_t width, std::int32_t height) {
+    TgaHeader header{};
+    header.imageType = format == Grey8 ? GreyscaleType : TrueColourType;
+    header.width = static_cast<std::int16_t>(width);
+    header.height = static_cast<std::int16_t>(height);
+    header.bitsPerPixel = static_cast<std::uint8_t>(BytesPerPixel(format) * 8);
+    // Descriptor 0: bottom row first, no alpha bits declared (also for Bgra32).
+    return header;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> EncodeTga(const TgaImage& image) {
+    const size_t count = image.ByteCount();
+    if (count == 0 || !image.pixels || image.width > TgaMaxSide || image.height > TgaMaxSide) {
+        return {};
+    }
+    const TgaHeader header = HeaderOf(image.format, image.width, image.height);
+    std::vector<std::uint8_t> bytes(sizeof header + count);
+    std::memcpy(bytes.data(), &header, sizeof header);
+    std::memcpy(bytes.data() + sizeof header, image.pixels.get(), count);
+    return bytes;
+}
+
 Status TgaFileWriter::Begin(const char* path, std::int32_t format, std::int32_t width,
                             std::int32_t height) {
     file_.Abandon();
@@ -208,13 +235,7 @@ Status TgaFileWriter::Begin(const char* path, std::int32_t format, std::int32_t 
         return Status::Failure("ERROR: writing " + path_ + " (" + UnsupportedReason + ")",
                                Unsupported);
     }
-    TgaHeader header{};
-    header.imageType = format == Grey8 ? GreyscaleType : TrueColourType;
-    header.width = static_cast<std::int16_t>(width);
-    header.height = static_cast<std::int16_t>(height);
-    header.bitsPerPixel = static_cast<std::uint8_t>(BytesPerPixel(format) * 8);
-    // Descriptor 0: bottom row first, no alpha bits declared (also for Bgra32).
-
+    const TgaHeader header = HeaderOf(format, width, height);
     const Status opened = file_.Open(path);
     if (!opened.ok()) return Status::Failure(opened.message(), FileError);
     expected_ = static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) *

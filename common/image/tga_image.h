@@ -95,6 +95,11 @@ struct TgaImage {
     void Release();
 };
 
+// The bytes of the file Save writes (header and pixel block), for a caller
+// that puts several files in place together; empty for an image Save would
+// refuse.
+std::vector<std::uint8_t> EncodeTga(const TgaImage& image);
+
 // A read-only sight of an image's pixels: of a TgaImage, or of a file mapped
 // into memory (TgaMappedFile). The same layout as TgaImage.
 struct TgaPixels {
