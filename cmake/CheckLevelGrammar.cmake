@@ -7,7 +7,7 @@
 # it goes unchecked). Fails listing
 # every line that names one.
 set(sources "")
-foreach(folder painter common level materials splitter converter importer preview tools bench)
+foreach(folder painter common materials splitter converter importer preview tools bench)
   file(GLOB_RECURSE found_here RELATIVE "${SOURCE_DIR}"
        "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
   list(APPEND sources ${found_here})

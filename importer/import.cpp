@@ -16,9 +16,13 @@
 #include "importer/resample.h"
 #include "importer/slope_check.h"
 #include "importer/surround.h"
+#include "level/base_height.h"
+#include "level/heightmap_samples.h"
+#include "level/level_names.h"
 #include "level/settings_rewrite.h"
 #include "level/terrain_settings.h"
 #include "materials/default_set.h"
+#include "materials/looks.h"
 #include "materials/material_files.h"
 
 namespace fs = std::filesystem;
@@ -247,6 +251,13 @@ Status RunImport(const ImportOptions& options, std::vector<std::string>& report)
             "unit of the input)",
             slope, (inputX + inputY) / 2.0, metresPerUnit));
     }
+    if (plan.side < static_cast<std::size_t>(level::kSmallestTiledPrimary)) {
+        warnings.push_back(Format(
+            "a primary heightmap of %zu samples a side gives maps of %zu texels, less than one "
+            "%d x %d tile, so the painter writes no primary tile; --size %d (or larger) gives one",
+            plan.side, (plan.side - 1) * level::kPrimaryTexelsPerStep, level::kTileSide,
+            level::kTileSide, level::kSmallestTiledPrimary));
+    }
     Quantized heights;
     // With surrounding maps the range spans 255 of their steps, 65280 of the
     // primary's: the highest ground fits the 8 bits too.
@@ -315,6 +326,14 @@ Status RunImport(const ImportOptions& options, std::vector<std::string>& report)
                         "lines only; surrounding terrain (-surround 1) needs its own size and "
                         "scale lines after them");
     }
+    // The height of sample 0, so that material rules can speak of metres of
+    // the elevation model: the lowest height, or 0 where the values were
+    // written unscaled. The surrounding maps count from the primary's lowest.
+    const double base = options.keepValues ? 0.0 : heights.lowest;
+    settings = level::SetBaseHeight(settings, level::SettingsSection::Primary, base);
+    if (options.surround) {
+        settings = level::SetBaseHeight(settings, level::SettingsSection::Secondary, heights.lowest);
+    }
     std::vector<HeightmapFile> files;
     for (std::size_t i = 0; i < surrounding.size(); ++i) {
         files.push_back({level.surrounding[i], &surrounding[i]});
@@ -339,13 +358,24 @@ Status RunImport(const ImportOptions& options, std::vector<std::string>& report)
             return Status::Failuref("ERROR: creating %s (%s); the level's heightmaps are written",
                                     data.c_str(), error.message().c_str());
         }
-        if (Status s = materials::WriteDefaultSet(data, materials::kDefaultSeed, true, written);
-            !s.ok()) {
-            return Status::Failure(s.message() + "; the level's heightmaps are written");
-        }
-        notes.push_back(Format("a new level: %d file%s of the default material set written to %s%s",
-                               written, written == 1 ? "" : "s", data.c_str(),
-                               written < 5 ? " (the files already there kept)" : ""));
+        const materials::Look* look = materials::FindLook(options.look);
+        const int files = look ? 6 : 5;
+        const Status s =
+            look ? materials::WriteLookSet(data, *look, heights.lowest,
+                                           heights.highest, base,
+                                           static_cast<double>(heights.verticalScale) *
+                                               static_cast<double>(level::FullSampleRange(true)),
+                                           true, written)
+                 : materials::WriteDefaultSet(data, materials::kDefaultSeed, true, written);
+        if (!s.ok()) return Status::Failure(s.message() + "; the level's heightmaps are written");
+        notes.push_back(Format("a new level: %d file%s of the %s%s material set written to %s%s",
+                               written, written == 1 ? "" : "s", look ? look->name : "default",
+                               look ? " look's" : "", data.c_str(),
+                               written < files ? " (the files already there kept)" : ""));
+    } else if (!options.look.empty()) {
+        warnings.push_back("--look makes the material set of a new level only; for this one, run "
+                           "marvane_materials --look " + options.look +
+                           " --force in its painter's folder");
     }
 
     report.push_back(Format("Input: %s, %s, %zu x %zu samples", options.input.c_str(),
@@ -371,6 +401,8 @@ Status RunImport(const ImportOptions& options, std::vector<std::string>& report)
                    ScaleLine(surroundingSpacing, surroundingVertical);
     }
     report.push_back(written);
+    report.push_back(Format("Base: sample 0 is %.7g m, recorded in %s for the material rules",
+                            options.keepValues ? 0.0 : heights.lowest, level.settings.c_str()));
     for (const std::string& note : notes) report.push_back("Note: " + note);
     for (const std::string& warning : warnings) report.push_back("Warning: " + warning);
     return Status();

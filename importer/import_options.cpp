@@ -8,6 +8,7 @@
 
 #include "common/text/c_number.h"
 #include "importer/raster_reader.h"
+#include "materials/looks.h"
 
 namespace {
 
@@ -47,12 +48,25 @@ bool PowerOfTwoPlusOneSide(std::size_t side) { return PowerOfTwoPlusOne(side) ==
 
 }  // namespace
 
+namespace {
+
+std::string LookNames() {
+    std::string names;
+    for (const materials::Look& look : materials::kLooks) {
+        names += (names.empty() ? "" : ", ") + std::string(look.name);
+    }
+    return names;
+}
+
+}  // namespace
+
 std::string ImportUsage() {
     std::string usage =
         "usage: marvane_import INPUT --level DIR [--size N] [--spacing METRES]\n"
         "                      [--vertical-scale M] [--keep-values] [--stretch | --crop]\n"
         "                      [--raw WIDTHxHEIGHT:FORMAT] [--any-size] [--new]\n"
         "                      [--surround] [--surround-cell METRES] [--surround-size M]\n"
+        "                      [--look NAME]\n"
         "Writes INPUT as the level's DIR/HeightmapPrimary.raw and its size and scale lines\n"
         "in DIR/Heightdata.con. INPUT: an 8- or 16-bit greyscale PNG, a raw file with --raw";
     usage += RasterReaderAvailable() ? ",\nor an elevation raster GDAL reads (GeoTIFF, band 1).\n"
@@ -84,6 +98,9 @@ std::string ImportUsage() {
         "  --surround-cell METRES  the cells' side (default: a third of the shorter side)\n"
         "  --surround-size M    the surrounding maps' side, 3 to 1025 (default: the\n"
         "                       level's own, else 257)\n"
+        "  --look NAME          a new level's material set: the procedural set and rules of\n"
+        "                       a kind of place, " + LookNames() + "\n"
+        "                       (default: the sample level's set)\n"
         "  -h, --help           this text;  --version  the version\n"
         "Exit status: 0 imported, 1 bad input or level (nothing changed), 2 bad options.\n";
     return usage;
@@ -149,7 +166,7 @@ Status ParseImportOptions(int count, const char* const* arguments, ImportOptions
         const bool takesValue = option == "--level" || option == "--size" ||
                                 option == "--spacing" || option == "--vertical-scale" ||
                                 option == "--raw" || option == "--surround-cell" ||
-                                option == "--surround-size";
+                                option == "--surround-size" || option == "--look";
         if (!takesValue) {
             if (option.size() > 1 && option[0] == '-')
                 return Bad("unknown option \"" + option + "\"");
@@ -161,7 +178,12 @@ Status ParseImportOptions(int count, const char* const* arguments, ImportOptions
         if (!joined && i + 1 >= count) return Bad(option + " needs a value");
         const std::string valueText = joined ? *joined : std::string(arguments[++i]);
         const char* value = valueText.c_str();
-        if (option == "--level") {
+        if (option == "--look") {
+            if (!materials::FindLook(valueText)) {
+                return Bad("--look needs one of " + LookNames() + ", not \"" + valueText + "\"");
+            }
+            options.look = valueText;
+        } else if (option == "--level") {
             if (!*value) return Bad("--level needs a folder");
             options.level = value;
         } else if (option == "--size") {

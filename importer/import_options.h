@@ -25,6 +25,7 @@ struct ImportOptions {
     bool surround = false;
     std::optional<double> surroundCell;       // --surround-cell METRES
     std::optional<std::size_t> surroundSize;  // --surround-size M
+    std::string look;                         // --look NAME: a new level's material set
 };
 
 // The surrounding maps' sides: they are painted as 512 x 512 textures.

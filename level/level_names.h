@@ -10,6 +10,15 @@ namespace level {
 inline constexpr char kSettingsFile[] = "Heightdata.con";
 inline constexpr char kPrimaryHeightmapFile[] = "HeightmapPrimary.raw";
 
+// The primary maps have this many texels a side for every step between
+// heightmap samples: 4 × (N − 1) for a heightmap of side N.
+inline constexpr int kPrimaryTexelsPerStep = 4;
+// The splitter cuts the primary maps into tiles of this side and leaves out
+// a strip narrower than a tile.
+inline constexpr int kTileSide = 512;
+// The smallest primary heightmap whose maps hold a whole tile (129).
+inline constexpr int kSmallestTiledPrimary = kTileSide / kPrimaryTexelsPerStep + 1;
+
 // One of the eight surrounding heightmaps: the name in its file name, and
 // where it lies around the primary terrain, in whole terrains (column to the
 // east, row to the south).

@@ -2,6 +2,14 @@
 
 #include <charconv>
 #include <cmath>
+#include <filesystem>
+#include <functional>
+#include <system_error>
+#include <vector>
+
+#include "common/platform/files_together.h"
+#include "materials/gradients.h"
+#include "materials/material_files.h"
 
 namespace materials {
 
@@ -84,6 +92,36 @@ std::string LookRulesText(const Look& look, const MaterialRules& rules, double l
     if (rules.high) text += FormatRule(*rules.high) + "\n";
     if (rules.steep) text += FormatRule(*rules.steep) + "\n";
     return text;
+}
+
+Status WriteLookSet(const std::string& data, const Look& look, double lowest, double highest,
+                    double base, double fullScale, bool keepExisting, int& written) {
+    namespace fs = std::filesystem;
+    written = 0;
+    const MaterialRules rules = LookRules(look, lowest, highest);
+    const std::string text = LookRulesText(look, rules, lowest, highest);
+    const HeightAxis axis{base, fullScale};
+    const struct {
+        const char* name;
+        std::function<std::vector<std::uint8_t>()> bytes;
+    } files[] = {
+        {kLowTextureFile, [&] { return EncodeTga(look.low(kDefaultSeed)); }},
+        {kHighTextureFile, [&] { return EncodeTga(look.high(kDefaultSeed)); }},
+        {kSteepTextureFile, [&] { return EncodeTga(look.steep(kDefaultSeed)); }},
+        {kHeightGradientFile, [&] { return EncodeTga(HeightGradientImage(*rules.high, axis)); }},
+        {kAngleGradientFile, [&] { return EncodeTga(AngleGradientImage(*rules.steep)); }},
+        {kRulesFile, [&] { return std::vector<std::uint8_t>(text.begin(), text.end()); }},
+    };
+    std::vector<platform::FileToWrite> toWrite;
+    for (const auto& file : files) {
+        const fs::path path = fs::path(data) / file.name;
+        std::error_code error;
+        if (keepExisting && fs::exists(path, error)) continue;
+        toWrite.push_back({path.string(), file.bytes()});
+    }
+    if (Status s = platform::WriteFilesTogether(toWrite); !s.ok()) return s;
+    written = static_cast<int>(toWrite.size());
+    return Status();
 }
 
 }  // namespace materials

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "common/image/tga_image.h"
+#include "common/status/status.h"
 #include "materials/default_set.h"
 #include "materials/rules.h"
 
@@ -60,5 +61,14 @@ MaterialRules LookRules(const Look& look, double lowest, double highest);
 // it came from.
 std::string LookRulesText(const Look& look, const MaterialRules& rules, double lowest,
                           double highest);
+
+// Writes a look's whole set into the folder `data`, which must exist: its
+// three textures, its rules for a level whose heights run from `lowest` to
+// `highest` metres as materials.txt, and the two gradients from them, entry
+// k of the height table at base + k / 511 × fullScale. With `keepExisting`
+// a file already there is left as it is. The files written land together.
+// Gives how many files it wrote.
+Status WriteLookSet(const std::string& data, const Look& look, double lowest, double highest,
+                    double base, double fullScale, bool keepExisting, int& written);
 
 }  // namespace materials

@@ -62,14 +62,16 @@ open("inf.raw", "wb").write(struct.pack("<4f", 1, 2, 3, float("inf")))
 PY
 
 # A 16-bit PNG of side 257 with --keep-values: its samples unchanged; of the
-# settings only the primary size and scale lines change, line ends kept.
+# settings only the primary size and scale lines change, line ends kept, and
+# the height of sample 0 (0 m: values unscaled) is recorded before the scale.
 new_level png
 cp png/Heightdata.con settings.before
 run_import h16.png --level png --keep-values --spacing 4 --vertical-scale 0.01
 check "png: exit status" 0 "$status"
 check "png: samples written unchanged" same "$(cmp -s png/HeightmapPrimary.raw h16.expected && echo same)"
 sed -e $'s|^heightmap.setSize 65\r$|heightmap.setSize 257\r|' \
-    -e $'s|^heightmap.setScale 32/0.003\r$|heightmap.setScale 4/0.01\r|' settings.before >settings.expected
+    -e $'s|^heightmap.setScale 32/0.003\r$|rem marvane.baseHeight primary 0\r\\nheightmap.setScale 4/0.01\r|' \
+    settings.before >settings.expected
 check "png: other lines and line ends untouched" same \
     "$(cmp -s png/Heightdata.con settings.expected && echo same)"
 check "png: report names the scale line" yes \
