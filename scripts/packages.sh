@@ -34,6 +34,7 @@ marvane_requirements() {
     require tests googletest test -f /usr/src/googletest/CMakeLists.txt
     require tests imagemagick dpkg -s imagemagick
     require tests python3-pil /usr/bin/python3 -c 'import PIL'
+    require tests python3-numpy /usr/bin/python3 -c 'import numpy'
     require tests libgdal-dev command -v gdal-config
     require tests gdal-bin command -v gdal_translate
     require tests groff-base command -v groff
