@@ -1,7 +1,8 @@
 # Packages of the programs, made with cpack (or the `package` target).
 #
 # Windows: Marvane-<version>-win64.zip holds Marvane.exe, quillet.exe,
-# nvdxt.exe, marvane_import.exe, marvane_preview.exe and README.md at its top, with no folder around them, so that it
+# nvdxt.exe, marvane_import.exe, marvane_materials.exe, marvane_preview.exe and README.md at its
+# top, with no folder around them, so that it
 # unpacks straight into a level's working folder. The .exe files are linked
 # statically and need nothing beside them.
 # Linux: a Debian package, marvane_<version>-<revision>_<arch>.deb (see below), and a
@@ -15,7 +16,7 @@ set(CPACK_PACKAGE_CHECKSUM SHA256)
 if(WIN32)
   # A component of its own, left out of a plain `cmake --install`, which keeps
   # the bin/ layout.
-  install(TARGETS Marvane quillet nvdxt marvane_import marvane_preview
+  install(TARGETS Marvane quillet nvdxt marvane_import marvane_materials_program marvane_preview
           RUNTIME DESTINATION . COMPONENT working_folder EXCLUDE_FROM_ALL)
   install(FILES ${PROJECT_SOURCE_DIR}/README.md
           DESTINATION . COMPONENT working_folder EXCLUDE_FROM_ALL)
@@ -30,7 +31,7 @@ else()
   include(${PROJECT_SOURCE_DIR}/cmake/GzippedFiles.cmake)
   install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/packaging/debian/copyright
           DESTINATION share/doc/marvane)
-  foreach(page Marvane quillet nvdxt marvane_import marvane_preview)
+  foreach(page Marvane quillet nvdxt marvane_import marvane_materials marvane_preview)
     marvane_install_gzipped(${PROJECT_SOURCE_DIR}/man/${page}.1 share/man/man1)
   endforeach()
   marvane_install_gzipped(${PROJECT_SOURCE_DIR}/packaging/debian/changelog share/doc/marvane
@@ -61,8 +62,9 @@ else()
 map, from its heightmaps; quillet cuts them into 512 x 512 tiles and nvdxt
 converts each tile into DDS. From a command line or, with GTK 3 installed,
 from a small options dialog. marvane_import brings heightmaps made in other
-tools into a level, and marvane_preview shows the painted level in 3D in a
-web browser.")
+tools into a level, marvane_materials makes its material set from rules in
+metres and degrees and from photos, and marvane_preview shows the painted
+level in 3D in a web browser.")
     set(CPACK_STRIP_FILES ON)
     # The programs need only the C and C++ runtimes; GTK is for the dialog
     # alone, so it is recommended, not required. dpkg-shlibdeps over the whole

@@ -211,6 +211,20 @@ IMPORT_SETTINGS_SEEDS = {
 }
 
 
+MATERIAL_RULES_SEEDS = {
+    "band_and_slope": b"# grass, dry grass above 700 m\nhigh 650 m .. 750 m\nsteep 30 deg .. 40 deg\n",
+    "beach_points": b"high 0 at -5 m, 1 at 2 m, 1 at 40 m, 0 at 60 m\r\n",
+    "constant_and_degree_sign": "steep 0\nhigh 0.5 at 10\u00b0".encode(),
+    "touching_units": b"high 650m..750m\nsteep 30deg..40deg",
+    "decimal_comma": b"high 0,5",
+    "reversed_band": b"high 750 m .. 650 m",
+    "falling_points": b"high 0 at 10 m, 1 at 5 m",
+    "second_rule": b"steep 0\nsteep 1",
+    "settings_with_record": b"heightmap.setSize 65\r\nrem marvane.baseHeight primary 251.5\r\n"
+                            b"heightmap.setScale 32/0.003\r\n",
+}
+
+
 def write(target, seeds):
     folder = os.path.join(HERE, "corpus", target)
     os.makedirs(folder, exist_ok=True)
@@ -228,3 +242,4 @@ write("nvdxt_input", NVDXT_SEEDS)
 write("import_png", IMPORT_PNG_SEEDS)
 write("import_raw", IMPORT_RAW_SEEDS)
 write("import_settings", IMPORT_SETTINGS_SEEDS)
+write("material_rules", MATERIAL_RULES_SEEDS)

@@ -9,7 +9,7 @@ command -v groff >/dev/null || { echo "SKIPPED: no groff (Debian: groff-base)"; 
 source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
 
 pages=("$folder"/*.1)
-check "a page for each program" "Marvane.1 marvane_import.1 marvane_preview.1 nvdxt.1 quillet.1" \
+check "a page for each program" "Marvane.1 marvane_import.1 marvane_materials.1 marvane_preview.1 nvdxt.1 quillet.1" \
     "$(cd "$folder" && ls -- *.1 | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')"
 for page in "${pages[@]}"; do
     name=$(basename "$page")

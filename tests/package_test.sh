@@ -43,7 +43,7 @@ cp -r "$work/level" "$work/Greyhollow"
 case "$mode" in
 install)
     "$cmake" --install "$build" --prefix "$work/prefix" >/dev/null || { echo "FAIL: cmake --install"; exit 1; }
-    check "installed side by side in bin/" "Marvane marvane_import marvane_preview nvdxt quillet" \
+    check "installed side by side in bin/" "Marvane marvane_import marvane_materials marvane_preview nvdxt quillet" \
         "$(cd "$work/prefix/bin" && ls | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')"
     check "the installed importer runs" "marvane_import 0.33" \
         "$(PATH=/usr/bin:/bin "$work/prefix/bin/marvane_import" --version)"
@@ -99,7 +99,7 @@ zip)
     zips=("$work"/package/Marvane-*-win64.zip)
     check "one zip made" 1 "${#zips[@]}"
     check "the zip holds the five programs and the README at its top" \
-        "Marvane.exe README.md marvane_import.exe marvane_preview.exe nvdxt.exe quillet.exe" \
+        "Marvane.exe README.md marvane_import.exe marvane_materials.exe marvane_preview.exe nvdxt.exe quillet.exe" \
         "$("$cmake" -E tar tf "${zips[0]}" | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')"
     for folder in "$job" "$work/Greyhollow/paint"; do
         (cd "$folder" && "$cmake" -E tar xf "${zips[0]}") ||
