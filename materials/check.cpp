@@ -112,7 +112,17 @@ bool ReadHeader(FileCheck& check, Header& header) {
     std::error_code error;
     const fs::file_status status = fs::status(check.path, error);
     if (status.type() == fs::file_type::not_found) {
-        Add(check, Severity::Refused, "missing", "the painter needs every file of the set");
+        // A file where the folder should be hides every file of the set.
+        const fs::path folder = fs::path(check.path).parent_path();
+        std::error_code folderError;
+        if (!folder.empty() && fs::exists(folder, folderError) &&
+            !fs::is_directory(folder, folderError)) {
+            Add(check, Severity::Refused,
+                "missing: " + folder.generic_string() + " is a file, not a folder",
+                "the painter needs every file of the set");
+        } else {
+            Add(check, Severity::Refused, "missing", "the painter needs every file of the set");
+        }
         return false;
     }
     if (error) {

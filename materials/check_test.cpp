@@ -29,7 +29,7 @@ std::string Image(int type, int bits, int width, int height, int descriptor = 0)
                            static_cast<size_t>(bits / 8)));
 }
 
-enum class Make { File, Nothing, Folder };
+enum class Make { File, Nothing, Folder, DataFile };
 
 struct Case {
     const char* name;
@@ -45,7 +45,11 @@ void RunCases(const std::vector<Case>& cases, const char* path, bool texture) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TempWorkingFolder folder;
-        fs::create_directory("data");
+        if (c.make == Make::DataFile) {
+            WriteFileBytes("data", "a file where the folder should be");
+        } else {
+            fs::create_directory("data");
+        }
         if (c.make == Make::Folder) fs::create_directory(path);
         if (c.make == Make::File) WriteFileBytes(path, c.bytes);
         const FileCheck check =
@@ -131,6 +135,8 @@ TEST(MaterialCheck, NamesEachFaultOfAGradient) {
              "0 x 1, without pixels"},
             {"missing", "", Severity::Refused, "missing", Make::Nothing},
             {"a folder", "", Severity::Refused, "a folder", Make::Folder},
+            {"data is a file", "", Severity::Refused, "missing: data is a file, not a folder",
+             Make::DataFile},
             {"PNG renamed", "\x89PNG\r\n\x1A\n" + Pixels(40), Severity::Refused,
              "a PNG picture, not a TGA file"},
         },
