@@ -13,6 +13,7 @@
 #include "common/text/c_format.h"
 #include "level/heightmap_samples.h"
 #include "level/level_names.h"
+#include "materials/check.h"
 #include "materials/gradients.h"
 #include "materials/level_survey.h"
 #include "materials/looks.h"
@@ -170,7 +171,10 @@ int RunMaterials(const MaterialsOptions& options, std::FILE* out, std::FILE* err
     const SetPaths set(options.dir);
     int status = 0;
     if (options.check) {
-        // TODO(check): the material set's check.
+        const std::vector<FileCheck> checks = CheckMaterialSet(set.folder);
+        std::fputs(CheckReport(checks).c_str(), out);
+        const Severity worst = Worst(checks);
+        if (worst == Severity::Wrong || worst == Severity::Refused) status = 1;
         if (!options.WritesFiles() && !options.report) return status;
     }
 

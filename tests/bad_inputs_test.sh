@@ -40,13 +40,27 @@ settings() {  # settings PRIMARY-SIZE PRIMARY-SCALE [SECONDARY-SIZE SECONDARY-SC
         "$1" "$2" "${3:-17}" "${4:-128/0.768}" >../Heightdata.con
 }
 
+# The painter's line under its message for a file of the material set that
+# it refused: "PATH is WHAT" from the row, then what such a file must be and
+# which marvane_materials option makes one.
+reason_line() {  # reason_line "PATH is WHAT"
+    local name=${1%% is *}
+    name=${name##*/}
+    name=${name%.tga}
+    case "$name" in
+        grad_*) printf '%s; gradients must be uncompressed TGA with at least 512 pixel bytes, best a 512 x 1 greyscale ramp: marvane_materials --rules FILE writes both' "$1" ;;
+        *) printf '%s; textures must be 512 x 512, 24-bit, uncompressed: marvane_materials --%s PICTURE converts one' "$1" "$name" ;;
+    esac
+}
+
 # --- Running a row ---------------------------------------------------------------
 # Each row runs in a fresh copy of the level, in its working folder "paint",
 # after its setup; the painter's message is the last line of its standard
-# error, the splitter's the last line of its standard output, the
-# converter's the first line of its standard error.
-run_row() {  # run_row NAME SETUP PROGRAM ARGS EXPECTED-MESSAGE EXPECTED-STATUS
-    local name=$1 setup=$2 program=$3 args=$4 expected=$5 expected_status=$6 message status
+# error (the line before it when a reason follows), the splitter's the last
+# line of its standard output, the converter's the first line of its
+# standard error.
+run_row() {  # run_row NAME SETUP PROGRAM ARGS EXPECTED-MESSAGE EXPECTED-STATUS [REASON]
+    local name=$1 setup=$2 program=$3 args=$4 expected=$5 expected_status=$6 reason=${7:-} message status
     rm -rf "$work/case"
     cp -r "$work/level" "$work/case"
     (
@@ -60,7 +74,15 @@ run_row() {  # run_row NAME SETUP PROGRAM ARGS EXPECTED-MESSAGE EXPECTED-STATUS
     )
     status=$?
     case "$program" in
-        Marvane) message=$(tail -n 1 "$work/case/paint/stderr.txt") ;;
+        Marvane)
+            if [ -n "$reason" ]; then
+                message=$(tail -n 2 "$work/case/paint/stderr.txt" | head -n 1)
+                check "$name: the reason under the message" "$(reason_line "$reason")" \
+                    "$(tail -n 1 "$work/case/paint/stderr.txt")"
+            else
+                message=$(tail -n 1 "$work/case/paint/stderr.txt")
+            fi
+            ;;
         quillet) message=$(tail -n 1 "$work/case/paint/stdout.txt") ;;
         nvdxt) message=$(head -n 1 "$work/case/paint/stderr.txt") ;;
     esac
@@ -77,26 +99,30 @@ tiles="detail.tga colour.tga"
 cutting_map() { tga "$1" 2 0 "$2" "$3" "${4:-24}" "${5:-}"; }
 
 # One row a hostile input: name | setup (shell, in the working folder) |
-# program | arguments | the message | the exit status.
-while IFS='|' read -r name setup program args message status; do
+# program | arguments | the message | the exit status [| for a file of the
+# material set, what the line under the message says it is].
+while IFS='|' read -r name setup program args message status reason; do
     [ -n "$name" ] || continue
-    run_row "$name" "$setup" "$program" "$args" "$message" "$status"
+    run_row "$name" "$setup" "$program" "$args" "$message" "$status" "$reason"
 done <<'EOF'
-texture: header cut short|head -c 10 data/steep.tga >x && mv x data/steep.tga|Marvane|$job|ERROR: reading "data/steep.tga"|1
-texture: colour-mapped|tga data/high.tga 1 1 512 512 8|Marvane|$job|ERROR: reading "data/high.tga"|1
-texture: run-length compressed|tga data/low.tga 10 0 512 512 24 1000|Marvane|$job|ERROR: reading "data/low.tga"|1
-texture: wrong size (256 x 256)|tga data/steep.tga 2 0 256 256 24|Marvane|$job|ERROR: reading "data/steep.tga"|1
-texture: wrong format (8-bit)|tga data/high.tga 3 0 512 512 8|Marvane|$job|ERROR: reading "data/high.tga"|1
-texture: wrong format (32-bit)|tga data/low.tga 2 0 512 512 32|Marvane|$job|ERROR: reading "data/low.tga"|1
-texture: pixel data one byte short|tga data/low.tga 2 0 512 512 24 786431|Marvane|$job|ERROR: reading "data/low.tga"|1
-texture: negative width|tga data/steep.tga 2 0 -512 512 24 786432|Marvane|$job|ERROR: reading "data/steep.tga"|1
-texture: a folder|rm data/high.tga && mkdir data/high.tga|Marvane|$job|ERROR: reading "data/high.tga"|1
-gradient: a folder|rm data/grad_angle.tga && mkdir data/grad_angle.tga|Marvane|$job|ERROR: opening "data/grad_angle.tga"|1
-gradient: too short (511 pixels)|tga data/grad_height.tga 3 0 511 1 8|Marvane|$job|ERROR: opening "data/grad_height.tga"|1
-gradient: colour-mapped|tga data/grad_angle.tga 1 1 512 1 8|Marvane|$job|ERROR: opening "data/grad_angle.tga"|1
-gradient: 16 bits per pixel|tga data/grad_height.tga 2 0 512 1 16|Marvane|$job|ERROR: opening "data/grad_height.tga"|1
-gradient: huge size, tiny data|tga data/grad_angle.tga 3 0 32767 32767 8 512|Marvane|$job|ERROR: opening "data/grad_angle.tga"|1
-gradient: width 0|tga data/grad_height.tga 3 0 0 1 8 512|Marvane|$job|ERROR: opening "data/grad_height.tga"|1
+texture: header cut short|head -c 10 data/steep.tga >x && mv x data/steep.tga|Marvane|$job|ERROR: reading "data/steep.tga"|1|data/steep.tga is too short for a TGA header (10 bytes)
+texture: colour-mapped|tga data/high.tga 1 1 512 512 8|Marvane|$job|ERROR: reading "data/high.tga"|1|data/high.tga is colour-mapped (a palette image)
+texture: run-length compressed|tga data/low.tga 10 0 512 512 24 1000|Marvane|$job|ERROR: reading "data/low.tga"|1|data/low.tga is run-length compressed
+texture: wrong size (256 x 256)|tga data/steep.tga 2 0 256 256 24|Marvane|$job|ERROR: reading "data/steep.tga"|1|data/steep.tga is 256 x 256
+texture: wrong format (8-bit)|tga data/high.tga 3 0 512 512 8|Marvane|$job|ERROR: reading "data/high.tga"|1|data/high.tga is greyscale
+texture: wrong format (32-bit)|tga data/low.tga 2 0 512 512 32|Marvane|$job|ERROR: reading "data/low.tga"|1|data/low.tga is 32-bit
+texture: pixel data one byte short|tga data/low.tga 2 0 512 512 24 786431|Marvane|$job|ERROR: reading "data/low.tga"|1|data/low.tga is cut short (it holds 786431 of its 786432 pixel bytes)
+texture: negative width|tga data/steep.tga 2 0 -512 512 24 786432|Marvane|$job|ERROR: reading "data/steep.tga"|1|data/steep.tga is -512 x 512
+texture: a PNG picture renamed .tga|printf '\x89PNG\r\n\x1a\n0000000000' >data/low.tga|Marvane|$job|ERROR: reading "data/low.tga"|1|data/low.tga is a PNG picture, not a TGA file
+texture: 1024 x 768|tga data/low.tga 2 0 1024 768 24|Marvane|$job|ERROR: reading "data/low.tga"|1|data/low.tga is 1024 x 768
+texture: a folder|rm data/high.tga && mkdir data/high.tga|Marvane|$job|ERROR: reading "data/high.tga"|1|data/high.tga is a folder
+gradient: a folder|rm data/grad_angle.tga && mkdir data/grad_angle.tga|Marvane|$job|ERROR: opening "data/grad_angle.tga"|1|data/grad_angle.tga is a folder
+gradient: too short (511 pixels)|tga data/grad_height.tga 3 0 511 1 8|Marvane|$job|ERROR: opening "data/grad_height.tga"|1|data/grad_height.tga is 511 x 1, only 511 pixel bytes
+gradient: colour-mapped|tga data/grad_angle.tga 1 1 512 1 8|Marvane|$job|ERROR: opening "data/grad_angle.tga"|1|data/grad_angle.tga is colour-mapped (a palette image)
+gradient: 16 bits per pixel|tga data/grad_height.tga 2 0 512 1 16|Marvane|$job|ERROR: opening "data/grad_height.tga"|1|data/grad_height.tga is 16-bit
+gradient: huge size, tiny data|tga data/grad_angle.tga 3 0 32767 32767 8 512|Marvane|$job|ERROR: opening "data/grad_angle.tga"|1|data/grad_angle.tga is cut short (it holds 512 of its 1073676289 pixel bytes)
+gradient: width 0|tga data/grad_height.tga 3 0 0 1 8 512|Marvane|$job|ERROR: opening "data/grad_height.tga"|1|data/grad_height.tga is 0 x 1, without pixels
+gradient: 24-bit (painted as it lies, with a warning)|tga data/grad_angle.tga 2 0 512 1 24|Marvane|$job|Warning: data/grad_angle.tga is 24-bit (channels interleaved), so the painter paints something other than the picture shows; marvane_materials --check says how to mend it|0
 settings: unreadable (a folder)|rm ../Heightdata.con && mkdir ../Heightdata.con|Marvane|$job|ERROR: reading "../Heightdata.con"|1
 settings: negative size|settings -129 8/0.003|Marvane|$job|ERROR: ../HeightmapPrimary.raw: size -129 leaves no cell to sample (at least 2 samples per side)|1
 settings: size unreadable|settings abc 8/0.003|Marvane|$job|ERROR: ../HeightmapPrimary.raw: size 0 leaves no cell to sample (at least 2 samples per side)|1
@@ -112,6 +138,7 @@ settings: a comma for the decimal point|settings 129 60/0,0126|Marvane|$job|ERRO
 settings: a blank before the slash|settings 129 '60 /0.0126'|Marvane|$job|ERROR: ../HeightmapPrimary.raw: vertical scale 0 is not above 0 (line 2 of the settings: "heightmap.setScale 60 /0.0126")|1
 settings: surrounding size absurd|settings 129 8/0.003 9999 128/0.768|Marvane|$job|ERROR: ../HeightmapSecondary_L1D1.raw holds 289 bytes, fewer than the 99980001 of 9999 x 9999 8-bit samples|1
 settings: surrounding size 1|settings 129 8/0.003 1 128/0.768|Marvane|$job|ERROR: ../HeightmapSecondary_L1D1.raw: size 1 leaves no cell to sample (at least 2 samples per side)|1
+heightmap: smaller than a tile (painted, with a warning)|settings 65 8/0.003 && head -c 8450 ../HeightmapPrimary.raw >x && mv x ../HeightmapPrimary.raw|Marvane|$job|Warning: ../HeightmapPrimary.raw is 65 x 65 samples, so its maps are 256 texels a side, smaller than one 512 x 512 tile: no primary tile will be written (a primary size of at least 129 gives one)|0
 heightmap: one byte short|head -c 33281 ../HeightmapPrimary.raw >x && mv x ../HeightmapPrimary.raw|Marvane|$job|ERROR: ../HeightmapPrimary.raw holds 33281 bytes, fewer than the 33282 of 129 x 129 16-bit samples|1
 heightmap: empty|: >../HeightmapPrimary.raw|Marvane|$job|ERROR: ../HeightmapPrimary.raw holds 0 bytes, fewer than the 33282 of 129 x 129 16-bit samples|1
 heightmap: a size line one short of the file|settings 128 8/0.003|Marvane|$job|ERROR: ../HeightmapPrimary.raw holds 129 x 129 16-bit samples, but the settings give its size as 128|1

@@ -40,8 +40,9 @@ trap 'rm -rf "$work"' EXIT
 
 
 # The painter's own message is the last line on standard error (the
-# converter's and the splitter's own messages may come before it).
-last_error_line() { tail -n 1 "$1/stderr.txt" 2>/dev/null; }
+# converter's and the splitter's own messages may come before it, and the
+# reason a file of the material set in data/ was refused, after it).
+last_error_line() { grep -v '^data/' "$1/stderr.txt" 2>/dev/null | tail -n 1; }
 
 # A job that must fail: exit 1, the message, no "Completed", nothing broken.
 expect_failed_job() {  # expect_failed_job NAME FOLDER STATUS MESSAGE-REGEX
@@ -132,6 +133,9 @@ rm -r "$work/case/paint/data"
 printf 'a file where a folder should be\n' >"$work/case/paint/data"
 run_painter "$work/case/paint" -mirror 0 -surround 0 -deltemps 0
 expect_failed_job "data is a file" "$work/case/paint" "$status" 'ERROR: opening "data/grad_height\.tga"'
+check "data is a file: the reason" \
+    "data/grad_height.tga is missing: data is a file, not a folder; gradients must be uncompressed TGA with at least 512 pixel bytes, best a 512 x 1 greyscale ramp: marvane_materials --rules FILE writes both" \
+    "$(tail -n 1 "$work/case/paint/stderr.txt")"
 
 fresh_case
 rm "$work/case/HeightmapPrimary.raw"

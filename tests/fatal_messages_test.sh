@@ -91,12 +91,22 @@ three_textures=$(after_big_maps 3)
 all_textures=$(after_big_maps 8)
 temporaries="./colormaps $(after_big_maps 0)"
 
+# The line that a missing file of the material set gets under its message,
+# on standard error only: the box keeps the message alone.
+missing_texture() {  # missing_texture NAME
+    printf 'data/%s.tga is missing; textures must be 512 x 512, 24-bit, uncompressed: marvane_materials --%s PICTURE converts one' "$1" "$1"
+}
+missing_gradient() {  # missing_gradient NAME
+    printf 'data/%s.tga is missing; gradients must be uncompressed TGA with at least 512 pixel bytes, best a 512 x 1 greyscale ramp: marvane_materials --rules FILE writes both' "$1"
+}
+
 # One row a case: what is wrong, as a command run in the level's folder |
 # the message (with \n escapes) | the last line of log.txt | what is left in
-# the working folder besides data/. The settings file is read first, then the
-# material set, then the heightmaps; the conversions and the splitter come
-# last, and one that fails stops the job too.
-while IFS='|' read -r fault message last_log_line left; do
+# the working folder besides data/ [| the line under the message on standard
+# error]. The settings file is read first, then the material set, then the
+# heightmaps; the conversions and the splitter come last, and one that fails
+# stops the job too.
+while IFS='|' read -r fault message last_log_line left reason; do
     [ -n "$fault" ] || continue
     rm -rf "$work/case"
     cp -r "$work/level" "$work/case"
@@ -104,7 +114,11 @@ while IFS='|' read -r fault message last_log_line left; do
     run_failing_job "$work/case/paint" -mirror 1 -surround 1 -deltemps 1
 
     check "$fault: exit status" 1 "$status"
-    if [ "$windows" = 0 ]; then
+    if [ "$windows" = 0 ] && [ -n "$reason" ]; then
+        # The reason comes on a line of its own under the message.
+        check "$fault: message and reason on standard error" \
+            "$(printf '%b\n%s\n.' "${message%\\n}" "$reason")" "$(tail -n 2 "$work/stderr.txt"; printf .)"
+    elif [ "$windows" = 0 ]; then
         # The job's message comes last (after any message of a program that
         # failed under it), ending in exactly one line break.
         check "$fault: message on standard error" \
@@ -119,11 +133,11 @@ while IFS='|' read -r fault message last_log_line left; do
         "$(cd "$work/case/paint" && find . -mindepth 1 -not -path './data*' | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')"
 done <<EOF
 rm Heightdata.con|ERROR: reading "../Heightdata.con"\n|$banner|$folders
-rm paint/data/grad_height.tga|ERROR: opening "data/grad_height.tga"|$banner|$folders
-rm paint/data/grad_angle.tga|ERROR: opening "data/grad_angle.tga"|$banner|$folders
-rm paint/data/steep.tga|ERROR: reading "data/steep.tga"|$banner|$folders
-rm paint/data/high.tga|ERROR: reading "data/high.tga"|$banner|$folders
-rm paint/data/low.tga|ERROR: reading "data/low.tga"|$banner|$folders
+rm paint/data/grad_height.tga|ERROR: opening "data/grad_height.tga"|$banner|$folders|$(missing_gradient grad_height)
+rm paint/data/grad_angle.tga|ERROR: opening "data/grad_angle.tga"|$banner|$folders|$(missing_gradient grad_angle)
+rm paint/data/steep.tga|ERROR: reading "data/steep.tga"|$banner|$folders|$(missing_texture steep)
+rm paint/data/high.tga|ERROR: reading "data/high.tga"|$banner|$folders|$(missing_texture high)
+rm paint/data/low.tga|ERROR: reading "data/low.tga"|$banner|$folders|$(missing_texture low)
 rm HeightmapPrimary.raw|ERROR: opening ../HeightmapPrimary.raw|Reading "../HeightmapPrimary.raw" (16-bit 129x16x0.00300000)|$folders
 rm HeightmapSecondary_R1.raw|ERROR: opening ../HeightmapSecondary_R1.raw|Reading "../HeightmapSecondary_R1.raw" (8-bit 17x128x0.76800001)|./colormaps $three_textures
 touch paint/colormaps|ERROR: running "nvdxt -file ctemp.tga -output colormaps/tx_s0.dds -u8888 -nomipmap" failed|Writing secondary(0) colour/lowdetail maps|$temporaries

@@ -13,6 +13,7 @@
 #include "common/platform/platform.h"
 #include "common/platform/terminal.h"
 #include "level/level_names.h"
+#include "materials/check.h"
 #include "painter/app/job_thread.h"
 #include "painter/app/report.h"
 #include "painter/app/terminal_progress.h"
@@ -52,6 +53,9 @@ constexpr const char* kOutputFolders[] = {"detailmaps", "colormaps", "lowdetailm
 // sides up to 32767. Checked before anything large is allocated.
 constexpr std::int32_t LargestPrimarySize = 8192;
 
+// The side of the splitter's tiles; it cuts only whole ones.
+constexpr std::int32_t TileSide = 512;
+
 // Only a dialog's job can be asked to stop (by closing the dialog); a
 // command-line job runs on the main thread to its end.
 bool StopAsked() { return OnJobThread() && JobStopRequested(); }
@@ -59,10 +63,11 @@ bool StopAsked() { return OnJobThread() && JobStopRequested(); }
 // What the job tells the user: each step's text goes to the log and the
 // status field; a stop is asked for by closing the dialog.
 // A command-line job on a terminal also shows its steps and its progress
-// there.
+// there, and any command-line job shows its warnings on standard error.
 class JobProgress : public Progress {
 public:
-    explicit JobProgress(TerminalProgress* terminal) : terminal_(terminal) {}
+    JobProgress(TerminalProgress* terminal, bool commandLine)
+        : terminal_(terminal), commandLine_(commandLine) {}
 
     void Step(const char* text) override {
         ShowStatus("%s", text);
@@ -85,8 +90,29 @@ public:
         Step(text.c_str());
     }
 
+    // Whether lines of its own reach the user: a command-line job's do,
+    // on standard error; a dialog's job has no place to show them.
+    bool CommandLine() const { return commandLine_; }
+    // One line on standard error for a command-line job, never in the log
+    // (which records the steps only); nothing for a dialog's job.
+    void Tell(const std::string& line) {
+        if (line.empty() || !commandLine_ || !platform::ReachStartingConsole()) return;
+        EndLine();
+        std::fputs(line.c_str(), stderr);
+        std::fputc('\n', stderr);
+        std::fflush(stderr);
+    }
+    void Warnf(const char* format, ...) MARVANE_PRINTF(2, 3) {
+        va_list args;
+        va_start(args, format);
+        const std::string text = FormatCV(format, args, MessageCapacity - 1);
+        va_end(args);
+        Tell("Warning: " + text);
+    }
+
 private:
     TerminalProgress* terminal_;
+    bool commandLine_;
 };
 
 // Runs a command through the interpreter. A dialog's job stops it when the
@@ -128,6 +154,47 @@ void CheckPrimarySize(std::int32_t size) {
             kSettingsPath.c_str(), size, static_cast<unsigned long long>(needed >> 20),
             static_cast<unsigned long long>(physical >> 20));
     }
+}
+
+// The painter reads a gradient image's first 512 pixel bytes as they lie,
+// whatever the picture is, so a gradient that reads as something else (24-
+// or 32-bit, with its channels interleaved, say) is painted as it lies but
+// named, so that the user knows why the ground looks as it does.
+void WarnOfGradients(JobProgress& progress) {
+    if (!progress.CommandLine()) return;
+    for (const char* path : {kMaterialSet.heightGradient, kMaterialSet.angleGradient}) {
+        const std::string warning = materials::GradientWarning(path);
+        if (!warning.empty()) progress.Warnf("%s", warning.c_str());
+    }
+}
+
+// The splitter cuts no tile from maps narrower than one: the job would end
+// without a primary tile, and nothing else would say why.
+void WarnOfNoPrimaryTile(JobProgress& progress, std::int32_t size) {
+    const std::int32_t side = 4 * (size - 1);
+    if (side >= TileSide) return;
+    progress.Warnf(
+        "%s is %d x %d samples, so its maps are %d texels a side, smaller than one %d x %d "
+        "tile: no primary tile will be written (a primary size of at least %d gives one)",
+        kPrimaryPath.c_str(), size, size, side, TileSide, TileSide, TileSide / 4 + 1);
+}
+
+// For a file of the material set that the painter refused, a second line
+// under its fixed message: what is wrong with the file and how to mend it.
+// "" for any other message, or when the check finds nothing.
+std::string MaterialSetReason(const std::string& message) {
+    for (const char* path :
+         {kMaterialSet.steepTexture, kMaterialSet.highTexture, kMaterialSet.lowTexture}) {
+        if (message == FormatC("ERROR: reading \"%s\"", path)) {
+            return materials::TextureProblem(path);
+        }
+    }
+    for (const char* path : {kMaterialSet.heightGradient, kMaterialSet.angleGradient}) {
+        if (message == FormatC("ERROR: opening \"%s\"", path)) {
+            return materials::GradientProblem(path);
+        }
+    }
+    return "";
 }
 
 // Reads one heightmap and builds its slopes, each step in the log.
@@ -221,11 +288,13 @@ void PaintLevel(const JobOptions& options, JobProgress& progress) {
     const TerrainConfig config = LoadTerrainConfig(kSettingsPath);
     CheckPrimarySize(config.primary.size);
     const MaterialSet materials = MaterialSet::Load(kMaterialSet);
+    WarnOfGradients(progress);
 
     {
         // A size below 2 is refused by the loader before the side is used.
         const HeightField primary =
             ReadHeightField(progress, kPrimaryPath.c_str(), config.primary, true);
+        WarnOfNoPrimaryTile(progress, primary.size);
         WritePrimaryMaps(progress, materials, primary, options.mirrorColour);
     }
     if (options.paintSurrounding) {
@@ -260,7 +329,7 @@ JobResult RunJob(JobOptions options) {
     // status field.
     std::optional<TerminalProgress> terminal;
     if (!OnJobThread() && platform::IsTerminal(stderr)) terminal.emplace(stderr);
-    JobProgress progress(terminal ? &*terminal : nullptr);
+    JobProgress progress(terminal ? &*terminal : nullptr, !OnJobThread());
     JobResult result = JobResult::Failed;
     try {
         SetControlsEnabled(false);
@@ -275,6 +344,9 @@ JobResult RunJob(JobOptions options) {
         // Shown, not logged: the log ends with the last step that was reached.
         progress.EndLine();
         ShowFatalMessage(error.text.c_str());
+        // The message stays the fixed text; the command line gets the reason
+        // below it.
+        if (progress.CommandLine()) progress.Tell(MaterialSetReason(error.text));
     } catch (...) {
         progress.EndLine();
         ShowFatalMessage("Very bad unspecific error");

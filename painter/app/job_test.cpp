@@ -226,6 +226,90 @@ TEST_F(JobTest, AFailureIsShownExactlyAndNothingMoreIsDone) {
     }
 }
 
+// A command-line job says on standard error what its fixed messages cannot:
+// why a file of the material set was refused (on the line under the
+// message) and what will be painted other than the user expects. None of
+// it reaches the log or changes a fixed message.
+TEST_F(JobTest, TellsTheCommandLineWhyAndWarns) {
+    const std::string noTile =
+        "Warning: ../HeightmapPrimary.raw is 5 x 5 samples, so its maps are 16 texels a side, "
+        "smaller than one 512 x 512 tile: no primary tile will be written (a primary size of at "
+        "least 129 gives one)";
+    struct Case {
+        const char* name;
+        void (*changeLevel)();
+        std::string fatal;  // "" for a job that completes
+        std::vector<std::string> told;
+    };
+    const Case cases[] = {
+        {"maps smaller than a tile", [] {}, "", {noTile}},
+        {"a 24-bit gradient",
+         [] { paint_test::Write(paint_test::Picture(Bgr24, 512, 1), "data/grad_angle.tga"); },
+         "",
+         {"Warning: data/grad_angle.tga is 24-bit (channels interleaved), so the painter paints "
+          "something other than the picture shows; marvane_materials --check says how to mend it",
+          noTile}},
+        {"a texture of the wrong size",
+         [] { paint_test::Write(paint_test::Picture(Bgr24, 1024, 768), "data/low.tga"); },
+         "ERROR: reading \"data/low.tga\"",
+         {"data/low.tga is 1024 x 768; textures must be 512 x 512, 24-bit, uncompressed: "
+          "marvane_materials --low PICTURE converts one"}},
+        {"a missing gradient",
+         [] { fs::remove("data/grad_height.tga"); },
+         "ERROR: opening \"data/grad_height.tga\"",
+         {"data/grad_height.tga is missing; gradients must be uncompressed TGA with at least 512 "
+          "pixel bytes, best a 512 x 1 greyscale ramp: marvane_materials --rules FILE writes "
+          "both"}},
+        {"a settings file that cannot be read (nothing to add)",
+         [] { fs::remove("../Heightdata.con"); },
+         "ERROR: reading \"../Heightdata.con\"\n",
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        recording_ui::Clear();
+        c.changeLevel();
+        ::testing::internal::CaptureStderr();
+        const JobResult result = RunJob(JobOptions{});
+        const std::string told = ::testing::internal::GetCapturedStderr();
+
+        EXPECT_EQ(result, c.fatal.empty() ? JobResult::Completed : JobResult::Failed);
+        std::vector<std::string> lines;
+        for (std::size_t at = 0, end; (end = told.find('\n', at)) != std::string::npos;
+             at = end + 1) {
+            lines.push_back(told.substr(at, end - at));
+        }
+        EXPECT_EQ(lines, c.told);
+        if (!c.fatal.empty()) {
+            const auto events = Events();
+            ASSERT_GE(events.size(), 2u);
+            EXPECT_EQ(events[events.size() - 2], "fatal: " + c.fatal);
+        }
+        for (const std::string& line : LogLines()) {
+            EXPECT_EQ(line.find("Warning"), std::string::npos) << line;
+            EXPECT_EQ(line.find("marvane_materials"), std::string::npos) << line;
+        }
+        TearDown();
+        SetUp();  // a fresh level for the next case
+    }
+}
+
+// A dialog's job has no standard error to speak to: its box shows the fixed
+// message alone, and no warning is written anywhere.
+TEST_F(JobTest, ADialogsJobKeepsToItsFixedMessage) {
+    paint_test::Write(paint_test::Picture(Bgr24, 1024, 768), "data/low.tga");
+    ::testing::internal::CaptureStderr();
+    ASSERT_TRUE(StartJobThread(JobOptions{}));
+    for (int i = 0; i < 2000 && JobThreadRunning(); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    StopJobThreads([] {});
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    const auto events = Events();
+    ASSERT_GE(events.size(), 2u);
+    EXPECT_EQ(events[events.size() - 2], "fatal: ERROR: reading \"data/low.tga\"");
+}
+
 // A conversion or a splitter run that fails (a full disk, say) leaves
 // textures or tiles missing: the job ends with the command's message, never
 // "Completed", and deletes nothing.
