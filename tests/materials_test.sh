@@ -126,4 +126,61 @@ run "$materials" --rules
 check "no high ground: exit status" 0 "$status"
 check "no high ground: warned with the level's heights" yes \
     "$(grep -q '^Warning: the rules leave high ground nowhere on the primary map; the level.s heights run from 250.0 m to 650.0 m' <<<"$out" && echo yes)"
+# A photo that does not tile (a slope of colour with grain) as the low
+# ground's texture: it repeats without a seam, in the texture and on the
+# painted map, by the mean colour step across the wrap edge against the mean
+# step between neighbours inside (at most 1.5 times).
+"$python" - <<'PY'
+import numpy as np
+from PIL import Image
+y, x = np.mgrid[0:768, 0:1024].astype(np.float64)
+grain = np.random.RandomState(3).uniform(-12, 12, (768, 1024, 1))
+rgb = np.stack([60 + x / 8, 90 + y / 6, 40 + (x + y) / 20], axis=2) + grain
+Image.fromarray(rgb.clip(0, 255).astype(np.uint8)).save("photo.jpg", quality=92)
+PY
+printf 'high 0\nsteep 0\n' >data/materials.txt
+run "$materials" --rules --low photo.jpg --ground-size 1280
+check "photo: exit status" 0 "$status"
+check "photo: said what became of it" yes \
+    "$(grep -q '^Written: data/low.tga from photo.jpg' <<<"$out" && echo yes)"
+run "$marvane" -mirror 0 -surround 0 -deltemps 0
+check "photo: painted" 0 "$status"
+"$python" - <<'PY' >seams.txt
+import numpy as np
+def steps(path, period):
+    data = open(path, "rb").read()
+    side = int.from_bytes(data[12:14], "little")
+    p = np.frombuffer(data, np.uint8, side * side * 3, 18).reshape(side, side, 3).astype(np.int32)
+    across = np.abs(np.diff(p, axis=1)).mean(axis=2)  # step from column x to x + 1
+    down = np.abs(np.diff(p, axis=0)).mean(axis=2)
+    if period == side:  # a texture: its wrap edges are where it meets its next copy
+        seam = np.concatenate([np.abs(p[:, -1] - p[:, 0]).mean(axis=1),
+                               np.abs(p[-1] - p[0]).mean(axis=1)]).mean()
+        inside = np.concatenate([across.ravel(), down.ravel()]).mean()
+    else:  # a map: the steps from one repetition to the next
+        at = np.arange(period - 1, side - 1, period)
+        seam = np.concatenate([across[:, at].ravel(), down[at].ravel()]).mean()
+        inside = np.concatenate([np.delete(across, at, axis=1).ravel(),
+                                 np.delete(down, at, axis=0).ravel()]).mean()
+    return "%s seam %.2f inside %.2f: %s" % (path, seam, inside, "ok" if seam <= 1.5 * inside else "SEAM")
+print(steps("data/low.tga", 512))
+print(steps("colourbig.tga", 512))
+PY
+cat seams.txt
+check "photo: the texture repeats without a seam" ok "$(sed -n 1p seams.txt | sed 's/.*: //')"
+check "photo: the painted map has no seam every 512 texels" ok "$(sed -n 2p seams.txt | sed 's/.*: //')"
+
+# --check names what is wrong, and a picture that is no picture is refused
+# with nothing written.
+cp data/low.tga before.tga
+printf 'not a picture' >notes.jpg
+run "$materials" --low notes.jpg
+check "not a picture: exit status" 1 "$status"
+check "not a picture: named" yes "$(grep -q '^ERROR: notes.jpg: ' <<<"$out" && echo yes)"
+check "not a picture: nothing written" same "$(cmp -s before.tga data/low.tga && echo same)"
+cp photo.jpg data/high.tga
+run "$materials" --check
+check "check: exit status" 1 "$status"
+check "check: the renamed photo named" yes \
+    "$(grep -A1 '^data/high.tga: refused' <<<"$out" | grep -q 'JPEG' && echo yes)"
 finish
