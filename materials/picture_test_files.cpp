@@ -1,5 +1,6 @@
 #include "materials/picture_test_files.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 // The test's own static copy: preview/stb_image_write.cpp holds another.
@@ -152,6 +153,56 @@ std::string TgaClaiming(std::uint16_t width, std::uint16_t height) {
     tga += {24, 0};
     tga += std::string(64, '\0');
     return tga;
+}
+
+Picture GradientWithNoise(std::int32_t width, std::int32_t height, int noise) {
+    Picture picture = Picture::Make(width, height);
+    std::uint32_t state = 12345;
+    auto next = [&] {
+        state = state * 1664525u + 1013904223u;
+        return int((state >> 8) % std::uint32_t(2 * noise + 1)) - noise;
+    };
+    for (std::int32_t y = 0; y < height; ++y) {
+        std::uint8_t* row = picture.Row(size_t(y));
+        for (std::int32_t x = 0; x < width; ++x) {
+            const int across = 200 * x / width, down = 160 * y / height;
+            const int values[3] = {30 + across + next(), 60 + down + next(),
+                                   200 - (across + down) / 2 + next()};
+            for (int c = 0; c < 3; ++c)
+                row[x * 3 + c] = std::uint8_t(std::clamp(values[c], 0, 255));
+        }
+    }
+    return picture;
+}
+
+Picture PictureOfTexture(const TgaImage& image) {
+    Picture picture = Picture::Make(image.width, image.height);
+    const size_t width = size_t(image.width), height = size_t(image.height);
+    for (size_t y = 0; y < height; ++y) {
+        const std::uint8_t* in = image.pixels.get() + (height - 1 - y) * width * 3;
+        std::uint8_t* out = picture.Row(y);
+        for (size_t x = 0; x < width; ++x) {
+            out[x * 3 + 0] = in[x * 3 + 2];
+            out[x * 3 + 1] = in[x * 3 + 1];
+            out[x * 3 + 2] = in[x * 3 + 0];
+        }
+    }
+    return picture;
+}
+
+TgaImage TextureOfPicture(const Picture& picture) {
+    TgaImage image = TgaImage::Make(Bgr24, picture.width, picture.height);
+    const size_t width = size_t(picture.width), height = size_t(picture.height);
+    for (size_t y = 0; y < height; ++y) {
+        const std::uint8_t* in = picture.Row(y);
+        std::uint8_t* out = image.pixels.get() + (height - 1 - y) * width * 3;
+        for (size_t x = 0; x < width; ++x) {
+            out[x * 3 + 0] = in[x * 3 + 2];
+            out[x * 3 + 1] = in[x * 3 + 1];
+            out[x * 3 + 2] = in[x * 3 + 0];
+        }
+    }
+    return image;
 }
 
 }  // namespace materials::test_files

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/image/tga_image.h"
 #include "materials/picture.h"
 
 // Picture files made in memory for the tests, so that they need no files of
@@ -29,5 +30,16 @@ std::string PngClaiming(std::uint32_t width, std::uint32_t height);
 std::string JpegClaiming(std::uint16_t width, std::uint16_t height);
 std::string BmpClaiming(std::int32_t width, std::int32_t height);
 std::string TgaClaiming(std::uint16_t width, std::uint16_t height);
+
+// A picture that does not tile: a smooth gradient in every channel, left
+// to right, top to bottom and across, with noise of ±`noise` on top, the
+// same on every machine.
+Picture GradientWithNoise(std::int32_t width, std::int32_t height, int noise);
+
+// The picture as TGA bytes would show it, and back: an image's stored rows
+// bottom first and blue, green, red; a picture's rows top first and red,
+// green, blue.
+Picture PictureOfTexture(const TgaImage& image);
+TgaImage TextureOfPicture(const Picture& picture);
 
 }  // namespace materials::test_files
