@@ -1,6 +1,5 @@
 #include "materials/picture.h"
 
-#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -9,6 +8,7 @@
 #include <vector>
 
 #include "common/platform/read_file.h"
+#include "materials/picture_checks.h"
 #include "materials/picture_decoder.h"
 
 namespace materials {
@@ -48,7 +48,7 @@ bool StartsWith(std::span<const std::uint8_t> bytes, size_t offset, const void* 
 // well-known one that is not, or null.
 const char* KindOf(std::span<const std::uint8_t> bytes) {
     if (StartsWith(bytes, 0, kPngSignature, 8)) return "PNG";
-    if (StartsWith(bytes, 0, "\xFF\xD8\xFF", 3)) return "JPEG";
+    if (LooksLikeJpeg(bytes)) return "JPEG";
     if (StartsWith(bytes, 0, "BM", 2)) return "BMP";
     if (StartsWith(bytes, 0, "GIF8", 4)) return "GIF";
     if (StartsWith(bytes, 0, "II*\0", 4) || StartsWith(bytes, 0, "MM\0*", 4)) return "TIFF";
@@ -62,89 +62,6 @@ bool IsReadKind(const char* kind) {
                                std::strcmp(kind, "BMP") == 0);
 }
 
-std::uint32_t BigEndian32(const std::uint8_t* bytes) {
-    return (std::uint32_t{bytes[0]} << 24) | (std::uint32_t{bytes[1]} << 16) |
-           (std::uint32_t{bytes[2]} << 8) | bytes[3];
-}
-
-std::uint32_t BigEndian16(const std::uint8_t* bytes) {
-    return (std::uint32_t{bytes[0]} << 8) | bytes[1];
-}
-
-// The sides a PNG or JPEG header states, read where they lie: false when
-// they are not there.
-bool ClaimedSides(std::span<const std::uint8_t> bytes, int& width, int& height) {
-    if (StartsWith(bytes, 0, kPngSignature, 8)) {
-        if (!StartsWith(bytes, 12, "IHDR", 4) || bytes.size() < 24) return false;
-        const std::uint32_t w = BigEndian32(bytes.data() + 16), h = BigEndian32(bytes.data() + 20);
-        if (w == 0 || h == 0 || w > INT_MAX || h > INT_MAX) return false;
-        width = int(w);
-        height = int(h);
-        return true;
-    }
-    if (!StartsWith(bytes, 0, "\xFF\xD8", 2)) return false;
-    // JPEG: marker segments, each "FF type length", up to the frame header.
-    size_t offset = 2;
-    while (offset + 4 <= bytes.size() && bytes[offset] == 0xFF) {
-        const std::uint8_t type = bytes[offset + 1];
-        const size_t length = BigEndian16(bytes.data() + offset + 2);
-        const bool frame =
-            type >= 0xC0 && type <= 0xCF && type != 0xC4 && type != 0xC8 && type != 0xCC;
-        if (frame) {
-            if (offset + 9 > bytes.size()) return false;
-            height = int(BigEndian16(bytes.data() + offset + 5));
-            width = int(BigEndian16(bytes.data() + offset + 7));
-            return width > 0 && height > 0;
-        }
-        offset += 2 + length;
-    }
-    return false;
-}
-
-// stb_image sizes a PNG's buffers by what its header claims before it sees
-// whether the bytes are there, so a few hundred bytes could have it ask for
-// most of a gigabyte. Every chunk must lie inside the file and the image
-// data must be able to hold the sides (deflate packs at most 1032 bytes into
-// one) up to the closing chunk. A first image data chunk of no bytes, legal
-// but written by no encoder, is refused too: stb_image would copy it to a
-// null buffer.
-bool PngDataCanHoldSides(std::span<const std::uint8_t> bytes, std::uint64_t width,
-                         std::uint64_t height) {
-    // The header chunk comes first: length, "IHDR", sides, depth, colour type.
-    if (bytes.size() < 33) return false;
-    const std::uint64_t depth = bytes[24];
-    std::uint64_t channels = 1;
-    switch (bytes[25]) {
-        case 2:
-            channels = 3;
-            break;
-        case 4:
-            channels = 2;
-            break;
-        case 6:
-            channels = 4;
-            break;
-        default:
-            break;
-    }
-    // Without interlacing; an interlaced image takes more.
-    const std::uint64_t rawBytes = height * (1 + (width * channels * depth + 7) / 8);
-    std::uint64_t imageData = 0;
-    size_t offset = 8;
-    while (bytes.size() - offset >= 12) {
-        const std::uint64_t length = BigEndian32(bytes.data() + offset);
-        if (length > bytes.size() - offset - 12) return false;
-        const std::uint8_t* type = bytes.data() + offset + 4;
-        if (std::memcmp(type, "IDAT", 4) == 0) {
-            if (length == 0 && imageData == 0) return false;
-            imageData += length;
-        }
-        if (std::memcmp(type, "IEND", 4) == 0) return rawBytes <= imageData * 1032 + 64;
-        offset += 12 + static_cast<size_t>(length);
-    }
-    return false;
-}
-
 }  // namespace
 
 Status DecodePicture(std::span<const std::uint8_t> file, const std::string& name,
@@ -156,6 +73,14 @@ Status DecodePicture(std::span<const std::uint8_t> file, const std::string& name
             "ERROR: %s: the file is empty; choose the picture file itself or %s", path, kSaveAgain);
     }
     const char* kind = KindOf(file);
+    // Before the header is read: the decoder builds the tables that come
+    // before a JPEG's frame header while it looks for the sides.
+    if (!JpegTablesFit(file)) {
+        return Status::Failuref(
+            "ERROR: %s: the JPEG is damaged (a Huffman table holds more codes than there is room "
+            "for); %s",
+            path, kSaveAgain);
+    }
     int width = 0, height = 0, channels = 0;
     if (!decoder::ReadHeader(file.data(), file.size(), width, height, channels)) {
         // stb_image refuses sides whose bytes would overflow its sizes, with

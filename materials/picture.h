@@ -72,7 +72,9 @@ struct Picture {
 // are read from the header, and a picture above kMaxPicturePixels is refused
 // before anything is decoded; a PNG whose chunks do not fit in the bytes, or
 // whose image data is too short for its sides, is refused as cut short
-// before its sides are trusted to size anything. A failure says
+// before its sides are trusted to size anything, and a JPEG whose Huffman
+// tables claim more codes than there is room for (see picture_checks.h)
+// before any is built. A failure says
 // "ERROR: <name>: <why>; <how to mend it>" and leaves the picture empty.
 Status DecodePicture(std::span<const std::uint8_t> file, const std::string& name, Picture& picture);
 

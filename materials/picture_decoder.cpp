@@ -24,8 +24,13 @@
 #define STBI_NO_STDIO
 #define STBI_NO_LINEAR
 #define STBI_NO_HDR
-// Picture frees the decoded block with std::free.
-#define STBI_MALLOC(size) std::malloc(size)
+// Picture frees the decoded block with std::free. Every block starts
+// cleared: a JPEG scan may name a Huffman table that the file never
+// defines, whose uninitialised contents the decoder would take for indices
+// into its arrays, and a damaged file can leave pixels unwritten. Cleared,
+// such a table decodes as zeros and stays inside them, and what comes out
+// is the same on every machine.
+#define STBI_MALLOC(size) std::calloc(1, size)
 #define STBI_REALLOC(block, size) std::realloc(block, size)
 #define STBI_FREE(block) std::free(block)
 #include "stb_image.h"

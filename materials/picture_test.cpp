@@ -145,6 +145,14 @@ TEST(Picture, RefusesAPngTooShortForItsSidesBeforeDecoding) {
               "or JPEG");
 }
 
+// The JPEG with its first Huffman table claiming 255 more codes (of 16
+// bits) than there is room for: the decoder would write past its tables.
+std::string OverfullTable(std::string jpeg) {
+    const size_t segment = jpeg.find("\xFF\xC4");
+    jpeg.at(segment + 4 + 16) = char(0xFF);  // after the length and the class byte
+    return jpeg;
+}
+
 TEST(Picture, RefusesWhatIsNotAReadablePictureNamingTheFile) {
     std::vector<std::uint8_t> rgb = Samples(3);
     const std::string png = files::Encode(files::Kind::Png, kWidth, kHeight, 3, rgb);
@@ -163,6 +171,8 @@ TEST(Picture, RefusesWhatIsNotAReadablePictureNamingTheFile) {
         {"cut.png", png.substr(0, png.size() / 2), true, "the PNG is cut short or damaged"},
         {"cut.jpg", jpeg.substr(0, 40), true, "the JPEG header is damaged"},
         {"cut_data.jpg", jpeg.substr(0, jpeg.size() - 40), true, "cannot be decoded"},
+        {"tables.jpg", OverfullTable(jpeg), true, "a Huffman table holds more codes"},
+        {"filled.jpg", "\xFF" + OverfullTable(jpeg), true, "a Huffman table holds more codes"},
         {"anim.gif", "GIF89a", true, "a GIF picture, which is not read"},
     };
     TempWorkingFolder folder;
