@@ -225,6 +225,34 @@ MATERIAL_RULES_SEEDS = {
 }
 
 
+def png(width, height, colour_type, depth, rows):
+    def chunk(kind, body):
+        return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
+    header = struct.pack(">IIBBBBB", width, height, depth, colour_type, 0, 0, 0)
+    raw = b"".join(b"\0" + row for row in rows)
+    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw)) + \
+        chunk(b"IEND", b"")
+
+
+def bmp(width, height):
+    row = bytes((x * 40) & 0xFF for x in range(width * 3)) + b"\0" * ((4 - width * 3 % 4) % 4)
+    pixels = row * height
+    return struct.pack("<2sIHHI", b"BM", 54 + len(pixels), 0, 0, 54) + \
+        struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0) + pixels
+
+
+PICTURE_SEEDS = {
+    "png_rgb_4x3": png(4, 3, 2, 8, [bytes(range(y * 12, y * 12 + 12)) for y in range(3)]),
+    "png_grey16_3x2": png(3, 2, 0, 16, [bytes(6), bytes(range(6))]),
+    "png_claims_huge": png(20000, 20000, 2, 8, [bytes(3)]),
+    "bmp_5x2": bmp(5, 2),
+    "tga_bgr24_2x2": tga(2, 2, 24),
+    "tga_rle": tga(2, 1, 24, image_type=10),
+    "text_renamed": b"not a picture at all",
+    "gif_header": b"GIF89a\x01\0\x01\0\0\0\0;",
+}
+
+
 def write(target, seeds):
     folder = os.path.join(HERE, "corpus", target)
     os.makedirs(folder, exist_ok=True)
@@ -243,3 +271,4 @@ write("import_png", IMPORT_PNG_SEEDS)
 write("import_raw", IMPORT_RAW_SEEDS)
 write("import_settings", IMPORT_SETTINGS_SEEDS)
 write("material_rules", MATERIAL_RULES_SEEDS)
+write("picture_decode", PICTURE_SEEDS)

@@ -13,12 +13,16 @@
 #include "common/text/c_format.h"
 #include "level/heightmap_samples.h"
 #include "level/level_names.h"
+#include "level/level_names.h"
 #include "materials/check.h"
 #include "materials/gradients.h"
 #include "materials/level_survey.h"
 #include "materials/looks.h"
 #include "materials/material_files.h"
+#include "materials/picture.h"
 #include "materials/rules.h"
+#include "materials/texture_steps.h"
+#include "materials/tileable_texture.h"
 #include "painter/paint/gradient_table.h"
 
 namespace materials {
@@ -239,7 +243,44 @@ int RunMaterials(const MaterialsOptions& options, std::FILE* out, std::FILE* err
                 : "heights are metres above the primary heightmap's sample 0 (the level records "
                   "no base height; marvane_import writes one)");
     }
-    // TODO(pictures): --low, --high, --steep.
+    // One repetition of a texture covers 128 × H metres of the primary map:
+    // 512 texels, 4 to a step of H metres between samples.
+    const double repetitionMetres =
+        static_cast<double>(kTextureSide) / level::kPrimaryTexelsPerStep *
+        static_cast<double>(level.config.primary.horizontalScale);
+    const struct {
+        const std::string& picture;
+        const std::string& texture;
+    } pictures[] = {{options.low, set.low}, {options.high, set.high}, {options.steep, set.steep}};
+    for (const auto& entry : pictures) {
+        if (entry.picture.empty()) continue;
+        Picture picture;
+        if (Status s = LoadPicture(entry.picture, picture); !s.ok()) {
+            std::fprintf(err, "%s; nothing was written\n", s.message().c_str());
+            return 1;
+        }
+        const TextureScale scale = options.groundSize
+                                       ? ScaleForGround(*options.groundSize, repetitionMetres)
+                                       : TextureScale();
+        const TileableTexture texture = MakeTileableTexture(picture, scale);
+        plan.AddImage(entry.texture, texture.image);
+        plan.done.push_back(FormatC(
+            "Written: %s from %s (%d x %d), one picture showing %.4g m of ground on the primary "
+            "map, %d x %d of it in the texture; wrap edge step %.2f against %.2f inside",
+            entry.texture.c_str(), entry.picture.c_str(), picture.width, picture.height,
+            GroundPerPicture(texture.scale, repetitionMetres), texture.scale.repeats,
+            texture.scale.repeats, WrapEdgeStep(texture.image), InsideStep(texture.image)));
+        if (picture.alphaDropped) {
+            plan.notes.push_back(entry.picture + " has an alpha channel, which a texture has no "
+                                 "room for: its transparent parts show the colour they hold");
+        }
+        if (!options.groundSize) {
+            plan.notes.push_back(FormatC("%s: one picture covers a texture repetition, %.4g m of "
+                                         "the primary map; --ground-size METRES lays it at the "
+                                         "ground it shows",
+                                         entry.picture.c_str(), repetitionMetres));
+        }
+    }
 
     GradientTable heights, slopes;
     if (!TableForReport(plan.heights, set.heightGradient, heights, err) ||
