@@ -272,7 +272,8 @@ std::string FormatRule(const Rule& rule) {
     const std::string unit = RuleUnit(rule.kind);
     std::string line = RuleName(rule.kind);
     const auto& p = rule.points;
-    if (p.size() == 1) return line + " " + number(p[0].share);
+    // A constant reads "high 0"; one point written with its place keeps it.
+    if (p.size() == 1 && p[0].at == 0.0) return line + " " + number(p[0].share);
     if (p.size() == 2 && p[0].share == 0.0 && p[1].share == 1.0) {
         return line + " " + number(p[0].at) + " " + unit + " .. " + number(p[1].at) + " " + unit;
     }
