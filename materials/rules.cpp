@@ -74,10 +74,12 @@ Status Tokenize(std::string_view line, std::vector<Token>& tokens, std::string& 
     return Status();
 }
 
-// As short as it reads back, locale-free.
+// As short as it reads back, locale-free, and never with an exponent, which
+// the rules do not take (a finite double has at most 309 digits before the
+// point and 1074 after it).
 std::string NumberText(double value) {
-    char text[32];
-    const auto result = std::to_chars(text, text + sizeof text, value);
+    char text[1100];
+    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
     return std::string(text, result.ptr);
 }
 
