@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Times marvane_materials and holds the figures against their targets:
-#   - a whole set from three 4000 x 3000 JPEG photos (--low, --high, --steep):
-#     at most 2 s and 300 MiB;
+#   - a whole set from three 4000 x 3000 JPEG photos (--low, --high, --steep),
+#     in a level of the usual size (1025, whose report after the write takes
+#     a tenth of a second): at most 2 s and 300 MiB;
 #   - --report on a level of the largest usual size with its eight
 #     surrounding maps: at most 1 s.
 # Wall time is the median of RUNS, memory the largest peak.
@@ -40,13 +41,13 @@ verdict() {  # verdict VALUE LIMIT: "ok" or "MISSED"
 }
 median() { LC_ALL=C sort -g | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
 
-# timed LABEL TIME-LIMIT MEMORY-LIMIT ARGS...: runs marvane_materials in the
-# level's working folder RUNS times
+# timed LEVEL LABEL TIME-LIMIT MEMORY-LIMIT ARGS...: runs marvane_materials in
+# the level's working folder RUNS times
 timed() {
-    local label=$1 time_limit=$2 memory_limit=$3 i seconds=() peaks=()
-    shift 3
+    local level=$1 label=$2 time_limit=$3 memory_limit=$4 i seconds=() peaks=()
+    shift 4
     for ((i = 0; i < runs; i++)); do
-        (cd "$work/level/paint" &&
+        (cd "$work/$level/paint" &&
             LC_ALL=C /usr/bin/time -f '%e %M' -o "$work/time.txt" "$bin/marvane_materials" "$@" >/dev/null)
         read -r s k <"$work/time.txt"
         seconds+=("$s")
@@ -64,14 +65,15 @@ timed() {
     printf '\n'
 }
 
-echo "Writing a sample level of $size x $size with its surrounding maps"
-"$bin/marvane_sample_level" --out "$work/level" --primary "$size" --secondary 257 --seed 3 >/dev/null
+echo "Writing sample levels of 1025 and $size a side with their surrounding maps"
+"$bin/marvane_sample_level" --out "$work/usual" --primary 1025 --secondary 257 --seed 3 >/dev/null
+"$bin/marvane_sample_level" --out "$work/large" --primary "$size" --secondary 257 --seed 3 >/dev/null
 echo "Making three 4000 x 3000 JPEG photos"
 for name in moss grass rock; do
     convert -size 4000x3000 -seed 7 plasma:fractal -quality 90 "$work/$name.jpg"
 done
 
-timed "three 4000 x 3000 photos to a set" 2 300 \
+timed usual "three 4000 x 3000 photos to a set" 2 300 \
     --low "$work/moss.jpg" --high "$work/grass.jpg" --steep "$work/rock.jpg" --ground-size 4
-timed "--report, primary $size and 8 surrounding" 1 "" --report
+timed large "--report, primary $size and 8 surrounding" 1 "" --report
 exit "$missed"
