@@ -81,12 +81,12 @@ TextureScale ScaleForGround(double pictureMetres, double repetitionMetres) {
     if (!Usable(pictureMetres) || !Usable(repetitionMetres)) return scale;
     const double ratio = repetitionMetres / pictureMetres;
     if (!Usable(ratio)) return scale;
-    if (ratio >= 1.0) {
-        scale.repeats =
-            ratio >= kMaxRepeats ? kMaxRepeats : static_cast<int>(std::floor(ratio + 0.5));
-    } else {
-        scale.cropFraction = ratio;
-    }
+    // As many whole copies as it takes, each cropped to keep the ground at
+    // its true size: rounding the copies instead would stretch or squeeze the
+    // ground by up to a third. A hair above a whole number still counts as it.
+    const double copies = std::ceil(ratio - 1e-9);
+    scale.repeats = copies >= kMaxRepeats ? kMaxRepeats : std::max(1, static_cast<int>(copies));
+    scale.cropFraction = std::min(1.0, ratio / scale.repeats);
     return scale;
 }
 

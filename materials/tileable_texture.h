@@ -24,12 +24,13 @@ inline constexpr int kMaxRepeats = 64;
 // The scale that keeps the ground in the picture near its true size, when
 // the picture's centre square (its shorter side) shows `pictureMetres` of
 // ground and one repetition of a texture covers `repetitionMetres` (128 ×
-// the level's spacing between height samples). When a repetition covers
-// more than the picture shows, the picture is repeated
-// round(repetitionMetres / pictureMetres) times across (at most kMaxRepeats;
-// the rounding can stretch or squeeze it by up to a third); when it covers
-// less, the centre repetitionMetres / pictureMetres of the square is used,
-// at its true size. Values that are not positive and finite give the
+// the level's spacing between height samples): the picture is repeated
+// ceil(repetitionMetres / pictureMetres) times across (at most kMaxRepeats),
+// each copy the centre of the square that keeps the ground at its true
+// size; when a repetition covers less than the picture shows, the centre
+// repetitionMetres / pictureMetres of the square is used once. Only a
+// picture so small that it would need more than kMaxRepeats copies shows
+// larger than it is. Values that are not positive and finite give the
 // default: the whole square, once.
 TextureScale ScaleForGround(double pictureMetres, double repetitionMetres);
 

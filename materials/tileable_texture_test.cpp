@@ -269,9 +269,10 @@ TEST(TextureScale, KeepsTheGroundNearItsTrueSize) {
         double crop;
     } cases[] = {
         {10.0, 100.0, 10, 1.0},  // a repetition holds ten pictures
-        {40.0, 61.0, 2, 1.0},    // 1.525 rounds to 2
-        {40.0, 50.0, 1, 1.0},    // 1.25 rounds to 1
+        {40.0, 61.0, 2, 0.7625},  // 1.525: two copies of the centre 30.5 m
+        {40.0, 50.0, 2, 0.625},   // 1.25: two copies of the centre 25 m
         {40.0, 40.0, 1, 1.0},
+        {40.0, 80.0 + 1e-12, 2, 1.0},  // a hair above two is two
         {100.0, 25.0, 1, 0.25},  // a repetition shows a quarter of the picture
         {0.5, 1000.0, kMaxRepeats, 1.0},
         {0.0, 10.0, 1, 1.0},  // what is not a size gives the picture once, whole
