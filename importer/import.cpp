@@ -159,6 +159,11 @@ Status RunImport(const ImportOptions& options, std::vector<std::string>& report)
     const LevelFiles level(options.level);
     // A missing level folder is made, when the folder it goes in exists.
     const bool makeFolder = LevelFolderToMake(level.folder);
+    // An import or a program ended half-way through writing the level is
+    // completed or undone before the settings are read.
+    std::string recovered;
+    if (Status s = CompleteLevelWrite(level, recovered); !s.ok()) return s;
+    if (!recovered.empty()) report.push_back("Note: " + recovered);
     std::optional<std::string> oldSettings;
     if (!makeFolder) {
         if (Status s = ReadLevelSettings(level, oldSettings); !s.ok()) return s;
