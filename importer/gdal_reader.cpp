@@ -117,8 +117,9 @@ void ReadSpacing(GDALDatasetH dataset, const double* transform, int width, int h
 // then scale and offset apply; a south-up raster's rows are turned over.
 class GdalSource final : public HeightSource {
 public:
-    GdalSource(std::string path, GDALDatasetH dataset, bool southUp, HeightInfo info)
-        : path_(std::move(path)), dataset_(dataset), southUp_(southUp) {
+    GdalSource(std::string path, GDALDatasetH dataset, bool southUp, bool signedBytes,
+               HeightInfo info)
+        : path_(std::move(path)), dataset_(dataset), southUp_(southUp), signedBytes_(signedBytes) {
         info_ = std::move(info);
         band_ = GDALGetRasterBand(dataset, 1);
         noData_ = GDALGetRasterNoDataValue(band_, &hasNoData_);
@@ -157,6 +158,15 @@ public:
                 value = std::numeric_limits<float>::quiet_NaN();
                 continue;
             }
+            // Read as 0 to 255; the bytes are two's complement. The marker
+            // may be written either way.
+            if (signedBytes_ && value >= 128.0f) {
+                value -= 256.0f;
+                if (hasNoData_ && value == marker) {
+                    value = std::numeric_limits<float>::quiet_NaN();
+                    continue;
+                }
+            }
             if (scaled) value = static_cast<float>(value * scale_ + offset_);
             if (std::isinf(value)) {
                 return Status::Failuref("ERROR: %s: the sample at row %zu, column %zu is infinite",
@@ -171,6 +181,7 @@ private:
     std::unique_ptr<void, DatasetCloser> dataset_;
     GDALRasterBandH band_ = nullptr;
     bool southUp_;
+    bool signedBytes_;
     int hasNoData_ = 0;
     double noData_ = 0.0;
     double scale_ = 1.0;
@@ -223,11 +234,17 @@ Status OpenRaster(const std::string& path, std::unique_ptr<HeightSource>& source
     }
     const bool southUp = georeferenced && transform[5] > 0.0;
 
+    // GDAL before 3.7 has no 8-bit signed type: such bands are bytes marked
+    // as signed, which read as 0 to 255 unless turned back here.
+    const char* pixelType = GDALGetMetadataItem(band, "PIXELTYPE", "IMAGE_STRUCTURE");
+    const bool signedBytes =
+        type == GDT_Byte && pixelType && std::string(pixelType) == "SIGNEDBYTE";
+
     HeightInfo info;
     info.width = static_cast<std::size_t>(width);
     info.height = static_cast<std::size_t>(height);
     info.format = std::string(GDALGetDriverLongName(GDALGetDatasetDriver(dataset.get()))) + ", " +
-                  GDALGetDataTypeName(type);
+                  (signedBytes ? "signed Byte" : GDALGetDataTypeName(type));
     if (bands > 1) {
         info.notes.push_back(FormatC("%d bands: band 1 taken as the heights", bands));
     }
@@ -240,6 +257,7 @@ Status OpenRaster(const std::string& path, std::unique_ptr<HeightSource>& source
     } else {
         info.notes.push_back("no geotransform: the sample spacing is not known from the file");
     }
-    source = std::make_unique<GdalSource>(path, dataset.release(), southUp, std::move(info));
+    source = std::make_unique<GdalSource>(path, dataset.release(), southUp, signedBytes,
+                                          std::move(info));
     return Status();
 }

@@ -1,6 +1,7 @@
 #include "importer/import.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
@@ -215,11 +216,25 @@ Status RunImport(const ImportOptions& options, std::vector<std::string>& report)
     double low = std::numeric_limits<double>::infinity();
     double high = -low;
     for (MapJob& job : jobs) {
+        // A surrounding cell may lie wholly over ground without data (the
+        // sea, the edge of a survey): it is filled from its neighbours below.
         if (Status s = ResampleRegion(*source, job.region, job.side, options.keepValues,
-                                      options.input, job.map);
+                                      options.input, job.map, options.surround);
             !s.ok()) {
             return s;
         }
+    }
+    if (options.surround) {
+        std::array<ResampledMap*, 9> maps;
+        for (std::size_t i = 0; i < 9; ++i) maps[i] = &jobs[i].map;
+        std::vector<std::string> places;
+        if (Status s = FillEmptyCells(maps, options.input, places); !s.ok()) return s;
+        for (const std::string& place : places) {
+            notes.push_back("the surrounding cell " + place +
+                            " holds no data: it continues the ground at its neighbours' edges");
+        }
+    }
+    for (MapJob& job : jobs) {
         filled += job.map.filled;
         averaged = averaged || job.map.averaged;
         filledAveraged = filledAveraged || (job.map.filled > 0 && job.map.averaged);
