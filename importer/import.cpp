@@ -172,7 +172,7 @@ Status RunImport(const ImportOptions& options, std::vector<std::string>& report)
     const bool newLevel = !oldSettings || options.newLevel;
 
     std::unique_ptr<HeightSource> source;
-    if (Status s = OpenHeightInput(options.input, options.raw, source); !s.ok()) return s;
+    if (Status s = OpenHeightInput(options.input, options.raw, options.warp, source); !s.ok()) return s;
     const HeightInfo grid = source->info();
     std::vector<std::string> notes = grid.notes;
     double inputX = 1.0, inputY = 1.0;

@@ -331,6 +331,23 @@ PY
     check "surround, a cell without data: reported" yes "$(grep -q \
         '^Note: the surrounding cell L1D1 holds no data: it continues the ground at its neighbours. edges$' \
         <<<"$out" && echo yes)"
+
+    # A model in degrees, its cells 35.84 m by 25.6 m: warped to square
+    # cells, so that the level is as wide as the model's ground (4608 m
+    # between the outer samples of its centred square) within 1 %.
+    make_geographic_dem "$python" || { echo "FAIL: the geographic model could not be made"; exit 1; }
+    new_level geo
+    run_import geo.tif --level geo --crop --size 129
+    check "degrees: exit status" 0 "$status"
+    check "degrees: warped to square cells" yes "$(grep -q \
+        '^Note: in degrees, with cells of 35.84 m by 25.6 m: warped to a transverse Mercator centred on latitude 45\.0000, longitude 7\.029[0-9], as [0-9]* x [0-9]* square cells of 25.6 m' \
+        <<<"$out" && echo yes)"
+    check "degrees: the level as wide as the ground" yes "$("$python" - <<'PY'
+line = [l for l in open("geo/Heightdata.con").read().splitlines() if l.startswith("heightmap.setScale")][0]
+width = 128 * int(line.split()[1].split("/")[0])
+print("yes" if abs(width - 4608) <= 46 else "no, %d m" % width)
+PY
+)"
 else
     echo "SKIP: GeoTIFF import: this build reads no GeoTIFF (no GDAL), or gdal_translate is missing"
 fi
