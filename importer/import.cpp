@@ -1,6 +1,7 @@
 #include "importer/import.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
@@ -159,6 +160,11 @@ Status RunImport(const ImportOptions& options, std::vector<std::string>& report)
     const LevelFiles level(options.level);
     // A missing level folder is made, when the folder it goes in exists.
     const bool makeFolder = LevelFolderToMake(level.folder);
+    // An import or a program ended half-way through writing the level is
+    // completed or undone before the settings are read.
+    std::string recovered;
+    if (Status s = CompleteLevelWrite(level, recovered); !s.ok()) return s;
+    if (!recovered.empty()) report.push_back("Note: " + recovered);
     std::optional<std::string> oldSettings;
     if (!makeFolder) {
         if (Status s = ReadLevelSettings(level, oldSettings); !s.ok()) return s;
@@ -166,7 +172,7 @@ Status RunImport(const ImportOptions& options, std::vector<std::string>& report)
     const bool newLevel = !oldSettings || options.newLevel;
 
     std::unique_ptr<HeightSource> source;
-    if (Status s = OpenHeightInput(options.input, options.raw, source); !s.ok()) return s;
+    if (Status s = OpenHeightInput(options.input, options.raw, options.warp, source); !s.ok()) return s;
     const HeightInfo grid = source->info();
     std::vector<std::string> notes = grid.notes;
     double inputX = 1.0, inputY = 1.0;
@@ -210,11 +216,25 @@ Status RunImport(const ImportOptions& options, std::vector<std::string>& report)
     double low = std::numeric_limits<double>::infinity();
     double high = -low;
     for (MapJob& job : jobs) {
+        // A surrounding cell may lie wholly over ground without data (the
+        // sea, the edge of a survey): it is filled from its neighbours below.
         if (Status s = ResampleRegion(*source, job.region, job.side, options.keepValues,
-                                      options.input, job.map);
+                                      options.input, job.map, options.surround);
             !s.ok()) {
             return s;
         }
+    }
+    if (options.surround) {
+        std::array<ResampledMap*, 9> maps;
+        for (std::size_t i = 0; i < 9; ++i) maps[i] = &jobs[i].map;
+        std::vector<std::string> places;
+        if (Status s = FillEmptyCells(maps, options.input, places); !s.ok()) return s;
+        for (const std::string& place : places) {
+            notes.push_back("the surrounding cell " + place +
+                            " holds no data: it continues the ground at its neighbours' edges");
+        }
+    }
+    for (MapJob& job : jobs) {
         filled += job.map.filled;
         averaged = averaged || job.map.averaged;
         filledAveraged = filledAveraged || (job.map.filled > 0 && job.map.averaged);

@@ -10,5 +10,7 @@
 // into 16-bit samples and a vertical scale, and replaces the level's
 // HeightmapPrimary.raw and the primary lines of its Heightdata.con together.
 // On success `report` holds the lines to show the user; on failure the
-// level is as it was and the message names the file at fault.
+// level is as it was and the message names the file at fault, and `report`
+// holds at most the line saying that a write of the level ended half-way by
+// an earlier program was completed or undone first.
 Status RunImport(const ImportOptions& options, std::vector<std::string>& report);

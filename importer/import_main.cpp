@@ -30,10 +30,13 @@ int main(int argc, char** argv) {
     } catch (const std::bad_alloc&) {
         imported = Status::Failure("ERROR: " + options.input + ": not enough memory to import it");
     }
+    // A failed import's report holds at most the line saying that a write
+    // ended half-way was completed or undone.
+    for (const std::string& line : report) std::puts(line.c_str());
     if (!imported.ok()) {
+        std::fflush(stdout);
         std::fprintf(stderr, "%s\n", imported.message().c_str());
         return 1;
     }
-    for (const std::string& line : report) std::puts(line.c_str());
     return 0;
 }

@@ -66,7 +66,9 @@ std::string ImportUsage() {
         "                      [--vertical-scale M] [--keep-values] [--stretch | --crop]\n"
         "                      [--raw WIDTHxHEIGHT:FORMAT] [--any-size] [--new]\n"
         "                      [--surround] [--surround-cell METRES] [--surround-size M]\n"
-        "                      [--look NAME]\n"
+        "                      [--look NAME]";
+    usage += RasterReaderAvailable() ? " [--no-warp]\n" : "\n";
+    usage +=
         "Writes INPUT as the level's DIR/HeightmapPrimary.raw and its size and scale lines\n"
         "in DIR/Heightdata.con. INPUT: an 8- or 16-bit greyscale PNG, a raw file with --raw";
     usage += RasterReaderAvailable() ? ",\nor an elevation raster GDAL reads (GeoTIFF, band 1).\n"
@@ -101,7 +103,13 @@ std::string ImportUsage() {
         "  --look NAME          a new level's material set: the procedural set and rules of\n"
         "                       a kind of place, " + LookNames() + "\n"
         "                       (default: the sample level's set)\n"
-        "  -h, --help           this text;  --version  the version\n"
+        "  -h, --help           this text;  --version  the version\n";
+    if (RasterReaderAvailable()) {
+        usage +=
+            "A raster in degrees is first warped to a transverse Mercator centred on it, with\n"
+            "square cells; --no-warp reads it as it is.\n";
+    }
+    usage +=
         "Exit status: 0 imported, 1 bad input or level (nothing changed), 2 bad options.\n";
     return usage;
 }
@@ -137,7 +145,7 @@ Status ParseImportOptions(int count, const char* const* arguments, ImportOptions
         }
         const bool flag = option == "--keep-values" || option == "--stretch" ||
                           option == "--crop" || option == "--surround" || option == "--any-size" ||
-                          option == "--new";
+                          option == "--new" || option == "--no-warp";
         if (flag && joined) return Bad(option + " takes no value");
         if (option == "--surround") {
             options.surround = true;
@@ -145,6 +153,10 @@ Status ParseImportOptions(int count, const char* const* arguments, ImportOptions
         }
         if (option == "--any-size") {
             options.anySize = true;
+            continue;
+        }
+        if (option == "--no-warp") {
+            options.warp = false;
             continue;
         }
         if (option == "--new") {

@@ -26,6 +26,9 @@ struct ImportOptions {
     std::optional<double> surroundCell;       // --surround-cell METRES
     std::optional<std::size_t> surroundSize;  // --surround-size M
     std::string look;                         // --look NAME: a new level's material set
+    // A raster in degrees is warped to square metres first; --no-warp reads
+    // it as it is, its cells as wide as they are at its centre.
+    bool warp = true;
 };
 
 // The surrounding maps' sides: they are painted as 512 x 512 textures.

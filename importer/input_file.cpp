@@ -8,7 +8,7 @@
 #include "importer/png_reader.h"
 #include "importer/raster_reader.h"
 
-Status OpenHeightInput(const std::string& path, const std::optional<RawLayout>& raw,
+Status OpenHeightInput(const std::string& path, const std::optional<RawLayout>& raw, bool warp,
                        std::unique_ptr<HeightSource>& source) {
     source.reset();
     if (raw) return OpenRawFile(path, *raw, source);
@@ -17,7 +17,7 @@ Status OpenHeightInput(const std::string& path, const std::optional<RawLayout>& 
     std::vector<std::uint8_t> start;
     if (!platform::ReadFileStart(path.c_str(), start, 8).ok())
         return Status::Failuref("ERROR: reading %s (no such file, or not a file)", path.c_str());
-    if (!LooksLikePng(start)) return OpenRaster(path, source);
+    if (!LooksLikePng(start)) return OpenRaster(path, warp, source);
 
     HeightGrid grid;
     {

@@ -11,5 +11,7 @@
 // Opens the heightmap the user brings: a raw file when a layout is given,
 // else a PNG by its signature (decoded whole, within its size limit), else
 // (on builds with GDAL) any raster GDAL reads. Messages name `path`.
-Status OpenHeightInput(const std::string& path, const std::optional<RawLayout>& raw,
+// A raster in degrees is warped to square cells in metres unless `warp` is
+// false (see OpenRaster).
+Status OpenHeightInput(const std::string& path, const std::optional<RawLayout>& raw, bool warp,
                        std::unique_ptr<HeightSource>& source);

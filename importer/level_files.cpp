@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "common/platform/file_commit.h"
+#include "common/platform/files_together.h"
 #include "common/platform/read_file.h"
 #include "level/level_names.h"
 
@@ -41,6 +42,22 @@ LevelFiles::LevelFiles(const std::string& levelFolder)
         surrounding.push_back(
             InFolder(levelFolder, level::SurroundingHeightmapFile(place).c_str()));
     }
+}
+
+Status CompleteLevelWrite(const LevelFiles& level, std::string& note) {
+    note.clear();
+    std::error_code error;
+    if (!fs::is_directory(level.folder, error)) return Status();
+    if (Status s = platform::CompleteFilesTogether(level.folder, note); !s.ok()) return s;
+    // What an import ended before its commit left: only the level's own names.
+    std::vector<std::string> names = level.surrounding;
+    names.push_back(level.settings);
+    names.push_back(level.heightmap);
+    for (const std::string& name : names) {
+        const std::string partial = name + ".partial";
+        if (fs::is_regular_file(partial, error)) fs::remove(partial, error);
+    }
+    return Status();
 }
 
 Status ReadLevelSettings(const LevelFiles& level, std::optional<std::string>& text) {
@@ -97,37 +114,30 @@ Status WriteLevelFiles(const std::vector<HeightmapFile>& heightmaps, const Level
         before[i] = std::move(bytes);
     }
 
+    // The settings go first: their old text is at hand.
+    platform::FileCommit newSettings;
+    if (Status s = Write(newSettings, level.settings, settings.data(), settings.size()); !s.ok()) {
+        return s;
+    }
     std::vector<std::unique_ptr<platform::FileCommit>> files;
+    std::vector<platform::FileCommit*> together{&newSettings};
     for (const HeightmapFile& heightmap : heightmaps) {
         files.push_back(std::make_unique<platform::FileCommit>());
+        together.push_back(files.back().get());
         if (Status s = Write(*files.back(), heightmap.path, heightmap.bytes->data(),
                              heightmap.bytes->size());
             !s.ok()) {
             return s;
         }
     }
-    platform::FileCommit newSettings;
-    if (Status s = Write(newSettings, level.settings, settings.data(), settings.size()); !s.ok()) {
-        return s;
-    }
-    // Every byte handed to the system: a full disk shows here, before
-    // anything is put in place. Commit reports the failure and removes the
-    // temporary file.
-    for (auto& file : files) {
-        if (!file->Flush()) return file->Commit();
-    }
-    if (!newSettings.Flush()) return newSettings.Commit();
-
-    // Each commit replaces its file in one step (FileCommit's safe mode): a
-    // failed commit leaves that file's old content under its name.
-    if (Status s = newSettings.Commit(); !s.ok()) return s;
+    // Each commit replaces its file in one step (FileCommit's safe mode), all
+    // under one commit record: a failed commit leaves that file's old content
+    // under its name, and a program ended half-way leaves a record from which
+    // the next one completes the level.
     std::size_t placed = 0;
-    Status failed;
-    for (; placed < files.size(); ++placed) {
-        failed = files[placed]->Commit();
-        if (!failed.ok()) break;
-    }
-    if (failed.ok()) return failed;
+    const Status failed = platform::CommitTogether(together, placed);
+    if (failed.ok() || placed == 0) return failed;
+    placed -= 1;  // the heightmaps placed, after the settings
 
     // Everything placed so far goes back as it was, each in one step.
     auto restore = [](const std::string& path, const void* data, std::size_t size) {

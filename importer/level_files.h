@@ -18,6 +18,12 @@ struct LevelFiles {
     explicit LevelFiles(const std::string& levelFolder);
 };
 
+// What an import does first: completes (or undoes) a write of the level's
+// files that a program ended half-way (see platform::CompleteFilesTogether,
+// whose line `note` is), and removes the temporary files of an import ended
+// before it put anything in place.
+Status CompleteLevelWrite(const LevelFiles& level, std::string& note);
+
 // Checks that the level folder exists and reads its settings file: `text`
 // stays empty when the level has none. A settings file that is a folder, or
 // cannot be read, fails with a message naming it.
@@ -25,7 +31,9 @@ Status ReadLevelSettings(const LevelFiles& level, std::optional<std::string>& te
 
 // Writes the heightmap and the settings under temporary names, synced to the
 // disk, and puts them in place only once both are complete, each by one
-// rename over the old file, so a failure leaves the level as it was: the
+// rename over the old file, under a commit record (platform::CommitTogether)
+// so that a program ended half-way leaves them to be completed by the next,
+// and a failure leaves the level as it was: the
 // settings go in first (their old text is at hand) and are put back should
 // the heightmap then fail to take its place.
 Status WriteLevelFiles(const LevelFiles& level, const std::vector<std::uint8_t>& heightmap,

@@ -3,7 +3,7 @@
 
 bool RasterReaderAvailable() { return false; }
 
-Status OpenRaster(const std::string& path, std::unique_ptr<HeightSource>& source) {
+Status OpenRaster(const std::string& path, bool /*warp*/, std::unique_ptr<HeightSource>& source) {
     source.reset();
     return Status::Failuref(
         "ERROR: %s: not a PNG file; this build reads greyscale PNG and raw "

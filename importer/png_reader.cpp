@@ -1,13 +1,16 @@
 #include "importer/png_reader.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "common/text/c_format.h"
+#include "importer/checksums.h"
 #include "stb_image.h"
 
 namespace {
@@ -86,20 +89,39 @@ Status CheckHeader(std::span<const std::uint8_t> bytes, const std::string& name,
 //
 // A tRNS chunk of a greyscale image names the sample value that is
 // transparent: what an elevation model's nodata becomes in a PNG.
+//
+// stb_image checks neither the chunks' CRCs nor the zlib stream's Adler-32,
+// so a damaged file would give wrong heights without a word: each chunk's
+// CRC is checked here, and `imageData` gets the IDAT chunks' spans for the
+// Adler-32 check.
 Status CheckChunks(std::span<const std::uint8_t> bytes, const std::string& name,
                    std::uint32_t width, std::uint32_t height, int depth,
-                   std::optional<std::uint16_t>& transparent) {
+                   std::optional<std::uint16_t>& transparent,
+                   std::vector<std::span<const std::uint8_t>>& imageChunks) {
     transparent.reset();
+    imageChunks.clear();
     std::uint64_t imageData = 0;
     std::size_t offset = 8;
     while (bytes.size() - offset >= 12) {
         const std::uint64_t length = BigEndian32(bytes.data() + offset);
         if (length > bytes.size() - offset - 12) break;
         const std::uint8_t* type = bytes.data() + offset + 4;
+        const std::size_t dataLength = static_cast<std::size_t>(length);
+        if (Crc32(type, 4 + dataLength) != BigEndian32(type + 4 + dataLength)) {
+            const bool named = std::all_of(type, type + 4, [](std::uint8_t c) {
+                return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+            });
+            return Status::Failuref(
+                "ERROR: %s: the PNG is corrupt (the %s%schunk at byte %zu fails its CRC check); "
+                "export it again",
+                name.c_str(), named ? std::string(type, type + 4).c_str() : "",
+                named ? " " : "", offset);
+        }
         if (std::memcmp(type, "IDAT", 4) == 0) {
             // stb_image would copy its zero bytes to a null buffer.
             if (length == 0 && imageData == 0) break;
             imageData += length;
+            imageChunks.emplace_back(type + 4, dataLength);
         }
         if (std::memcmp(type, "tRNS", 4) == 0 && length == 2) {
             transparent = static_cast<std::uint16_t>((type[4] << 8) | type[5]);
@@ -112,6 +134,36 @@ Status CheckChunks(std::span<const std::uint8_t> bytes, const std::string& name,
         offset += 12 + length;
     }
     return Status::Failuref("ERROR: %s: the PNG is cut short or corrupt", name.c_str());
+}
+
+// The zlib stream of the IDAT chunks inflated (by stb_image's own inflater,
+// into a block freed before the image is decoded) and its Adler-32, the
+// last four bytes of the stream, checked: a bit flipped inside the
+// compressed data often still inflates, to wrong samples.
+Status CheckImageData(const std::vector<std::span<const std::uint8_t>>& imageChunks,
+                      const std::string& name, std::size_t expectedBytes) {
+    std::vector<std::uint8_t> stream;
+    for (const auto& chunk : imageChunks) stream.insert(stream.end(), chunk.begin(), chunk.end());
+    const char* corrupt = "ERROR: %s: the PNG is corrupt (its compressed image data fails its "
+                          "Adler-32 check); export it again";
+    if (stream.size() < 6 || stream.size() > static_cast<std::size_t>(INT_MAX)) {
+        return Status::Failuref(corrupt, name.c_str());
+    }
+    const std::uint32_t expected = BigEndian32(stream.data() + stream.size() - 4);
+    int inflatedSize = 0;
+    std::unique_ptr<char, StbFree> inflated(stbi_zlib_decode_malloc_guesssize_headerflag(
+        reinterpret_cast<const char*>(stream.data()), static_cast<int>(stream.size()),
+        static_cast<int>(std::min<std::size_t>(expectedBytes, INT_MAX)), &inflatedSize, 1));
+    if (!inflated) {
+        return Status::Failuref("ERROR: %s: the PNG is cut short or corrupt (its compressed image "
+                                "data cannot be inflated)",
+                                name.c_str());
+    }
+    if (Adler32(reinterpret_cast<const std::uint8_t*>(inflated.get()),
+                static_cast<std::size_t>(inflatedSize)) != expected) {
+        return Status::Failuref(corrupt, name.c_str());
+    }
+    return Status();
 }
 
 }  // namespace
@@ -132,8 +184,14 @@ Status DecodePng(std::span<const std::uint8_t> bytes, const std::string& name, H
         return header;
     }
     std::optional<std::uint16_t> transparent;
-    if (Status chunks = CheckChunks(bytes, name, width, height, depth, transparent); !chunks.ok()) {
+    std::vector<std::span<const std::uint8_t>> imageChunks;
+    if (Status chunks = CheckChunks(bytes, name, width, height, depth, transparent, imageChunks);
+        !chunks.ok()) {
         return chunks;
+    }
+    const std::size_t rowBytes = 1 + (std::size_t{width} * static_cast<std::size_t>(depth) + 7) / 8;
+    if (Status data = CheckImageData(imageChunks, name, rowBytes * height); !data.ok()) {
+        return data;
     }
     if (bytes.size() > static_cast<std::size_t>(INT_MAX)) {
         return Status::Failuref("ERROR: %s: a PNG file of more than 2 GiB", name.c_str());

@@ -45,7 +45,7 @@ std::vector<AverageFootprint> SideFootprints(std::size_t n, std::size_t m) {
 // The region whole, gaps filled, then bilinear: the output is exactly what
 // a bilinear resampling of the filled region gives.
 Status Bilinear(HeightSource& source, const Region& region, std::size_t side, bool wholeValues,
-                const std::string& name, ResampledMap& map) {
+                const std::string& name, ResampledMap& map, bool emptyAllowed) {
     HeightGrid grid;
     grid.width = region.width;
     grid.height = region.height;
@@ -64,7 +64,10 @@ Status Bilinear(HeightSource& source, const Region& region, std::size_t side, bo
     }
     if (std::all_of(grid.values.begin(), grid.values.end(),
                     [](float v) { return std::isnan(v); })) {
-        return NoData(name);
+        if (!emptyAllowed) return NoData(name);
+        map.values.assign(side * side, std::numeric_limits<double>::quiet_NaN());
+        map.empty = true;
+        return Status();
     }
     map.filled = FillFromNearest(grid.values.data(), grid.width, grid.height);
     // The output only now, so that it never sits beside the fill's distances.
@@ -86,7 +89,7 @@ Status Bilinear(HeightSource& source, const Region& region, std::size_t side, bo
 // weights into a line, samples without data left out (their weights summed
 // apart, so that the rest is averaged on its own), then the line's columns.
 Status Averaged(HeightSource& source, const Region& region, std::size_t side, bool wholeValues,
-                const std::string& name, ResampledMap& map) {
+                const std::string& name, ResampledMap& map, bool emptyAllowed) {
     map.values.resize(side * side);
     const std::vector<AverageFootprint> across = SideFootprints(region.width, side);
     const std::vector<AverageFootprint> down = SideFootprints(region.height, side);
@@ -144,7 +147,11 @@ Status Averaged(HeightSource& source, const Region& region, std::size_t side, bo
                 data ? sum / total : std::numeric_limits<double>::quiet_NaN();
         }
     }
-    if (!anyData) return NoData(name);
+    if (!anyData) {
+        if (!emptyAllowed) return NoData(name);
+        map.empty = true;
+        return Status();
+    }
     map.filled = FillFromNearest(map.values.data(), side, side);
     map.averaged = true;
     return Status();
@@ -153,12 +160,13 @@ Status Averaged(HeightSource& source, const Region& region, std::size_t side, bo
 }  // namespace
 
 Status ResampleRegion(HeightSource& source, const Region& region, std::size_t side,
-                      bool wholeValues, const std::string& name, ResampledMap& map) {
+                      bool wholeValues, const std::string& name, ResampledMap& map,
+                      bool emptyAllowed) {
     map = ResampledMap();
     map.side = side;
     const bool shrinks = side < region.width || side < region.height;
-    Status s = shrinks ? Averaged(source, region, side, wholeValues, name, map)
-                       : Bilinear(source, region, side, wholeValues, name, map);
+    Status s = shrinks ? Averaged(source, region, side, wholeValues, name, map, emptyAllowed)
+                       : Bilinear(source, region, side, wholeValues, name, map, emptyAllowed);
     if (!s.ok()) map = ResampledMap();
     return s;
 }

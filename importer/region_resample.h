@@ -25,6 +25,9 @@ struct ResampledMap {
     // samples when nothing shrank, else output samples whose whole cell had
     // no data.
     std::size_t filled = 0;
+    // The region held no data at all (allowed only when asked): every
+    // value is NaN, for the caller to fill.
+    bool empty = false;
 };
 
 // Brings a region onto side × side samples, the region's corners on the
@@ -42,6 +45,8 @@ struct ResampledMap {
 //
 // With `wholeValues` every input value that holds data must be a whole
 // number from 0 to 65535. Fails, naming `name`, when the region holds no
-// data at all, or as the source fails.
+// data at all (unless `emptyAllowed`: the map is then `empty`), or as the
+// source fails.
 Status ResampleRegion(HeightSource& source, const Region& region, std::size_t side,
-                      bool wholeValues, const std::string& name, ResampledMap& map);
+                      bool wholeValues, const std::string& name, ResampledMap& map,
+                      bool emptyAllowed = false);

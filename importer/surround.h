@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <vector>
 #include <string>
 
 #include "common/status/status.h"
@@ -29,3 +30,13 @@ struct SurroundLayout {
 Status PlanSurround(std::size_t width, std::size_t height, double spacingX, double spacingY,
                     std::optional<double> cellMetres, const std::string& name,
                     SurroundLayout& layout);
+
+// Gives each surrounding map that holds no data at all (`empty`) the ground
+// of its neighbours, as any sample without data gets the nearest valid
+// height: the edges it shares with maps that hold data are copied (the
+// centre's resampled to its side), and the rest filled from the nearest of
+// them. `maps` are in the layout's order, the centre last. Returns the
+// places filled (e.g. "L1D1"); fails, naming the cell, when the centre has
+// no data, or a map has no neighbour with any.
+Status FillEmptyCells(std::array<ResampledMap*, 9> maps, const std::string& name,
+                      std::vector<std::string>& filledPlaces);

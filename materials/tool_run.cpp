@@ -173,6 +173,18 @@ bool TableForReport(const std::optional<GradientTable>& planned, const std::stri
 
 int RunMaterials(const MaterialsOptions& options, std::FILE* out, std::FILE* err) {
     const SetPaths set(options.dir);
+    const LevelPaths levelPaths(options.dir);
+    // A write of the material set or of the level that a program ended
+    // half-way is completed, or undone, before either is read.
+    for (const std::string& folder :
+         {set.folder, fs::path(levelPaths.settings).parent_path().string()}) {
+        std::string note;
+        if (Status s = platform::CompleteFilesTogether(folder, note); !s.ok()) {
+            std::fprintf(err, "%s\n", s.message().c_str());
+            return 1;
+        }
+        if (!note.empty()) std::fprintf(out, "Note: %s\n", note.c_str());
+    }
     int status = 0;
     if (options.check) {
         const std::vector<FileCheck> checks = CheckMaterialSet(set.folder);
@@ -182,7 +194,6 @@ int RunMaterials(const MaterialsOptions& options, std::FILE* out, std::FILE* err
         if (!options.WritesFiles() && !options.report) return status;
     }
 
-    const LevelPaths levelPaths(options.dir);
     SurveyedLevel level;
     if (Status s = SurveyLevel(levelPaths, level); !s.ok()) {
         std::fprintf(err, "%s\n", s.message().c_str());

@@ -7,6 +7,7 @@
 #include "common/image/area_average.h"
 #include "common/image/tga_image.h"
 #include "common/parallel/parallel_rows.h"
+#include "common/platform/files_together.h"
 #include "common/platform/read_file.h"
 #include "common/status/status.h"
 #include "common/text/c_format.h"
@@ -158,6 +159,13 @@ LevelView ReadLevelView() {
     view.title = fs::current_path(error).parent_path().filename().string();
 
     const std::string up = "../";
+    // A write of the level that a program ended half-way is completed (or
+    // undone) before anything of it is read.
+    std::string recovered;
+    if (const Status s = platform::CompleteFilesTogether("..", recovered); !s.ok()) {
+        Fail("%s", s.message().c_str());
+    }
+    if (!recovered.empty()) view.notes.push_back(recovered);
     const TerrainConfig config = LoadTerrainConfig(up + level::kSettingsFile);
     ReadHeights(up + level::kPrimaryHeightmapFile, config.primary, true, kPreviewPrimarySide,
                 view.primary);

@@ -59,6 +59,23 @@ Image.new("P", (9, 9)).save("palette.png")
 open("cut.png", "wb").write(open("h16.png", "rb").read()[:200])
 open("wide.raw", "wb").write(bytes(8 * 4))
 open("inf.raw", "wb").write(struct.pack("<4f", 1, 2, 3, float("inf")))
+# Damaged PNGs: a chunk's CRC wrong, and a bit flipped in stored (not
+# compressed) image data, with its chunk's CRC made right again, which only
+# the zlib stream's Adler-32 shows.
+import zlib
+plain = Image.new("I;16", (33, 33))
+plain.putdata([1000 + 37 * i for i in range(33 * 33)])
+plain.save("plain.png", compress_level=0)
+data = open("plain.png", "rb").read()
+at = data.index(b"IDAT")
+length = struct.unpack(">I", data[at - 4:at])[0]
+bad = bytearray(data)
+bad[at + 4 + length] ^= 1
+open("badcrc.png", "wb").write(bad)
+flipped = bytearray(data)
+flipped[at + 4 + length // 2] ^= 0x10
+flipped[at + 4 + length:at + 8 + length] = struct.pack(">I", zlib.crc32(bytes(flipped[at:at + 4 + length])))
+open("flipped.png", "wb").write(flipped)
 PY
 
 # A 16-bit PNG of side 257 with --keep-values: its samples unchanged; of the
@@ -218,6 +235,21 @@ PY
     check "twobands: reported" yes \
         "$(grep -q '^Note: 2 bands: band 1 taken as the heights$' <<<"$out" && echo yes)"
 
+    # Signed bytes (-33 m to 58 m), as GDAL before 3.7 marks them: read
+    # as signed, low ground low.
+    "$python" - <<'PY'
+import struct
+values = [-33 + (x + y) * 91 // 128 for y in range(65) for x in range(65)]
+open("s8.bin", "wb").write(struct.pack("<%db" % len(values), *values))
+open("s8.hdr", "w").write(open("dem.hdr").read().replace("129", "65").replace("data type = 4", "data type = 1"))
+PY
+    gdal_translate -q -of GTiff -ot Byte -co PIXELTYPE=SIGNEDBYTE -a_srs EPSG:32633 \
+        -a_ullr 500000 4000650 500650 4000000 s8.bin s8.tif
+    new_level signed
+    run_import s8.tif --level signed
+    check "signed bytes: heights" "Heights: -33 m to 58 m, one step 0.0013885711 m" \
+        "$(grep '^Heights:' <<<"$out")"
+
     # --surround: a smooth 193 × 193 model (10 m pixels) becomes a 65-sample
     # primary from its centre cell and eight 17-sample surrounding maps from
     # the cells around it, painted with -surround 1. Each surrounding sample
@@ -279,6 +311,43 @@ PY
     run_import around.tif --level around97 --surround --surround-size 17 --spacing 9.7
     check "surround: the surrounding maps span the primary" "heightmap.setScale 10 heightmap.setScale 40" \
         "$(tr -d '\r' <around97/Heightdata.con | grep '^heightmap.setScale' | cut -d/ -f1 | tr '\n' ' ' | sed 's/ $//')"
+
+    # One cell (L1D1, the south-west) wholly without data, as over the sea:
+    # it takes its neighbours' ground instead of the import being refused.
+    "$python" - <<'PY'
+import struct
+side = 193
+model = struct.unpack("<%df" % (side * side), open("around.bin", "rb").read())
+holed = [-9999.0 if x <= 64 and y >= 128 else model[y * side + x]
+         for y in range(side) for x in range(side)]
+open("holed.bin", "wb").write(struct.pack("<%df" % len(holed), *holed))
+open("holed.hdr", "w").write(open("around.hdr").read())
+PY
+    gdal_translate -q -of GTiff -a_srs EPSG:32633 -a_ullr 500000 4001930 501930 4000000 \
+        -a_nodata -9999 holed.bin holed.tif
+    new_level holed
+    run_import holed.tif --level holed --surround
+    check "surround, a cell without data: exit status" 0 "$status"
+    check "surround, a cell without data: reported" yes "$(grep -q \
+        '^Note: the surrounding cell L1D1 holds no data: it continues the ground at its neighbours. edges$' \
+        <<<"$out" && echo yes)"
+
+    # A model in degrees, its cells 35.84 m by 25.6 m: warped to square
+    # cells, so that the level is as wide as the model's ground (4608 m
+    # between the outer samples of its centred square) within 1 %.
+    make_geographic_dem "$python" || { echo "FAIL: the geographic model could not be made"; exit 1; }
+    new_level geo
+    run_import geo.tif --level geo --crop --size 129
+    check "degrees: exit status" 0 "$status"
+    check "degrees: warped to square cells" yes "$(grep -q \
+        '^Note: in degrees, with cells of 35.84 m by 25.6 m: warped to a transverse Mercator centred on latitude 45\.0000, longitude 7\.029[0-9], as [0-9]* x [0-9]* square cells of 25.6 m' \
+        <<<"$out" && echo yes)"
+    check "degrees: the level as wide as the ground" yes "$("$python" - <<'PY'
+line = [l for l in open("geo/Heightdata.con").read().splitlines() if l.startswith("heightmap.setScale")][0]
+width = 128 * int(line.split()[1].split("/")[0])
+print("yes" if abs(width - 4608) <= 46 else "no, %d m" % width)
+PY
+)"
 else
     echo "SKIP: GeoTIFF import: this build reads no GeoTIFF (no GDAL), or gdal_translate is missing"
 fi
@@ -308,6 +377,11 @@ refuse "colour PNG" 1 "ERROR: rgb.png: a colour PNG holds no single height; expo
 refuse "paletted PNG" 1 "ERROR: palette.png: a paletted PNG holds no heights; export a 16-bit greyscale PNG" \
     palette.png --level keep
 refuse "truncated PNG" 1 "ERROR: cut.png: the PNG is cut short or corrupt*" cut.png --level keep
+refuse "PNG with a wrong CRC" 1 "ERROR: badcrc.png: the PNG is corrupt (the IDAT chunk at byte *" \
+    badcrc.png --level keep
+refuse "PNG with a flipped bit" 1 \
+    "ERROR: flipped.png: the PNG is corrupt (its compressed image data fails its Adler-32 check); export it again" \
+    flipped.png --level keep
 refuse "raw file too short" 1 \
     "ERROR: r.raw holds 2097152 bytes, fewer than the 2099200 of 1024 x 1025 u16le samples" \
     r.raw --raw 1024x1025:u16le --level keep

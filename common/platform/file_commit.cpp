@@ -45,19 +45,6 @@ bool SyncFile(std::FILE* file, std::string& reason) {
     return false;
 }
 
-#ifndef _WIN32
-// Makes a rename in the folder holding path last through a crash. The rename
-// has already happened, so a failure changes nothing the caller could act on.
-void SyncFolder(const std::string& path) {
-    std::string folder = std::filesystem::path(path).parent_path().string();
-    if (folder.empty()) folder = ".";
-    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor < 0) return;
-    ::fsync(descriptor);
-    ::close(descriptor);
-}
-#endif
-
 // Puts the finished file in the old one's place: in Safe mode by one rename
 // over it, so that the name holds the old file until the new one is there.
 // In Scratch mode, on Linux, the old file is removed first: renaming over it
@@ -109,6 +96,15 @@ bool FileCommit::Write(const void* bytes, std::size_t count) {
     return std::fwrite(bytes, 1, count, file_) == count || KeepFailure();
 }
 
+bool FileCommit::Sync() {
+    if (!Flush()) return false;
+    if (target_ == path_ || durability_ != Durability::Safe) return true;
+    std::string reason;
+    if (SyncFile(file_, reason)) return true;
+    failure_ = reason;
+    return false;
+}
+
 bool FileCommit::Flush() {
     if (!file_ || !failure_.empty()) return false;
     errno = 0;
@@ -133,9 +129,7 @@ Status FileCommit::Commit() {
     }
     if (written && !replacing) return Status();
     if (written && MoveOver(target_.c_str(), path_.c_str(), durability_, reason)) {
-#ifndef _WIN32
-        if (safe) SyncFolder(path_);
-#endif
+        if (safe) SyncFolder(std::filesystem::path(path_).parent_path().string());
         return Status();
     }
     if (replacing) std::remove(target_.c_str());
@@ -151,6 +145,24 @@ void FileCommit::Abandon() {
 
 Status FileCommit::Failed(const std::string& reason) {
     return Status::Failure("ERROR: writing " + path_ + " (" + reason + ")");
+}
+
+bool MoveOver(const char* from, const char* to, std::string& reason) {
+    return MoveOver(from, to, FileCommit::Durability::Safe, reason);
+}
+
+void SyncFolder(const std::string& folder) {
+#ifdef _WIN32
+    (void)folder;
+#else
+    // The change has already happened, so a failure here changes nothing
+    // the caller could act on.
+    const int descriptor =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0) return;
+    ::fsync(descriptor);
+    ::close(descriptor);
+#endif
 }
 
 void RemovePartialFiles(const char* folder) {

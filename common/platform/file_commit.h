@@ -57,6 +57,12 @@ public:
     // before any of several files is put in place. A failure is kept as
     // Write's.
     bool Flush();
+    // Flushes and, in Safe mode, forces the data to the disk now, so that
+    // several files can all be on the disk before any takes its name. A
+    // failure is kept as Write's.
+    bool Sync();
+    // The name the file takes when committed.
+    const std::string& path() const { return path_; }
     // Flushes (in Safe mode also syncs) and closes the file and puts it in
     // place. A write or flush that failed on the way, a failed sync or
     // close, or a rename that is refused (a folder of that name) fail with
@@ -84,5 +90,13 @@ private:
 // Removes the "<name>.partial" files in a folder: what a program ended
 // half-way through writing a file left behind. Nothing else is touched.
 void RemovePartialFiles(const char* folder);
+
+// Gives `from` the name `to` in one step, replacing the file there, as a
+// safe commit does; false with the system's reason when it cannot.
+bool MoveOver(const char* from, const char* to, std::string& reason);
+
+// Makes the renames, creations and removals in a folder last through a crash
+// of the machine (nothing to do on Windows, whose moves write through).
+void SyncFolder(const std::string& folder);
 
 }  // namespace platform

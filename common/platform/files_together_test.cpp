@@ -62,3 +62,46 @@ TEST(FilesTogether, RefusesAnOldFileTooLargeToPutBack) {
 }
 
 }  // namespace
+
+namespace {
+
+// A record cut short means no file had taken its name: the temporary files
+// go and the old files stay. A whole one is completed, whatever part of it
+// was done.
+TEST(FilesTogether, TheNextProgramCompletesOrUndoesAWriteEndedHalfWay) {
+    const std::string heading = "files written together, in the order they take their names\n";
+    const struct {
+        const char* name;
+        std::string record;
+        bool placed;  // a.tga already took its name
+        const char* a;
+        const char* b;
+        const char* note;
+    } cases[] = {
+        {"record cut short", heading + "a.tga\nb.t", false, "old a", "old b",
+         ".: a write of files together was ended before any took its name; its temporary "
+         "files are removed and the old files kept"},
+        {"record without its end", heading + "a.tga\nb.tga\n", false, "old a", "old b", nullptr},
+        {"whole, nothing placed", heading + "a.tga\nb.tga\nend 2\n", false, "new a", "new b",
+         ".: a write of 2 files together was ended half-way; it is now complete"},
+        {"whole, one placed", heading + "a.tga\nb.tga\nend 2\n", true, "new a", "new b", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        testing_support::TempWorkingFolder folder;
+        WriteFileBytes(platform::kCommitRecordFile, c.record);
+        WriteFileBytes(c.placed ? "a.tga" : "a.tga.partial", "new a");
+        if (!c.placed) WriteFileBytes("a.tga", "old a");
+        WriteFileBytes("b.tga.partial", "new b");
+        WriteFileBytes("b.tga", "old b");
+        std::string note;
+        ASSERT_TRUE(platform::CompleteFilesTogether("", note).ok());
+        EXPECT_EQ(note, c.note ? c.note : note);
+        EXPECT_FALSE(note.empty());
+        EXPECT_EQ(ReadFileBytes("a.tga"), c.a);
+        EXPECT_EQ(ReadFileBytes("b.tga"), c.b);
+        EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 2);
+    }
+}
+
+}  // namespace

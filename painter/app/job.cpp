@@ -10,10 +10,12 @@
 
 #include "common/image/tga_image.h"
 #include "common/platform/file_commit.h"
+#include "common/platform/files_together.h"
 #include "common/platform/platform.h"
 #include "common/platform/terminal.h"
 #include "level/level_names.h"
 #include "materials/check.h"
+#include "materials/material_files.h"
 #include "painter/app/job_thread.h"
 #include "painter/app/report.h"
 #include "painter/app/terminal_progress.h"
@@ -274,6 +276,25 @@ void RemoveLeftovers() {
     for (const char* folder : kOutputFolders) platform::RemovePartialFiles(folder);
 }
 
+// A write of the level (an import) or of the material set that a program
+// ended half-way is completed, or undone, before either is read. A
+// command-line job says so on standard error; a dialog's job, which has no
+// other place for it, in the log.
+void CompleteInterruptedWrites(JobProgress& progress) {
+    for (const char* folder : {"..", materials::kDataFolder}) {
+        std::string note;
+        if (const Status s = platform::CompleteFilesTogether(folder, note); !s.ok()) {
+            Fail("%s", s.message().c_str());
+        }
+        if (note.empty()) continue;
+        if (progress.CommandLine()) {
+            progress.Tell("Note: " + note);
+        } else {
+            LogLine("Note: %s", note.c_str());
+        }
+    }
+}
+
 // Reads the level, paints its maps and cuts them into tiles. Throws the
 // message of the first failure, or JobStopped.
 void PaintLevel(const JobOptions& options, JobProgress& progress) {
@@ -281,6 +302,7 @@ void PaintLevel(const JobOptions& options, JobProgress& progress) {
     platform::MakeFolder("colormaps");
     if (options.paintSurrounding) platform::MakeFolder("lowdetailmaps");
     RemoveLeftovers();
+    CompleteInterruptedWrites(progress);
 
     // The time covers reading, painting and splitting, not the folders.
     const std::int64_t start = platform::MillisecondClock();

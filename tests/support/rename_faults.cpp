@@ -5,6 +5,8 @@
 #ifdef __linux__
 #include <dlfcn.h>
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #endif
@@ -12,12 +14,23 @@
 namespace {
 
 std::atomic<int> failAt{0};
+std::atomic<int> exitAt{0};
 
 }  // namespace
 
 bool testing_support::FailRenameCall(int count) {
 #ifdef __linux__
     failAt = count;
+    return true;
+#else
+    (void)count;
+    return false;
+#endif
+}
+
+bool testing_support::ExitAtRenameCall(int count) {
+#ifdef __linux__
+    exitAt = count;
     return true;
 #else
     (void)count;
@@ -32,6 +45,7 @@ bool testing_support::FailRenameCall(int count) {
 extern "C" int rename(const char* from, const char* to) noexcept {
     using Rename = int (*)(const char*, const char*);
     static const Rename system = reinterpret_cast<Rename>(::dlsym(RTLD_NEXT, "rename"));
+    if (exitAt > 0 && --exitAt == 0) ::_exit(testing_support::kRenameExitStatus);
     if (failAt > 0 && --failAt == 0) {
         errno = EIO;
         return -1;

@@ -8,4 +8,10 @@ namespace testing_support {
 // false where rename() cannot be replaced.
 bool FailRenameCall(int count);
 
+// Ends the program at once, with _exit(kRenameExitStatus), at the count-th
+// call of rename() from now instead of making it: a kill between two
+// renames, for a child process to suffer. 0 disarms; Linux only as above.
+constexpr int kRenameExitStatus = 86;
+bool ExitAtRenameCall(int count);
+
 }  // namespace testing_support
