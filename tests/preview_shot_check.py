@@ -2,7 +2,13 @@
 """Checks a screenshot of a preview page: terrain fills a good part of it,
 and its colours are those of the page's colour map.
 
-Usage: preview_shot_check.py SCREENSHOT.png PAGE.html
+Usage: preview_shot_check.py SCREENSHOT.png PAGE.html [--map] [--chroma-within D]
+  --map             the shot is the straight-down map (of any layer): no
+                    background pixel may lie inside the terrain's outline (sky
+                    through a seam); the colours are not checked
+  --chroma-within D each of r/(r+g+b) and g/(r+g+b) of the terrain within D
+                    of the colour map's (true colours), instead of the looser
+                    check of a lit view
 Prints one line of figures; exit status 1 with the reason when a check fails.
 """
 import base64
@@ -21,7 +27,31 @@ def chroma(pixels):
     return (r / total, g / total, b / total)
 
 
-def main(shot_path, page_path):
+def background_inside(shot, sky):
+    """Background pixels inside the bounding box of the terrain, right of the
+    panel and away from the scale bar (bottom right)."""
+    width, height = shot.size
+    px = shot.load()
+
+    def is_sky(x, y):
+        return sum(abs(a - b) for a, b in zip(px[x, y], sky)) <= 12
+
+    def free(x, y):
+        return x >= 260 and not (x >= width - 120 and y >= height - 60)
+
+    cells = [(x, y) for y in range(height) for x in range(width) if free(x, y)]
+    ground = [(x, y) for x, y in cells if not is_sky(x, y)]
+    if not ground:
+        return None, 0
+    x0 = min(x for x, _ in ground) + 1
+    x1 = max(x for x, _ in ground) - 1
+    y0 = min(y for _, y in ground) + 1
+    y1 = max(y for _, y in ground) - 1
+    holes = [(x, y) for x, y in cells if x0 <= x <= x1 and y0 <= y <= y1 and is_sky(x, y)]
+    return (x0, y0, x1, y1), len(holes)
+
+
+def main(shot_path, page_path, options=()):
     shot = Image.open(shot_path).convert("RGB")
     width, height = shot.size
     sky = shot.getpixel((width - 1, 0))
@@ -47,6 +77,21 @@ def main(shot_path, page_path):
     distance = sum(abs(a - b) for a, b in zip(expected, seen))
     print("terrain share %.2f, colour map chroma %s, terrain chroma %s, distance %.3f" % (
         share, tuple(round(c, 3) for c in expected), tuple(round(c, 3) for c in seen), distance))
+    if "--map" in options:
+        box, holes = background_inside(shot, sky)
+        print("map outline %s, background pixels inside it %d" % (box, holes))
+        if box is None or holes > 0:
+            print("FAIL: the background shows inside the level's outline")
+            return 1
+        return 0
+    if "--chroma-within" in options:
+        limit = float(options[options.index("--chroma-within") + 1])
+        worst = max(abs(expected[0] - seen[0]), abs(expected[1] - seen[1]))
+        print("chroma off by %.4f at most" % worst)
+        if worst > limit:
+            print("FAIL: the terrain's chromaticity is not the colour map's")
+            return 1
+        return 0
     if share < 0.15:  # the primary alone, seen from a corner, fills about a quarter
         print("FAIL: the screenshot is mostly background")
         return 1
@@ -57,4 +102,4 @@ def main(shot_path, page_path):
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1], sys.argv[2]))
+    sys.exit(main(sys.argv[1], sys.argv[2], sys.argv[3:]))

@@ -58,20 +58,23 @@ page_checks() {  # page_checks WHAT PAGE
         "$(grep -c '<script src\|<link ' "$2") $(grep -c 'id="marvane-level"' "$2")"
 }
 browser=$(command -v chromium || true)
-shot() {  # shot WHAT PAGE: drawn in chromium, screenshot checked
+shot() {  # shot WHAT PAGE [#ADDRESS [CHECK-OPTIONS...]]: drawn in chromium, screenshot checked
     [ -n "$browser" ] && [ -z "${emulator[*]}" ] || return 0
+    local what=$1 page=$2 address=${3:-}
+    shift 2
+    shift $(($# > 0 ? 1 : 0))
     local profile
     profile=$(mktemp -d)
     timeout 120 "$browser" --headless --no-sandbox --disable-gpu --use-angle=swiftshader \
         --enable-unsafe-swiftshader --disable-background-networking --disable-component-update \
         --disable-sync --no-first-run --user-data-dir="$profile" --enable-logging=stderr --v=0 \
         --screenshot="$work/shot.png" --window-size=1024,768 --virtual-time-budget=15000 \
-        "file://$2" >/dev/null 2>"$work/browser.txt"
+        "file://$page$address" >/dev/null 2>"$work/browser.txt"
     rm -rf "$profile"
-    check "$1: no JavaScript error" "" \
+    check "$what: no JavaScript error" "" \
         "$(grep -E 'CONSOLE.*(Uncaught|Error)' "$work/browser.txt" | head -n 3)"
-    check "$1: the screenshot shows the terrain in the colour map's colours" "0" \
-        "$(/usr/bin/python3 "$here/preview_shot_check.py" "$work/shot.png" "$2" >"$work/shot.txt"; echo $?)"
+    check "$what: the screenshot shows the terrain as it should" "0" \
+        "$(/usr/bin/python3 "$here/preview_shot_check.py" "$work/shot.png" "$page" "$@" >"$work/shot.txt"; echo $?)"
     sed 's/^/  /' "$work/shot.txt"
 }
 
@@ -108,6 +111,19 @@ level alone 0
 check "no surroundings: none in the page" 1 "$(grep -c '"surroundings":\[\]' "$work/alone/paint/preview.html")"
 same_as_native "no surroundings" alone preview.html
 shot "no surroundings" "$work/alone/paint/preview.html"
+# True colours: in neutral light, seen from above, the terrain has the
+# colour map's chromaticity.
+shot "neutral light" "$work/alone/paint/preview.html" "#view=map&light=neutral" --chroma-within 0.02
+
+# A 1025 level with its surroundings, seen from straight above: the sky
+# shows nowhere between the primary and its neighbours.
+if [ -n "$browser" ] && [ -z "${emulator[*]}" ]; then
+    "$generator" --out "$work/big" --primary 1025 --secondary 129 --seed 4 >/dev/null &&
+        (cd "$work/big/paint" && "$marvane" -mirror 1 -surround 1 -deltemps 0 >/dev/null 2>&1 &&
+            "$preview" >/dev/null 2>&1) ||
+        { echo "FAIL: the level big could not be made, painted and shown"; exit 1; }
+    shot "map of a 1025 level" "$work/big/paint/preview.html" "#view=map&layer=detail&light=flat" --map
+fi
 
 # --open hands the page's full path to xdg-open, and says so when there is none.
 if [ -z "${emulator[*]}" ]; then

@@ -140,12 +140,28 @@ export function parseLevel(data) {
 // Mesh arrays for one terrain. Axes: +x east, +y up, +z south, so heights
 // row 0 (north) lies at the smallest z. Textures keep three.js's default
 // flipY, which puts the image's top row at v = 1, i.e. on row 0.
-export function terrainArrays(side, spacing, heights, centreX, centreZ) {
+//
+// With `skirtBottom` a skirt hangs from the four edges down to that height,
+// leaning out by half a spacing: where two terrains of different grids meet,
+// their edges need not agree, and the skirt fills what would show the sky
+// between them, seen from the side or from straight above. Its vertices
+// follow the grid's (index side * side on), each with the uv and the grid
+// index (`edgeOf`) of the edge vertex it hangs from.
+export function terrainArrays(side, spacing, heights, centreX, centreZ, skirtBottom) {
   const half = (side - 1) * spacing / 2;
-  const count = side * side;
+  const last = side - 1;
+  const ring = [];
+  if (skirtBottom !== undefined) {
+    // The edge vertices in order around the terrain, corners once.
+    for (let c = 0; c < last; c++) ring.push(c);                       // north, west to east
+    for (let r = 0; r < last; r++) ring.push(r * side + last);         // east, north to south
+    for (let c = last; c > 0; c--) ring.push(last * side + c);         // south, east to west
+    for (let r = last; r > 0; r--) ring.push(r * side);                // west, south to north
+  }
+  const count = side * side + ring.length * 2;
   const positions = new Float32Array(count * 3);
   const uvs = new Float32Array(count * 2);
-  const last = side - 1;
+  const edgeOf = new Uint32Array(ring.length * 2);
   for (let r = 0; r < side; r++) {
     for (let c = 0; c < side; c++) {
       const i = r * side + c;
@@ -156,8 +172,24 @@ export function terrainArrays(side, spacing, heights, centreX, centreZ) {
       uvs[i * 2 + 1] = 1 - r / last;
     }
   }
+  ring.forEach((edge, k) => {
+    const r = Math.floor(edge / side);
+    const c = edge % side;
+    const outX = c === 0 ? -1 : c === last ? 1 : 0;
+    const outZ = r === 0 ? -1 : r === last ? 1 : 0;
+    for (const [j, y, lean] of [[0, heights[edge], 0], [1, skirtBottom, spacing / 2]]) {
+      const i = side * side + k * 2 + j;
+      positions[i * 3] = positions[edge * 3] + outX * lean;
+      positions[i * 3 + 1] = y;
+      positions[i * 3 + 2] = positions[edge * 3 + 2] + outZ * lean;
+      uvs[i * 2] = uvs[edge * 2];
+      uvs[i * 2 + 1] = uvs[edge * 2 + 1];
+      edgeOf[k * 2 + j] = edge;
+    }
+  });
   const cells = last * last;
-  const indices = count > 65535 ? new Uint32Array(cells * 6) : new Uint16Array(cells * 6);
+  const triangles = cells * 2 + ring.length * 2;
+  const indices = count > 65535 ? new Uint32Array(triangles * 3) : new Uint16Array(triangles * 3);
   let k = 0;
   for (let r = 0; r < last; r++) {
     for (let c = 0; c < last; c++) {
@@ -168,7 +200,13 @@ export function terrainArrays(side, spacing, heights, centreX, centreZ) {
       indices[k++] = b; indices[k++] = b + 1; indices[k++] = a + 1;
     }
   }
-  return { positions, uvs, indices };
+  for (let j = 0; j < ring.length; j++) {
+    const top = side * side + j * 2;
+    const next = side * side + ((j + 1) % ring.length) * 2;
+    indices[k++] = top; indices[k++] = next; indices[k++] = top + 1;
+    indices[k++] = next; indices[k++] = next + 1; indices[k++] = top + 1;
+  }
+  return { positions, uvs, indices, edgeOf };
 }
 
 // Unit vector towards the sun. Azimuth is a compass bearing in degrees
@@ -221,4 +259,67 @@ export function startCamera(width, minHeight, maxHeight, fovDeg, aspect) {
   const distance = 1.05 * far;
   const position = target.map((t, i) => t + d[i] * distance);
   return { position, target, distance };
+}
+
+// The straight-down map view: half the width and height of the ground it
+// shows (world units) so that a square of side `extent` fills the view with
+// a small margin, whatever the window's shape.
+export function mapFrame(extent, aspect) {
+  const a = aspect > 0 ? aspect : 1;
+  const halfHeight = 0.52 * extent * Math.max(1, 1 / a);
+  return { halfWidth: halfHeight * a, halfHeight };
+}
+
+// A scale bar of a round length (1, 2 or 5 times a power of ten metres)
+// close to `targetPixels` long, at `metresPerPixel`.
+export function scaleBar(metresPerPixel, targetPixels) {
+  if (!(metresPerPixel > 0) || !Number.isFinite(metresPerPixel)) return null;
+  const wanted = metresPerPixel * targetPixels;
+  const power = 10 ** Math.floor(Math.log10(wanted));
+  const metres = [5, 2, 1].map((m) => m * power).find((m) => m <= wanted) || power;
+  const label = metres >= 1000 ? `${metres / 1000} km` : `${metres} m`;
+  return { metres, pixels: metres / metresPerPixel, label };
+}
+
+// The page's address sets what it shows, so a view can be bookmarked and
+// scripted: #view=orbit|map&layer=colour|detail&light=sun|neutral|flat&rules=TEXT
+// (TEXT a percent-encoded materials.txt). Unknown keys and values are
+// reported and left at their defaults.
+export const VIEW_CHOICES = {
+  view: ['orbit', 'map'],
+  layer: ['colour', 'detail'],
+  light: ['sun', 'neutral', 'flat'],
+};
+
+export function parseViewState(hash) {
+  const state = { view: 'orbit', layer: 'colour', light: 'sun', rules: null };
+  const problems = [];
+  const text = String(hash || '').replace(/^#/, '');
+  for (const part of text.split('&')) {
+    if (!part) continue;
+    const eq = part.indexOf('=');
+    const key = eq < 0 ? part : part.slice(0, eq);
+    let value;
+    try {
+      value = decodeURIComponent((eq < 0 ? '' : part.slice(eq + 1)).replace(/\+/g, ' '));
+    } catch {
+      problems.push(`address: ${key} is not percent-encoded text, ignored`);
+      continue;
+    }
+    if (key === 'rules') {
+      state.rules = value;
+    } else if (VIEW_CHOICES[key]) {
+      if (VIEW_CHOICES[key].includes(value)) state[key] = value;
+      else problems.push(`address: ${key}=${value} is not one of ${VIEW_CHOICES[key].join(', ')}, ignored`);
+    } else {
+      problems.push(`address: ${key} is not known, ignored`);
+    }
+  }
+  return { state, problems };
+}
+
+export function formatViewState(state) {
+  let text = `view=${state.view}&layer=${state.layer}&light=${state.light}`;
+  if (state.rules !== null && state.rules !== undefined) text += `&rules=${encodeURIComponent(state.rules)}`;
+  return `#${text}`;
 }

@@ -45,15 +45,63 @@
 // message instead.
 
 import {
-  AmbientLight, BufferAttribute, BufferGeometry, Color, DirectionalLight,
-  Group, HemisphereLight, Mesh, MeshStandardMaterial, PerspectiveCamera,
-  SRGBColorSpace, Scene, TextureLoader, WebGLRenderer,
+  BufferAttribute, BufferGeometry, Color, DoubleSide, Group, LinearMipmapLinearFilter,
+  Mesh, NoColorSpace, OrthographicCamera, PerspectiveCamera, Scene, ShaderMaterial,
+  TextureLoader, Vector3, WebGLRenderer,
 } from 'three';
 import { OrbitControls } from 'three/examples/jsm/controls/OrbitControls.js';
-import { parseLevel, terrainArrays, sunDirection, startCamera } from './level.js';
+import {
+  parseLevel, terrainArrays, sunDirection, startCamera, mapFrame, scaleBar,
+  parseViewState, formatViewState,
+} from './level.js';
 
 const FOV = 45;
 const GREY = 0x9a9a9a;
+const SKY = 0xbfd4e6;
+const LIGHTS = { sun: 0, neutral: 1, flat: 2 };
+
+// One shader for every terrain, so that the three lightings are the same
+// code path for all of them. Maps are read as the bytes they hold (no colour
+// space conversion on upload): `flat` then shows each pixel as the map has
+// it, `neutral` scales those bytes by a grey shading only, which keeps each
+// pixel's chromaticity, and `sun` lights the linear colour with the sun, a
+// sky/ground fill and a little ambient light, as a physically based
+// renderer does, and encodes the result for the screen.
+const TERRAIN_VERTEX = `
+varying vec2 vUv;
+varying vec3 vNormal;
+void main() {
+  vUv = uv;
+  vNormal = normalize(normalMatrix * normal);
+  gl_Position = projectionMatrix * modelViewMatrix * vec4(position, 1.0);
+}`;
+const TERRAIN_FRAGMENT = `
+uniform sampler2D map;
+uniform bool hasMap;
+uniform vec3 grey;
+uniform int lighting;
+uniform vec3 sunView;
+uniform vec3 upView;
+uniform vec3 skyColour;
+uniform vec3 groundColour;
+varying vec2 vUv;
+varying vec3 vNormal;
+vec3 toLinear(vec3 c) { return mix(c / 12.92, pow((c + 0.055) / 1.055, vec3(2.4)), step(0.04045, c)); }
+vec3 toScreen(vec3 c) { return mix(c * 12.92, 1.055 * pow(c, vec3(1.0 / 2.4)) - 0.055, step(0.0031308, c)); }
+void main() {
+  vec3 colour = hasMap ? texture2D(map, vUv).rgb : grey;
+  vec3 n = normalize(vNormal);
+  float sunlit = max(dot(n, normalize(sunView)), 0.0);
+  vec3 shown = colour;
+  if (lighting == 1) {
+    shown = colour * (0.55 + 0.45 * sunlit);
+  } else if (lighting == 0) {
+    vec3 fill = mix(groundColour, skyColour, 0.5 * dot(n, normalize(upView)) + 0.5);
+    vec3 irradiance = vec3(2.2 * sunlit) + 0.9 * fill + vec3(0.15);
+    shown = toScreen(clamp(toLinear(colour) * irradiance / 3.14159265, 0.0, 1.0));
+  }
+  gl_FragColor = vec4(shown, 1.0);
+}`;
 
 function showFatal(error) {
   const message = error && error.message ? error.message : String(error);
@@ -71,24 +119,53 @@ function showFatal(error) {
 function loadTexture(loader, uri) {
   return new Promise((resolve, reject) => {
     loader.load(uri, (texture) => {
-      texture.colorSpace = SRGBColorSpace;
+      texture.colorSpace = NoColorSpace;
+      texture.minFilter = LinearMipmapLinearFilter;
       texture.anisotropy = 4;
       resolve(texture);
     }, undefined, () => reject(new Error('image could not be decoded')));
   });
 }
 
-function buildMesh(terrain, width) {
-  const { positions, uvs, indices } = terrainArrays(
+function terrainMaterial(shared) {
+  return new ShaderMaterial({
+    vertexShader: TERRAIN_VERTEX,
+    fragmentShader: TERRAIN_FRAGMENT,
+    side: DoubleSide, // the skirts are seen from either side
+    uniforms: {
+      map: { value: null },
+      hasMap: { value: false },
+      grey: { value: new Color(GREY).convertLinearToSRGB() },
+      lighting: shared.lighting,
+      sunView: shared.sunView,
+      upView: shared.upView,
+      skyColour: { value: new Color(0xdde8ff) },
+      groundColour: { value: new Color(0x5a4a3a) },
+    },
+  });
+}
+
+function setMap(mesh, texture) {
+  mesh.material.uniforms.map.value = texture || null;
+  mesh.material.uniforms.hasMap.value = Boolean(texture);
+}
+
+function buildMesh(terrain, width, skirtBottom, shared) {
+  const { positions, uvs, indices, edgeOf } = terrainArrays(
     terrain.side, terrain.spacing, terrain.heights,
-    terrain.column * width, terrain.row * width);
+    terrain.column * width, terrain.row * width, skirtBottom);
   const geometry = new BufferGeometry();
   geometry.setAttribute('position', new BufferAttribute(positions, 3));
   geometry.setAttribute('uv', new BufferAttribute(uvs, 2));
   geometry.setIndex(new BufferAttribute(indices, 1));
   geometry.computeVertexNormals();
-  const material = new MeshStandardMaterial({ color: GREY, roughness: 1, metalness: 0 });
-  const mesh = new Mesh(geometry, material);
+  // The skirt is lit as the ground it hangs from.
+  const normals = geometry.getAttribute('normal').array;
+  const first = terrain.side * terrain.side;
+  for (let k = 0; k < edgeOf.length; k++) {
+    for (let j = 0; j < 3; j++) normals[(first + k) * 3 + j] = normals[edgeOf[k] * 3 + j];
+  }
+  const mesh = new Mesh(geometry, terrainMaterial(shared));
   mesh.name = terrain.name;
   return mesh;
 }
@@ -133,18 +210,28 @@ function buildPanel(level, handlers) {
 
   const reset = el('button', { type: 'button', textContent: 'Reset view' });
   reset.addEventListener('click', handlers.resetView);
-  panel.append(reset);
+  const map = el('button', { type: 'button', id: 'marvane-map' });
+  map.addEventListener('click', () => handlers.setState({ view: handlers.state.view === 'map' ? 'orbit' : 'map' }));
+  panel.append(reset, ' ', map);
+
+  const light = el('select', { id: 'marvane-light' });
+  for (const [value, text] of [['sun', 'sun and sky'], ['neutral', 'neutral (true colours)'], ['flat', 'flat (no shading)']]) {
+    light.append(el('option', { value, textContent: text }));
+  }
+  light.addEventListener('change', () => handlers.setState({ light: light.value }));
+  panel.append(el('label', { style: { display: 'block', margin: '0.4em 0' } }, ['Light ', light]));
 
   const az = slider('Sun azimuth', 0, 360, 1, handlers.sun.azimuth, (v) => `${v}°`, (v) => handlers.setSun({ azimuth: v }));
   const elev = slider('Sun elevation', 2, 90, 1, handlers.sun.elevation, (v) => `${v}°`, (v) => handlers.setSun({ elevation: v }));
   const ex = slider('Height exaggeration', 1, 5, 0.1, 1, (v) => `${v.toFixed(1)}×`, handlers.setExaggeration);
   panel.append(az.row, elev.row, ex.row);
 
+  let detail = null;
   if (handlers.hasDetail) {
-    const box = el('input', { type: 'checkbox' });
-    box.addEventListener('change', () => handlers.showDetail(box.checked));
+    detail = el('input', { type: 'checkbox' });
+    detail.addEventListener('change', () => handlers.setState({ layer: detail.checked ? 'detail' : 'colour' }));
     panel.append(el('label', { style: { display: 'block', margin: '0.4em 0' } },
-      [box, ' Show detail map (red low, green high, blue steep)']));
+      [detail, ' Show detail map (red low, green high, blue steep)']));
   }
 
   if (level.notes.length > 0) {
@@ -153,6 +240,12 @@ function buildPanel(level, handlers) {
     panel.append(el('div', { textContent: 'Notes', style: { fontWeight: 'bold', marginTop: '6px' } }), list);
   }
   document.body.append(panel);
+  // The panel follows the state, however it was set.
+  return (state) => {
+    map.textContent = state.view === 'map' ? '3D view' : 'Map';
+    light.value = state.light;
+    if (detail) detail.checked = state.layer === 'detail';
+  };
 }
 
 // --- scene ---
@@ -163,6 +256,9 @@ async function start() {
   const level = parseLevel(JSON.parse(block.textContent));
   const primary = level.primary;
   const width = primary.width;
+  const parsed = parseViewState(window.location.hash);
+  level.notes.push(...parsed.problems);
+  const state = parsed.state;
 
   let container = document.getElementById('marvane-view');
   if (!container) {
@@ -171,11 +267,14 @@ async function start() {
   }
   document.body.style.margin = '0';
   Object.assign(container.style, { position: 'fixed', inset: '0', overflow: 'hidden' });
+  const viewWidth = () => container.clientWidth || window.innerWidth;
+  const viewHeight = () => container.clientHeight || window.innerHeight;
+  const aspect = () => viewWidth() / viewHeight();
 
   // Throws when WebGL is unavailable; that reaches the fatal handler.
   const renderer = new WebGLRenderer({ antialias: true });
   renderer.setPixelRatio(window.devicePixelRatio || 1);
-  renderer.setSize(container.clientWidth || window.innerWidth, container.clientHeight || window.innerHeight);
+  renderer.setSize(viewWidth(), viewHeight());
   container.append(renderer.domElement);
 
   // Draw on demand (damping keeps frames coming while the view settles),
@@ -185,7 +284,11 @@ async function start() {
   let loaded = false; // set once every image is decoded and applied
   function frame() {
     pending = false;
-    if (controls.update()) requestRender();
+    if (state.view === 'orbit' && controls.update()) requestRender();
+    const camera = state.view === 'map' ? mapCamera : orbitCamera;
+    camera.updateMatrixWorld();
+    shared.sunView.value.copy(sunWorld).transformDirection(camera.matrixWorldInverse);
+    shared.upView.value.set(0, 1, 0).transformDirection(camera.matrixWorldInverse);
     renderer.render(scene, camera);
     if (first && loaded) {
       first = false;
@@ -202,55 +305,95 @@ async function start() {
   }
 
   const scene = new Scene();
-  scene.background = new Color(0xbfd4e6);
+  scene.background = new Color(SKY);
   const terrains = new Group(); // scale.y is the height exaggeration
   scene.add(terrains);
 
-  const primaryMesh = buildMesh(primary, width);
-  terrains.add(primaryMesh);
-  const surroundingMeshes = level.surroundings.map((s) => {
-    const mesh = buildMesh(s, width);
-    terrains.add(mesh);
-    return { terrain: s, mesh };
-  });
-
-  // Sky/ground fill keeps slopes facing away from the sun readable.
-  scene.add(new HemisphereLight(0xdde8ff, 0x5a4a3a, 0.9));
-  scene.add(new AmbientLight(0xffffff, 0.15));
-  const sunLight = new DirectionalLight(0xffffff, 2.2);
-  scene.add(sunLight, sunLight.target);
-  const sun = { azimuth: 225, elevation: 40 };
-  const sunDistance = Math.max(width, 1) * 3;
-  function setSun(change) {
-    Object.assign(sun, change);
-    const [x, y, z] = sunDirection(sun.azimuth, sun.elevation);
-    sunLight.position.set(x * sunDistance, y * sunDistance, z * sunDistance);
-    requestRender();
-  }
-
-  const aspect = () => (container.clientWidth || window.innerWidth) / (container.clientHeight || window.innerHeight);
   let minH = primary.min;
   let maxH = primary.max;
   for (const s of level.surroundings) { minH = Math.min(minH, s.min); maxH = Math.max(maxH, s.max); }
-  const reach = width * 2.5; // far corners of the outer ring of terrains
-  const camera = new PerspectiveCamera(FOV, aspect(), 1, 10);
-  const controls = new OrbitControls(camera, renderer.domElement);
+  // Skirts reach below the lowest ground of every terrain, so that each
+  // edge is closed whatever its neighbour's heights.
+  const skirtBottom = minH - Math.max(0.1 * (maxH - minH), 0.02 * width, primary.spacing);
+  const shared = {
+    lighting: { value: LIGHTS[state.light] },
+    sunView: { value: new Vector3() },
+    upView: { value: new Vector3() },
+  };
+  const primaryMesh = buildMesh(primary, width, skirtBottom, shared);
+  terrains.add(primaryMesh);
+  const surroundingMeshes = level.surroundings.map((s) => {
+    const mesh = buildMesh(s, width, skirtBottom, shared);
+    terrains.add(mesh);
+    return { terrain: s, mesh };
+  });
+  // The whole level: the primary, and the ring around it when painted.
+  const extent = level.surroundings.length > 0 ? 3 * width : width;
+
+  const sunWorld = new Vector3();
+  const sun = { azimuth: 225, elevation: 40 };
+  function setSun(change) {
+    Object.assign(sun, change);
+    sunWorld.set(...sunDirection(sun.azimuth, sun.elevation));
+    requestRender();
+  }
+
+  const orbitCamera = new PerspectiveCamera(FOV, aspect(), 1, 10);
+  const controls = new OrbitControls(orbitCamera, renderer.domElement);
   controls.enableDamping = true;
   controls.screenSpacePanning = false; // pan across the ground, not the screen
   controls.maxPolarAngle = Math.PI / 2 - 0.02;
   controls.addEventListener('change', () => requestRender());
 
+  // The map: straight down, north (row 0, -z) at the top, east on the right.
+  const mapCamera = new OrthographicCamera(-1, 1, 1, -1, 1, 10);
+  mapCamera.up.set(0, 0, -1);
+  const bar = el('div', {
+    id: 'marvane-scale',
+    style: {
+      position: 'fixed', right: '16px', bottom: '16px', font: '12px sans-serif', color: '#222',
+      background: 'rgba(255,255,255,0.85)', padding: '3px 6px', borderRadius: '3px', zIndex: 10,
+    },
+  });
+  const barLine = el('div', { style: { height: '6px', border: '2px solid #222', borderTop: 'none' } });
+  const barText = el('div', { style: { textAlign: 'center' } });
+  bar.append(barText, barLine);
+  document.body.append(bar);
+
   let exaggeration = 1;
+  function placeMapCamera() {
+    const frame = mapFrame(extent, aspect());
+    Object.assign(mapCamera, { left: -frame.halfWidth, right: frame.halfWidth, top: frame.halfHeight, bottom: -frame.halfHeight });
+    const top = Math.max(Math.abs(maxH), Math.abs(skirtBottom)) * exaggeration + extent;
+    mapCamera.position.y = top;
+    mapCamera.near = 1;
+    mapCamera.far = 2 * top + extent;
+    mapCamera.lookAt(mapCamera.position.x, 0, mapCamera.position.z);
+    mapCamera.updateProjectionMatrix();
+    updateScale();
+  }
+  function updateScale() {
+    const metresPerPixel = (mapCamera.right - mapCamera.left) / mapCamera.zoom / viewWidth();
+    const scale = scaleBar(metresPerPixel, 120);
+    bar.style.display = state.view === 'map' && scale ? 'block' : 'none';
+    if (!scale) return;
+    barText.textContent = scale.label;
+    barLine.style.width = `${Math.round(scale.pixels)}px`;
+  }
+
   function resetView() {
-    const start = startCamera(width, primary.min * exaggeration, primary.max * exaggeration, FOV, aspect());
-    camera.near = Math.max(start.distance / 2000, 1e-3);
-    camera.far = start.distance * 4 + reach * 2 + (maxH - minH) * 5;
-    camera.updateProjectionMatrix();
-    camera.position.set(...start.position);
+    const start = startCamera(extent, minH * exaggeration, maxH * exaggeration, FOV, aspect());
+    orbitCamera.near = Math.max(start.distance / 2000, 1e-3);
+    orbitCamera.far = start.distance * 4 + extent * 2 + (maxH - minH) * 5;
+    orbitCamera.updateProjectionMatrix();
+    orbitCamera.position.set(...start.position);
     controls.target.set(...start.target);
-    controls.minDistance = camera.near * 10;
-    controls.maxDistance = camera.far / 2;
+    controls.minDistance = orbitCamera.near * 10;
+    controls.maxDistance = orbitCamera.far / 2;
     controls.update();
+    mapCamera.position.set(0, 0, 0);
+    mapCamera.zoom = 1;
+    placeMapCamera();
     requestRender();
   }
   function setExaggeration(v) {
@@ -260,11 +403,39 @@ async function start() {
     const dy = mid * (v - exaggeration);
     exaggeration = v;
     terrains.scale.y = v;
-    camera.position.y += dy;
+    orbitCamera.position.y += dy;
     controls.target.y += dy;
     controls.update();
+    placeMapCamera();
     requestRender();
   }
+
+  // Panning by dragging and zooming by the wheel in the map; the orbit
+  // controls rest meanwhile.
+  const canvas = renderer.domElement;
+  let drag = null;
+  canvas.addEventListener('pointerdown', (event) => {
+    if (state.view !== 'map') return;
+    drag = { x: event.clientX, y: event.clientY };
+    canvas.setPointerCapture(event.pointerId);
+  });
+  canvas.addEventListener('pointermove', (event) => {
+    if (!drag) return;
+    const perPixel = (mapCamera.right - mapCamera.left) / mapCamera.zoom / viewWidth();
+    mapCamera.position.x -= (event.clientX - drag.x) * perPixel;
+    mapCamera.position.z -= (event.clientY - drag.y) * perPixel;
+    drag = { x: event.clientX, y: event.clientY };
+    requestRender();
+  });
+  canvas.addEventListener('pointerup', () => { drag = null; });
+  canvas.addEventListener('wheel', (event) => {
+    if (state.view !== 'map') return;
+    event.preventDefault();
+    mapCamera.zoom = Math.min(Math.max(mapCamera.zoom * Math.exp(-event.deltaY * 0.001), 0.5), 500);
+    mapCamera.updateProjectionMatrix();
+    updateScale();
+    requestRender();
+  }, { passive: false });
 
   // Textures: every image is decoded before the first frame counts as ready,
   // so a screenshot taken on marvanePreviewReady shows the final picture.
@@ -278,35 +449,41 @@ async function start() {
   want(primary.colour, 'primary colour', (t) => { textures.colour = t; });
   want(primary.detail, 'primary detail map', (t) => { textures.detail = t; });
   for (const { terrain, mesh } of surroundingMeshes) {
-    want(terrain.colour, `surrounding ${terrain.name} colour`, (t) => {
-      mesh.material.map = t;
-      mesh.material.color.set(0xffffff);
-      mesh.material.needsUpdate = true;
-    });
+    want(terrain.colour, `surrounding ${terrain.name} colour`, (t) => setMap(mesh, t));
   }
   await Promise.all(jobs);
 
-  function showDetail(on) {
-    const map = (on ? textures.detail : textures.colour) || null;
-    primaryMesh.material.map = map;
-    primaryMesh.material.color.set(map ? 0xffffff : GREY);
-    primaryMesh.material.needsUpdate = true;
+  let showPanel = () => {};
+  function setState(change, fromAddress) {
+    Object.assign(state, change);
+    if (state.layer === 'detail' && !textures.detail) state.layer = 'colour';
+    setMap(primaryMesh, state.layer === 'detail' ? textures.detail : textures.colour);
+    shared.lighting.value = LIGHTS[state.light];
+    controls.enabled = state.view === 'orbit';
+    updateScale();
+    showPanel(state);
+    if (!fromAddress) history.replaceState(null, '', formatViewState(state));
     requestRender();
   }
-  showDetail(false);
+  window.addEventListener('hashchange', () => {
+    const next = parseViewState(window.location.hash);
+    setState(next.state, true);
+  });
 
-  buildPanel(level, {
-    resetView, setSun, setExaggeration, showDetail, sun: { ...sun },
+  showPanel = buildPanel(level, {
+    resetView, setSun, setExaggeration, setState, state, sun: { ...sun },
     hasDetail: Boolean(textures.detail),
   });
   setSun({});
   resetView();
+  setState({}, true);
   loaded = true;
 
   window.addEventListener('resize', () => {
-    camera.aspect = aspect();
-    camera.updateProjectionMatrix();
-    renderer.setSize(container.clientWidth || window.innerWidth, container.clientHeight || window.innerHeight);
+    orbitCamera.aspect = aspect();
+    orbitCamera.updateProjectionMatrix();
+    placeMapCamera();
+    renderer.setSize(viewWidth(), viewHeight());
     requestRender();
   });
 
