@@ -45,14 +45,16 @@
 // message instead.
 
 import {
-  BufferAttribute, BufferGeometry, Color, DoubleSide, Group, LinearMipmapLinearFilter,
-  Mesh, NoColorSpace, OrthographicCamera, PerspectiveCamera, Scene, ShaderMaterial,
+  BufferAttribute, BufferGeometry, Color, DataTexture, DoubleSide, FloatType, Group,
+  LinearMipmapLinearFilter, Mesh, MirroredRepeatWrapping, NearestFilter, NoColorSpace,
+  OrthographicCamera, PerspectiveCamera, RedFormat, RGFormat, RepeatWrapping, Scene, ShaderMaterial,
   TextureLoader, Vector3, WebGLRenderer,
 } from 'three';
 import { OrbitControls } from 'three/examples/jsm/controls/OrbitControls.js';
 import {
   parseLevel, terrainArrays, sunDirection, startCamera, mapFrame, scaleBar,
-  parseViewState, formatViewState,
+  parseViewState, formatViewState, parseMaterials, parseRules, formatRule, rulesTables,
+  meanShares, TABLE,
 } from './level.js';
 
 const FOV = 45;
@@ -67,6 +69,14 @@ const LIGHTS = { sun: 0, neutral: 1, flat: 2 };
 // pixel's chromaticity, and `sun` lights the linear colour with the sun, a
 // sky/ground fill and a little ambient light, as a physically based
 // renderer does, and encodes the result for the screen.
+//
+// With live materials the terrain is blended here from its height and slope
+// as the painter blends it: where each vertex looks the painter's two tables
+// up is a grid of its own (groundGrid, sampled bilinearly as the painter
+// samples height and slope), the tables come from the rules, and the three
+// textures are placed as the painter places them (repeated every 512 texels
+// of the map, mirrored every other time when so painted; once across a
+// surrounding map).
 const TERRAIN_VERTEX = `
 varying vec2 vUv;
 varying vec3 vNormal;
@@ -84,12 +94,47 @@ uniform vec3 sunView;
 uniform vec3 upView;
 uniform vec3 skyColour;
 uniform vec3 groundColour;
+uniform bool live;
+uniform bool weights;
+uniform sampler2D tables;
+uniform sampler2D lowTexture;
+uniform sampler2D highTexture;
+uniform sampler2D steepTexture;
+uniform float mapSide;
+uniform sampler2D groundGrid;
+uniform float gridSide;
 varying vec2 vUv;
 varying vec3 vNormal;
+vec2 groundAt(vec2 uv) {
+  vec2 g = clamp(vec2(uv.x, 1.0 - uv.y) * (gridSide - 1.0), 0.0, gridSide - 1.0);
+  ivec2 c = ivec2(min(floor(g), vec2(gridSide - 2.0)));
+  vec2 f = g - vec2(c);
+  vec2 upper = mix(texelFetch(groundGrid, c, 0).rg, texelFetch(groundGrid, c + ivec2(1, 0), 0).rg, f.x);
+  vec2 lower = mix(texelFetch(groundGrid, c + ivec2(0, 1), 0).rg, texelFetch(groundGrid, c + ivec2(1, 1), 0).rg, f.x);
+  return mix(upper, lower, f.y);
+}
+float lookUp(float position, int row) {
+  float p = clamp(position, 0.0, 510.9999);
+  int k = int(floor(p));
+  float a = texelFetch(tables, ivec2(k, row), 0).r;
+  float b = texelFetch(tables, ivec2(k + 1, row), 0).r;
+  return a + (b - a) * (p - float(k));
+}
 vec3 toLinear(vec3 c) { return mix(c / 12.92, pow((c + 0.055) / 1.055, vec3(2.4)), step(0.04045, c)); }
 vec3 toScreen(vec3 c) { return mix(c * 12.92, 1.055 * pow(c, vec3(1.0 / 2.4)) - 0.055, step(0.0031308, c)); }
 void main() {
   vec3 colour = hasMap ? texture2D(map, vUv).rgb : grey;
+  if (live) {
+    vec2 ground = groundAt(vUv);
+    float L = lookUp(ground.x, 0);
+    float A = lookUp(ground.y, 1);
+    vec3 w = vec3((1.0 - L) * (1.0 - A), (1.0 - A) * L, A);
+    // Weight texel (x, y) of the map, y from the north edge, takes texture
+    // texel (x, y) modulo the repetition (the wrapping mirrors it).
+    vec2 texel = (vec2(vUv.x, 1.0 - vUv.y) * (mapSide - 1.0) + 0.5) / 512.0;
+    colour = weights ? w : w.x * texture2D(lowTexture, texel).rgb + w.y * texture2D(highTexture, texel).rgb +
+                               w.z * texture2D(steepTexture, texel).rgb;
+  }
   vec3 n = normalize(vNormal);
   float sunlit = max(dot(n, normalize(sunView)), 0.0);
   vec3 shown = colour;
@@ -141,6 +186,15 @@ function terrainMaterial(shared) {
       upView: shared.upView,
       skyColour: { value: new Color(0xdde8ff) },
       groundColour: { value: new Color(0x5a4a3a) },
+      live: { value: false },
+      weights: { value: false },
+      tables: shared.tables,
+      lowTexture: { value: null },
+      highTexture: { value: null },
+      steepTexture: { value: null },
+      mapSide: { value: 512 },
+      groundGrid: { value: null },
+      gridSide: { value: 2 },
     },
   });
 }
@@ -196,11 +250,104 @@ function slider(label, min, max, step, value, format, onInput) {
   return { row, input, set(v) { input.value = String(v); out.textContent = format(v); onInput(v); } };
 }
 
+// The Materials section: the rules as text, a slider for each point of each
+// rule and one for its blend width, the shares they give, and Save and
+// Revert. `live` applies a rules text and says what was wrong with it.
+function materialsSection(live) {
+  const m = live.materials;
+  const box = el('div', { id: 'marvane-materials', style: { borderTop: '1px solid #ccc', marginTop: '6px', paddingTop: '4px' } });
+  box.append(el('div', { textContent: 'Materials', style: { fontWeight: 'bold' } }));
+  box.append(el('div', { textContent: `Rules from ${m.rulesFrom}; heights in metres ${m.hasBase ? 'above sea level' : 'above the heightmap\'s sample 0'}`, style: { color: '#555' } }));
+  const text = el('textarea', { id: 'marvane-rules', rows: 4, spellcheck: false, style: { width: '100%', boxSizing: 'border-box', font: '11px monospace' } });
+  const problem = el('div', { id: 'marvane-rules-problem', style: { color: '#b00', whiteSpace: 'pre-wrap' } });
+  const shares = el('div', { id: 'marvane-shares', style: { margin: '4px 0', fontWeight: 'bold' } });
+  const sliders = el('div');
+  const mirror = el('input', { type: 'checkbox', checked: m.mirror });
+  mirror.addEventListener('change', () => live.setMirror(mirror.checked));
+  const save = el('button', { type: 'button', textContent: 'Save rules', id: 'marvane-save' });
+  const revert = el('button', { type: 'button', textContent: 'Revert', id: 'marvane-revert' });
+  const command = el('div', { style: { color: '#555', marginTop: '4px' } });
+  command.append('Then, in the working folder:', el('pre', {
+    textContent: 'marvane_materials --rules ~/Downloads/materials.txt\nMarvane -mirror 1 -surround 1 -deltemps 0',
+    style: { margin: '2px 0', whiteSpace: 'pre-wrap', font: '11px monospace' },
+  }));
+  box.append(text, problem, shares, sliders,
+    el('label', { style: { display: 'block', margin: '0.3em 0' } }, [mirror, ' textures mirrored (painted with -mirror 1)']),
+    save, ' ', revert, command);
+
+  text.addEventListener('input', () => live.apply(text.value, true));
+  save.addEventListener('click', () => {
+    const blob = new Blob([`# chosen in the preview of ${live.title} (from ${m.rulesFrom})\n${live.text().replace(/^# chosen in the preview[^\n]*\n/, '')}`], { type: 'text/plain' });
+    const link = el('a', { href: URL.createObjectURL(blob), download: 'materials.txt' });
+    document.body.append(link);
+    link.click();
+    link.remove();
+  });
+  revert.addEventListener('click', () => live.revert());
+
+  // Sliders for the points of the rules as they stand; rebuilt when the
+  // text changes, left alone while one of them moves.
+  function buildSliders(rules, source) {
+    sliders.replaceChildren();
+    for (const kind of ['high', 'steep']) {
+      const rule = rules[kind];
+      if (!rule || rule.points.length === 0 || (rule.points.length === 1 && rule.points[0].at === 0)) continue;
+      const unit = kind === 'high' ? 'm' : '°';
+      const [min, max] = kind === 'high' ? [m.base, m.base + m.fullScale] : [0, 90];
+      const step = kind === 'high' ? Math.max(0.1, Number(((max - min) / 1000).toPrecision(1))) : 0.1;
+      const write = () => {
+        const lines = live.text().split('\n');
+        lines[rule.line - 1] = formatRule(rule);
+        live.apply(lines.join('\n'), false);
+      };
+      sliders.append(el('div', { textContent: kind === 'high' ? 'High ground by height' : 'Steep ground by slope', style: { marginTop: '4px' } }));
+      // A point each for a band or a few points; a long curve (read back
+      // from a gradient) moves as a whole by its blend width alone.
+      if (rule.points.length <= 4) rule.points.forEach((point, i) => {
+        const s = slider(`${point.share} at`, min, max, step, point.at, (v) => `${Number(v.toFixed(2))} ${unit}`, (v) => {
+          point.at = Number(v.toFixed(2));
+          // Keep the points in rising order.
+          for (let j = i + 1; j < rule.points.length; j++) rule.points[j].at = Math.max(rule.points[j].at, point.at);
+          for (let j = i - 1; j >= 0; j--) rule.points[j].at = Math.min(rule.points[j].at, point.at);
+          write();
+        });
+        sliders.append(s.row);
+      });
+      if (rule.points.length > 1) {
+        const first = rule.points[0].at;
+        const last = rule.points[rule.points.length - 1].at;
+        const centre = (first + last) / 2;
+        const spread = rule.points.map((p) => p.at - centre);
+        const width = last - first;
+        const s = slider('blend width', 0, (max - min) / 2, step, width, (v) => `${Number(v.toFixed(2))} ${unit}`, (v) => {
+          const factor = width > 0 ? v / width : 0;
+          rule.points.forEach((p, j) => { p.at = Number((centre + spread[j] * factor).toFixed(2)); });
+          write();
+        });
+        sliders.append(s.row);
+      }
+    }
+    text.dataset.source = source;
+  }
+  return {
+    box,
+    show(rulesText, rules, error, result, rebuild) {
+      if (text.value !== rulesText) text.value = rulesText;
+      problem.textContent = error || '';
+      if (result) {
+        const pc = (v) => (v * 100).toFixed(1);
+        shares.textContent = `low ${pc(result.low)} %, high ${pc(result.high)} %, steep ${pc(result.steep)} %`;
+      }
+      if (rules && rebuild) buildSliders(rules, rulesText);
+    },
+  };
+}
+
 function buildPanel(level, handlers) {
   const panel = el('div', {
     id: 'marvane-panel',
     style: {
-      position: 'fixed', top: '8px', left: '8px', width: '230px', maxHeight: 'calc(100% - 16px)',
+      position: 'fixed', top: '8px', left: '8px', width: '260px', maxHeight: 'calc(100% - 16px)',
       overflowY: 'auto', padding: '8px 10px', boxSizing: 'border-box',
       background: 'rgba(255,255,255,0.88)', color: '#222', font: '12px sans-serif',
       borderRadius: '4px', boxShadow: '0 1px 4px rgba(0,0,0,0.3)', zIndex: 10,
@@ -234,6 +381,12 @@ function buildPanel(level, handlers) {
       [detail, ' Show detail map (red low, green high, blue steep)']));
   }
 
+  let materials = null;
+  if (handlers.live) {
+    materials = materialsSection(handlers.live);
+    panel.append(materials.box);
+  }
+
   if (level.notes.length > 0) {
     const list = el('ul', { style: { margin: '4px 0 0', paddingLeft: '1.2em' } });
     for (const note of level.notes) list.append(el('li', { textContent: note }));
@@ -241,6 +394,7 @@ function buildPanel(level, handlers) {
   }
   document.body.append(panel);
   // The panel follows the state, however it was set.
+  handlers.showMaterials = materials ? materials.show : () => {};
   return (state) => {
     map.textContent = state.view === 'map' ? '3D view' : 'Map';
     light.value = state.light;
@@ -253,7 +407,8 @@ function buildPanel(level, handlers) {
 async function start() {
   const block = document.getElementById('marvane-level');
   if (!block) throw new Error('the page has no #marvane-level data block');
-  const level = parseLevel(JSON.parse(block.textContent));
+  const data = JSON.parse(block.textContent);
+  const level = parseLevel(data);
   const primary = level.primary;
   const width = primary.width;
   const parsed = parseViewState(window.location.hash);
@@ -282,14 +437,22 @@ async function start() {
   let pending = false;
   let first = true;
   let loaded = false; // set once every image is decoded and applied
+  let rulesApplied = null; // when rules were last applied, until their frame is drawn
   function frame() {
     pending = false;
     if (state.view === 'orbit' && controls.update()) requestRender();
+    const timing = loaded ? rulesApplied : null;
     const camera = state.view === 'map' ? mapCamera : orbitCamera;
     camera.updateMatrixWorld();
     shared.sunView.value.copy(sunWorld).transformDirection(camera.matrixWorldInverse);
     shared.upView.value.set(0, 1, 0).transformDirection(camera.matrixWorldInverse);
     renderer.render(scene, camera);
+    if (timing !== null) {
+      // The frame counts once the GPU has drawn it.
+      renderer.getContext().finish();
+      rulesApplied = null;
+      console.info(`Marvane preview: rules applied, frame drawn in ${Math.round(performance.now() - timing)} ms`);
+    }
     if (first && loaded) {
       first = false;
       window.marvanePreviewReady = true;
@@ -319,7 +482,15 @@ async function start() {
     lighting: { value: LIGHTS[state.light] },
     sunView: { value: new Vector3() },
     upView: { value: new Vector3() },
+    tables: { value: null },
   };
+  // The painter's two tables, rewritten whenever the rules change.
+  const tableData = new Float32Array(TABLE * 2);
+  const tableTexture = new DataTexture(tableData, TABLE, 2, RedFormat, FloatType);
+  tableTexture.minFilter = NearestFilter;
+  tableTexture.magFilter = NearestFilter;
+  tableTexture.needsUpdate = true;
+  shared.tables.value = tableTexture;
   const primaryMesh = buildMesh(primary, width, skirtBottom, shared);
   terrains.add(primaryMesh);
   const surroundingMeshes = level.surroundings.map((s) => {
@@ -446,6 +617,15 @@ async function start() {
     if (!uri) return;
     jobs.push(loadTexture(loader, uri).then(apply, () => level.notes.push(`${what}: image could not be decoded; drawn in grey`)));
   };
+  // Live materials: the three textures as the painter reads them (stored
+  // row 0 is texture row 0, so no flip).
+  const materials = primary.ground ? parseMaterials(data.materials, level.notes) : null;
+  const liveTextures = {};
+  if (materials) {
+    for (const key of ['low', 'high', 'steep']) {
+      want(materials[key], `${key} texture`, (t) => { t.flipY = false; t.needsUpdate = true; liveTextures[key] = t; });
+    }
+  }
   want(primary.colour, 'primary colour', (t) => { textures.colour = t; });
   want(primary.detail, 'primary detail map', (t) => { textures.detail = t; });
   for (const { terrain, mesh } of surroundingMeshes) {
@@ -453,11 +633,72 @@ async function start() {
   }
   await Promise.all(jobs);
 
+  const live = materials && liveTextures.low && liveTextures.high && liveTextures.steep ? materials : null;
+  const liveMeshes = [];
+  if (live) {
+    for (const [terrain, mesh] of [[primary, primaryMesh], ...surroundingMeshes.map((s) => [s.terrain, s.mesh])]) {
+      if (!terrain.ground) continue;
+      const u = mesh.material.uniforms;
+      u.lowTexture.value = liveTextures.low;
+      u.highTexture.value = liveTextures.high;
+      u.steepTexture.value = liveTextures.steep;
+      u.mapSide.value = terrain.mapSide;
+      const grid = new DataTexture(terrain.ground, terrain.side, terrain.side, RGFormat, FloatType);
+      grid.minFilter = NearestFilter;
+      grid.magFilter = NearestFilter;
+      grid.needsUpdate = true;
+      u.groundGrid.value = grid;
+      u.gridSide.value = terrain.side;
+      liveMeshes.push(mesh);
+    }
+  }
+  function setMirror(on) {
+    for (const t of Object.values(liveTextures)) {
+      t.wrapS = on ? MirroredRepeatWrapping : RepeatWrapping;
+      t.wrapT = t.wrapS;
+      t.needsUpdate = true;
+    }
+    requestRender();
+  }
+  if (live) setMirror(live.mirror);
+
+  const handlers = {};
+  let rulesText = live ? live.rules : '';
+  // Applies a rules text: the tables, the shares and the address follow; a
+  // text that does not read is shown with what is wrong, and the terrain
+  // keeps the last rules that did.
+  function applyRules(text, rebuild) {
+    const started = performance.now();
+    let rules;
+    try {
+      rules = parseRules(text);
+    } catch (e) {
+      handlers.showMaterials(text, null, e.message, null, false);
+      return false;
+    }
+    const tables = rulesTables(rules, live);
+    tableData.set(tables);
+    tableTexture.needsUpdate = true;
+    rulesText = text;
+    state.rules = text === live.rules ? null : text;
+    // The painted maps while the rules are those they were painted with;
+    // blended here once they change.
+    const blend = state.rules !== null || !textures.colour;
+    for (const mesh of liveMeshes) mesh.material.uniforms.live.value = blend;
+    history.replaceState(null, '', formatViewState(state));
+    handlers.showMaterials(text, rules, '', meanShares(primary.ground, primary.side, tables), rebuild);
+    rulesApplied = started;
+    requestRender();
+    return true;
+  }
+
   let showPanel = () => {};
   function setState(change, fromAddress) {
     Object.assign(state, change);
-    if (state.layer === 'detail' && !textures.detail) state.layer = 'colour';
-    setMap(primaryMesh, state.layer === 'detail' ? textures.detail : textures.colour);
+    if (state.layer === 'detail' && !textures.detail && !live) state.layer = 'colour';
+    const weights = state.layer === 'detail';
+    for (const mesh of liveMeshes) mesh.material.uniforms.weights.value = weights;
+    setMap(primaryMesh, weights ? textures.detail : textures.colour);
     shared.lighting.value = LIGHTS[state.light];
     controls.enabled = state.view === 'orbit';
     updateScale();
@@ -467,16 +708,39 @@ async function start() {
   }
   window.addEventListener('hashchange', () => {
     const next = parseViewState(window.location.hash);
+    const rules = next.state.rules;
+    delete next.state.rules;
     setState(next.state, true);
+    if (live && (rules ?? live.rules) !== rulesText) applyRules(rules ?? live.rules, true);
   });
 
-  showPanel = buildPanel(level, {
+  Object.assign(handlers, {
     resetView, setSun, setExaggeration, setState, state, sun: { ...sun },
-    hasDetail: Boolean(textures.detail),
+    hasDetail: Boolean(textures.detail) || Boolean(live),
+    live: live && {
+      materials: live, title: level.title, setMirror,
+      text: () => rulesText,
+      apply: applyRules,
+      revert: () => applyRules(live.rules, true),
+    },
   });
+  showPanel = buildPanel(level, handlers);
   setSun({});
   resetView();
   setState({}, true);
+  if (live) {
+    // Rules from the address first; when they do not read, the page's own.
+    const fromAddress = state.rules;
+    if (fromAddress === null || !applyRules(fromAddress, true)) {
+      if (fromAddress !== null) level.notes.push('address: its rules do not read; the page\'s own rules are shown');
+      const problem = fromAddress !== null ? document.getElementById('marvane-rules-problem').textContent : '';
+      applyRules(live.rules, true);
+      if (problem) handlers.showMaterials(live.rules, null, `The address's rules: ${problem}`, null, false);
+      if (fromAddress === null) rulesApplied = null; // nothing was asked for
+    }
+  } else if (state.rules !== null) {
+    level.notes.push('address: rules were given, but this page cannot blend its materials live');
+  }
   loaded = true;
 
   window.addEventListener('resize', () => {
