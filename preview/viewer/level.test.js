@@ -136,3 +136,33 @@ test('skirts close every edge and a scale bar has a round length', () => {
   assert.deepEqual(scaleBar(10, 120), { metres: 1000, pixels: 100, label: '1 km' });
   assert.deepEqual(scaleBar(0.3, 120), { metres: 20, pixels: 20 / 0.3, label: '20 m' });
 });
+
+test('rules read as marvane_materials reads them, and become its tables', async () => {
+  const { parseRules, shareAt, rulesTables, meanShares, formatRule } = await import('./level.js');
+  const r = parseRules('# a comment\nhigh 650 m .. 750 m\nsteep 0 at 30 deg, 1 at 40°\n');
+  assert.deepEqual(r.high.points, [{ at: 650, share: 0 }, { at: 750, share: 1 }]);
+  assert.equal(formatRule(r.steep), 'steep 30 deg .. 40 deg');
+  assert.equal(shareAt(r.high, 700), 0.5);
+  assert.equal(shareAt(parseRules('high 0 at 5 m, 1 at 5 m').high, 5), 1);  // a step: the later point holds
+  for (const [text, message] of [
+    ['low 3', /line 1: expected "high" or "steep"/],
+    ['\nhigh 1,5 at 3 m', /line 2: expected a decimal point, found a comma/],
+    ['steep 30 deg .. 40', /expected the unit "deg"/],
+    ['high 2', /a share from 0 \(none\) to 1 \(all\), found 2/],
+    ['high 1 at 9 m, 0 at 3 m', /points in rising order of height/],
+    ['steep 0\nsteep 1', /line 2: expected one steep rule, found a second \(the first is on line 1\)/],
+  ]) assert.throws(() => parseRules(text), message, text);
+  // Entry k of the height table stands for base + k / 511 × fullScale metres,
+  // rounded to a byte; without a steep rule its table stays as painted.
+  const materials = { base: 600, fullScale: 511, heightGradient: new Uint8Array(512), angleGradient: new Uint8Array(512).fill(255) };
+  const tables = rulesTables(parseRules('high 650 m .. 750 m'), materials);
+  assert.equal(tables[50], 0);
+  assert.equal(tables[100], Math.fround(128 * Math.fround(0.003921569)));
+  assert.equal(tables[150], Math.fround(255 * Math.fround(0.003921569)));
+  assert.equal(tables[512 + 7], Math.fround(255 * Math.fround(0.003921569)));
+  // Level ground at entry 100 (700 m), no steep ground: half low, half high.
+  const flat = rulesTables(parseRules('high 650 m .. 750 m\nsteep 0'), materials);
+  const ground = new Float32Array(9 * 2).map((_, i) => (i % 2 === 0 ? 100 : 0));
+  const shares = meanShares(ground, 3, flat);
+  assert.ok(Math.abs(shares.low - 0.498) < 1e-3 && Math.abs(shares.high - 0.502) < 1e-3 && shares.steep === 0, JSON.stringify(shares));
+});

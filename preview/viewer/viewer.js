@@ -22,6 +22,11 @@
 //       "colour": "data:image/jpeg;base64,..." or PNG; top row = north
 //       "detail": "data:image/png;base64,..."  // optional blend weights,
 //                                        // red/green/blue = low/high/steep
+//       "slopes": "base64",              // optional, for the live blend: N*N
+//                                        // uint16 little-endian, the
+//                                        // painter's slope / 65535
+//       "heightRange": R,                // the height the painter divides by
+//       "mapSide": S                     // texels a side of the painted map
 //     },
 //     "surroundings": [                  // up to 8, may be empty or absent
 //       { "name": "L1D1"|"D1"|"R1D1"|"R1"|"R1U1"|"U1"|"L1U1"|"L1",
@@ -29,8 +34,22 @@
 //         "row": -1..1,                  // +1 = south
 //         "side": M, "spacing": H2,      // (M-1)*H2 should equal (N-1)*H
 //         "heights": "base64",           // as for primary
-//         "colour": "data:..." or null } // null: drawn neutral grey
-//     ]
+//         "colour": "data:..." or null,  // null: drawn neutral grey
+//         "slopes", "heightRange", "mapSide" as for primary (mapSide 512) }
+//     ],
+//     "materials": { "live": false }     // no live blend (a note says why), or
+//     "materials": {
+//       "live": true,
+//       "low", "high", "steep": "data:image/png;base64,...", // 512 x 512, top
+//                                        // row = texture row 0 as the painter
+//                                        // reads it
+//       "heightGradient", "angleGradient": "base64",  // the 512 table bytes
+//       "base": metres or null,          // height of sample 0, when recorded
+//       "fullScale": metres,             // what the height table spans
+//       "rules": "materials.txt text",   // what the panel starts from
+//       "rulesFrom": "string",           // where they came from
+//       "mirror": true|false             // optional: textures mirrored
+//     }
 //   }
 //
 // The writer must escape "<" in the JSON text as \u003c (titles and notes are
@@ -39,7 +58,8 @@
 //
 // A broken primary terrain stops the viewer with a visible message and an
 // uncaught error in the console; a broken surrounding terrain is skipped and
-// listed in the notes. window.marvanePreviewReady becomes true once the first
+// listed in the notes. The address (#view=...&layer=...&light=...&rules=...)
+// sets the view; see level.js. window.marvanePreviewReady becomes true once the first
 // frame has been drawn with all images applied (and the console gets a line
 // with the time it took); on failure window.marvanePreviewError holds the
 // message instead.
