@@ -16,6 +16,7 @@
 #include "painter/terrain/height_field.h"
 #include "painter/terrain/terrain_config.h"
 #include "preview/dds_reader.h"
+#include "preview/slope_grid.h"
 
 namespace fs = std::filesystem;
 
@@ -34,13 +35,12 @@ bool Exists(const std::string& path) {
 // at most `limit` vertices a side.
 void ReadHeights(const std::string& path, const HeightmapSettings& settings, bool sixteenBit,
                  std::size_t limit, TerrainView& view) {
-    HeightField field = HeightField::LoadRaw(path, settings, sixteenBit);
-    field.BuildNormalMap();
+    const HeightField field = HeightField::LoadRaw(path, settings, sixteenBit);
     const std::size_t n = static_cast<std::size_t>(field.size);
     view.side = std::min(n, limit);
     view.heights = AverageVertexGrid(field.heights.data(), n, n, 1, view.side, view.side);
     const std::vector<float> slopes =
-        AverageVertexGrid(field.normalMap.data(), n, n, 1, view.side, view.side);
+        ShrunkSlopes(field.heights.data(), n, field.horizontalScale, view.side);
     view.slopes.resize(slopes.size());
     for (std::size_t i = 0; i < slopes.size(); ++i) {
         const float slope = std::clamp(slopes[i], 0.0f, 1.0f);

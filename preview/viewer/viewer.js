@@ -458,6 +458,7 @@ async function start() {
   let first = true;
   let loaded = false; // set once every image is decoded and applied
   let rulesApplied = null; // when rules were last applied, until their frame is drawn
+  let afterFirstFrame = null; // what the address asks for once the level is drawn
   function frame() {
     pending = false;
     if (state.view === 'orbit' && controls.update()) requestRender();
@@ -479,6 +480,7 @@ async function start() {
       // How long an author waits for the level, for the browser's console
       // (and the preview's benchmark, which reads it).
       console.info(`Marvane preview: first frame drawn ${Math.round(performance.now())} ms after the page began loading`);
+      if (afterFirstFrame) setTimeout(afterFirstFrame, 0);
     }
   }
   function requestRender() {
@@ -749,14 +751,21 @@ async function start() {
   resetView();
   setState({}, true);
   if (live) {
-    // Rules from the address first; when they do not read, the page's own.
+    // The page's own rules first, quietly; rules from the address once the
+    // level is drawn, as a change an author makes, so that the console line
+    // tells how long a change takes. Rules that do not read are shown with
+    // what is wrong, and the page's own stay.
     const fromAddress = state.rules;
-    if (fromAddress === null || !applyRules(fromAddress, true)) {
-      if (fromAddress !== null) level.notes.push('address: its rules do not read; the page\'s own rules are shown');
-      const problem = fromAddress !== null ? document.getElementById('marvane-rules-problem').textContent : '';
-      applyRules(live.rules, true);
-      if (problem) handlers.showMaterials(live.rules, null, `The address's rules: ${problem}`, null, false);
-      if (fromAddress === null) rulesApplied = null; // nothing was asked for
+    applyRules(live.rules, true);
+    rulesApplied = null;
+    if (fromAddress !== null) {
+      afterFirstFrame = () => {
+        if (!applyRules(fromAddress, true)) {
+          const problem = document.getElementById('marvane-rules-problem').textContent;
+          handlers.showMaterials(live.rules, null, `The address's rules: ${problem}`, null, false);
+          state.rules = null;
+        }
+      };
     }
   } else if (state.rules !== null) {
     level.notes.push('address: rules were given, but this page cannot blend its materials live');
