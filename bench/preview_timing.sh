@@ -40,8 +40,10 @@ done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 missed=0
-verdict() {  # verdict VALUE LIMIT: "ok" or "MISSED"
-    if awk -v v="$1" -v l="$2" 'BEGIN { exit !(v <= l) }'; then echo ok; else echo MISSED; missed=1; fi
+# verdict VALUE LIMIT: "ok" or "MISSED". Called in $(...), a subshell, so a
+# miss is also written down in a file that the exit status is read from.
+verdict() {
+    if awk -v v="$1" -v l="$2" 'BEGIN { exit !(v <= l) }'; then echo ok; else echo MISSED; : >"$work/missed"; fi
 }
 median() { LC_ALL=C sort -g | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
 
@@ -79,8 +81,8 @@ browser=$(command -v chromium || true)
 if [ -z "$browser" ]; then
     echo "!!! SKIPPED: the first frame needs chromium (apt-get install chromium)"
 else
-    # The page stays open in a headless browser until its console line
-    # comes (or a minute passes).
+    # The page stays open in a headless browser until its console lines
+    # come (the rules are applied after the first frame), or a minute passes.
     frames=()
     rules=()
     address="#rules=high%2060%20m%20..%2080%20m%0Asteep%2025%20deg%20..%2035%20deg%0A"
@@ -93,7 +95,7 @@ else
             --window-size=1280,800 "file://$PWD/preview.html$address" >/dev/null 2>"$work/browser.txt" &
         pid=$!
         for ((t = 0; t < 600; t++)); do
-            grep -q 'first frame drawn' "$work/browser.txt" && break
+            grep -q 'rules applied' "$work/browser.txt" && break
             kill -0 "$pid" 2>/dev/null || break
             sleep 0.1
         done
@@ -109,4 +111,5 @@ else
     rule=$(printf '%s\n' "${rules[@]}" | median)
     printf '%-28s %6s ms %s\n' "frame after new rules" "$rule" "$(verdict "$rule" 500)"
 fi
+[ -e "$work/missed" ] && missed=1
 exit "$missed"
