@@ -1,5 +1,6 @@
 #include "preview/material_view.h"
 
+#include <cmath>
 #include <filesystem>
 #include <system_error>
 
@@ -55,6 +56,46 @@ std::string RulesFromTables(const MaterialView& view) {
            materials::FormatRule(high) + "\n" + materials::FormatRule(steep) + "\n";
 }
 
+// Whether the painter mirrored the textures, from the big maps of its last
+// job: along one row of the second repetition (columns 512 to 1023, mirrored
+// when the flag was set), the colour map is compared with the textures mixed
+// by the detail map's weights, placed either way; the nearer wins.
+std::optional<bool> MirrorFromMaps(const MaterialView& view) {
+    TgaMappedFile colour;
+    TgaMappedFile detail;
+    if (!colour.Open("colourbig.tga").ok() || !detail.Open("detailbig.tga").ok()) return std::nullopt;
+    const TgaPixels& c = colour.Pixels();
+    const TgaPixels& d = detail.Pixels();
+    if (c.format != Bgr24 || d.format != Bgr24 || c.width != c.height || c.width < 2 * static_cast<std::int32_t>(kSide) ||
+        d.width != c.width || d.height != c.height) {
+        return std::nullopt;
+    }
+    const std::size_t side = static_cast<std::size_t>(c.width);
+    // The first stored row: weight row side - 1 in a bottom-first file.
+    const std::size_t y = (colour.Descriptor() & 0x20) != 0 ? 0 : side - 1;
+    const std::size_t plainRow = y % kSide;
+    const std::size_t mirroredRow = (y / kSide) % 2 == 1 ? kSide - 1 - plainRow : plainRow;
+    double plainError = 0.0;
+    double mirroredError = 0.0;
+    for (std::size_t x = kSide; x < 2 * kSide; ++x) {
+        const std::uint8_t* weights = d.pixels + x * 3;  // blue steep, green high, red low
+        const std::uint8_t* painted = c.pixels + x * 3;  // blue, green, red
+        for (const bool mirrored : {false, true}) {
+            const std::size_t tx = mirrored ? kSide - 1 - x % kSide : x % kSide;
+            const std::size_t o = ((mirrored ? mirroredRow : plainRow) * kSide + tx) * 3;
+            double error = 0.0;
+            for (std::size_t k = 0; k < 3; ++k) {  // red, green, blue of the textures
+                const double mixed = (weights[2] * view.low[o + k] + weights[1] * view.high[o + k] +
+                                      weights[0] * view.steep[o + k]) / 255.0;
+                error += std::abs(mixed - painted[2 - k]);
+            }
+            (mirrored ? mirroredError : plainError) += error;
+        }
+    }
+    if (plainError == mirroredError) return std::nullopt;
+    return mirroredError < plainError;
+}
+
 }  // namespace
 
 MaterialView ReadMaterialView(double fullScale, std::optional<double> base,
@@ -88,6 +129,7 @@ MaterialView ReadMaterialView(double fullScale, std::optional<double> base,
         }
     }
     view.live = true;
+    view.mirror = MirrorFromMaps(view);
 
     std::vector<std::uint8_t> text;
     std::error_code error;

@@ -23,6 +23,9 @@ struct MaterialView {
     double fullScale = 0.0;      // metres the height table spans
     std::string rules;           // materials.txt, or read back from the tables
     std::string rulesFrom;       // where the rules came from, for the page
+    // Whether the primary was painted with mirrored textures, told from the
+    // big maps the job kept; unknown without them.
+    std::optional<bool> mirror;
 };
 
 // Reads data/ of the working folder. `fullScale` and `base` place the height

@@ -71,7 +71,9 @@ std::string Materials(const MaterialView& materials) {
             Quoted(Base64(materials.angleGradient.data(), materials.angleGradient.size()));
     json += ",\"base\":" + (materials.base ? ExactNumber(*materials.base) : std::string("null")) +
             ",\"fullScale\":" + ExactNumber(materials.fullScale) + ",\"rules\":" +
-            Quoted(materials.rules) + ",\"rulesFrom\":" + Quoted(materials.rulesFrom) + "}";
+            Quoted(materials.rules) + ",\"rulesFrom\":" + Quoted(materials.rulesFrom);
+    if (materials.mirror) json += std::string(",\"mirror\":") + (*materials.mirror ? "true" : "false");
+    json += "}";
     return json;
 }
 

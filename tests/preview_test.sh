@@ -164,6 +164,13 @@ check "a refused texture: the page is written without live materials" 1 \
 shot "a refused texture" "$work/alone/paint/bad_texture.html"
 cp "$work/low.tga" "$work/alone/paint/data/low.tga"
 
+# Whether the textures were mirrored is told from the big maps the job kept.
+check "mirrored textures: told from the maps" 1 "$(grep -c '"mirror":true' "$work/alone/paint/preview.html")"
+(cd "$work/alone/paint" && "${emulator[@]}" "$marvane" -mirror 0 -surround 0 -deltemps 0 >/dev/null 2>&1)
+run_preview alone --output plain.html
+check "textures not mirrored: told from the maps" "0 1" \
+    "$status $(grep -c '"mirror":false' "$work/alone/paint/plain.html")"
+
 # A 1025 level with its surroundings, seen from straight above: the sky
 # shows nowhere between the primary and its neighbours.
 if [ -n "$browser" ] && [ -z "${emulator[*]}" ]; then
