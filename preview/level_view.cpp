@@ -1,6 +1,7 @@
 #include "preview/level_view.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <system_error>
 
@@ -11,10 +12,12 @@
 #include "common/platform/read_file.h"
 #include "common/status/status.h"
 #include "common/text/c_format.h"
+#include "level/base_height.h"
 #include "level/level_names.h"
 #include "painter/terrain/height_field.h"
 #include "painter/terrain/terrain_config.h"
 #include "preview/dds_reader.h"
+#include "preview/slope_grid.h"
 
 namespace fs = std::filesystem;
 
@@ -29,13 +32,22 @@ bool Exists(const std::string& path) {
     return fs::is_regular_file(path, error);
 }
 
-// A heightmap as the painter reads it, shrunk to at most `limit` vertices a side.
+// A heightmap as the painter reads it, with the painter's slopes, shrunk to
+// at most `limit` vertices a side.
 void ReadHeights(const std::string& path, const HeightmapSettings& settings, bool sixteenBit,
                  std::size_t limit, TerrainView& view) {
     const HeightField field = HeightField::LoadRaw(path, settings, sixteenBit);
     const std::size_t n = static_cast<std::size_t>(field.size);
     view.side = std::min(n, limit);
     view.heights = AverageVertexGrid(field.heights.data(), n, n, 1, view.side, view.side);
+    const std::vector<float> slopes =
+        ShrunkSlopes(field.heights.data(), n, field.horizontalScale, view.side);
+    view.slopes.resize(slopes.size());
+    for (std::size_t i = 0; i < slopes.size(); ++i) {
+        const float slope = std::clamp(slopes[i], 0.0f, 1.0f);
+        view.slopes[i] = static_cast<std::uint16_t>(std::lround(slope * 65535.0f));
+    }
+    view.heightRange = static_cast<double>(field.heightRange);
     view.spacing = static_cast<double>(field.horizontalScale) * static_cast<double>(n - 1) /
                    static_cast<double>(view.side - 1);
 }
@@ -170,6 +182,7 @@ LevelView ReadLevelView() {
     ReadHeights(up + level::kPrimaryHeightmapFile, config.primary, true, kPreviewPrimarySide,
                 view.primary);
     const std::size_t mapSide = 4 * (static_cast<std::size_t>(config.primary.size) - 1);
+    view.primary.mapSide = mapSide;
     ReadMap("colourbig.tga", "colormaps/tx0%dx0%d.dds", "colour", mapSide, view.primary.colourSide,
             view.primary.colour, view.notes);
     ReadMap("detailbig.tga", "detailmaps/tx0%dx0%d_1.dds", "detail", mapSide,
@@ -180,6 +193,7 @@ LevelView ReadLevelView() {
         const std::string texture = FormatC("colormaps/tx_s%zu.dds", i);
         if (!Exists(texture)) continue;  // not painted
         TerrainView terrain;
+        terrain.mapSide = 512;  // the painter paints every surrounding map at this side
         terrain.name = place.name;
         terrain.column = place.column;
         terrain.row = place.row;
@@ -207,5 +221,15 @@ LevelView ReadLevelView() {
         }
         view.surroundings.push_back(std::move(terrain));
     }
+
+    std::vector<std::uint8_t> settings;
+    const std::string settingsPath = up + level::kSettingsFile;
+    const std::optional<double> base =
+        platform::ReadFileStart(settingsPath.c_str(), settings).ok()
+            ? level::ReadBaseHeights(std::string_view(reinterpret_cast<const char*>(settings.data()),
+                                                      settings.size()))
+                  .primary
+            : std::nullopt;
+    view.materials = ReadMaterialView(view.primary.heightRange, base, view.notes);
     return view;
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "preview/material_view.h"
+
 // What the preview shows of a painted level, read from a working folder (the
 // current folder) and the level around it, shrunk to what a browser draws
 // smoothly.
@@ -24,6 +26,10 @@ struct TerrainView {
     std::size_t side = 0;
     double spacing = 0.0;  // world units between neighbouring vertices
     std::vector<float> heights;
+    // The painter's slope at each vertex (0 level, 1 vertical) in 1/65535.
+    std::vector<std::uint16_t> slopes;
+    double heightRange = 0.0;  // the painter divides heights by it
+    std::size_t mapSide = 0;   // texels a side of the map the painter paints
     std::size_t colourSide = 0;
     std::vector<std::uint8_t> colour;
     std::size_t detailSide = 0;
@@ -35,6 +41,7 @@ struct LevelView {
     TerrainView primary;
     std::vector<TerrainView> surroundings;  // those that were painted
     std::vector<std::string> notes;         // gaps, and what was used
+    MaterialView materials;
 };
 
 // Reads the level as the painter does (its messages, thrown as FatalError,

@@ -39,7 +39,43 @@ std::string Heights(const std::vector<float>& heights) {
     return Quoted(Base64(bytes.data(), bytes.size()));
 }
 
+// Slopes as little-endian 16-bit numbers.
+std::string Slopes(const std::vector<std::uint16_t>& slopes) {
+    std::vector<std::uint8_t> bytes(slopes.size() * 2);
+    for (std::size_t i = 0; i < slopes.size(); ++i) {
+        bytes[i * 2] = static_cast<std::uint8_t>(slopes[i] & 0xFF);
+        bytes[i * 2 + 1] = static_cast<std::uint8_t>(slopes[i] >> 8);
+    }
+    return Quoted(Base64(bytes.data(), bytes.size()));
+}
+
 std::string Number(double value) { return FormatC("%.9g", value); }
+// Exact: the base height and the rules speak of metres to the millimetre.
+std::string ExactNumber(double value) { return FormatC("%.17g", value); }
+
+std::string Materials(const MaterialView& materials) {
+    if (!materials.live) return "{\"live\":false}";
+    constexpr std::size_t kSide = 512;
+    // The three textures are encoded at once, each on a thread of its own.
+    std::future<std::string> encoded[3];
+    const std::vector<std::uint8_t>* textures[] = {&materials.low, &materials.high, &materials.steep};
+    for (int i = 0; i < 3; ++i) {
+        encoded[i] = std::async(std::launch::async,
+                                [texture = textures[i]] { return PngDataUri(*texture, kSide, kSide); });
+    }
+    std::string json = "{\"live\":true,\"low\":" + Quoted(encoded[0].get()) +
+                       ",\"high\":" + Quoted(encoded[1].get()) + ",\"steep\":" + Quoted(encoded[2].get());
+    json += ",\"heightGradient\":" +
+            Quoted(Base64(materials.heightGradient.data(), materials.heightGradient.size())) +
+            ",\"angleGradient\":" +
+            Quoted(Base64(materials.angleGradient.data(), materials.angleGradient.size()));
+    json += ",\"base\":" + (materials.base ? ExactNumber(*materials.base) : std::string("null")) +
+            ",\"fullScale\":" + ExactNumber(materials.fullScale) + ",\"rules\":" +
+            Quoted(materials.rules) + ",\"rulesFrom\":" + Quoted(materials.rulesFrom);
+    if (materials.mirror) json += std::string(",\"mirror\":") + (*materials.mirror ? "true" : "false");
+    json += "}";
+    return json;
+}
 
 std::string Terrain(const TerrainView& terrain, bool primary) {
     // The two pictures are encoded at once, the detail map on a thread of
@@ -56,7 +92,12 @@ std::string Terrain(const TerrainView& terrain, bool primary) {
                 ",\"row\":" + std::to_string(terrain.row) + ",";
     }
     json += "\"side\":" + std::to_string(terrain.side) + ",\"spacing\":" + Number(terrain.spacing) +
-            ",\"heights\":" + Heights(terrain.heights) + ",\"colour\":";
+            ",\"heights\":" + Heights(terrain.heights);
+    if (!terrain.slopes.empty()) {
+        json += ",\"slopes\":" + Slopes(terrain.slopes) + ",\"heightRange\":" +
+                ExactNumber(terrain.heightRange) + ",\"mapSide\":" + std::to_string(terrain.mapSide);
+    }
+    json += ",\"colour\":";
     json += terrain.colour.empty()
                 ? std::string("null")
                 : Quoted(JpegDataUri(terrain.colour, terrain.colourSide, terrain.colourSide));
@@ -91,7 +132,7 @@ std::string PreviewPage(const LevelView& view, std::string_view viewer) {
     for (std::size_t i = 0; i < view.surroundings.size(); ++i) {
         data += (i ? "," : "") + Terrain(view.surroundings[i], false);
     }
-    data += "]}";
+    data += "],\"materials\":" + Materials(view.materials) + "}";
 
     std::string title;
     for (const char ch : view.title) {

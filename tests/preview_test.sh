@@ -58,20 +58,23 @@ page_checks() {  # page_checks WHAT PAGE
         "$(grep -c '<script src\|<link ' "$2") $(grep -c 'id="marvane-level"' "$2")"
 }
 browser=$(command -v chromium || true)
-shot() {  # shot WHAT PAGE: drawn in chromium, screenshot checked
+shot() {  # shot WHAT PAGE [#ADDRESS [CHECK-OPTIONS...]]: drawn in chromium, screenshot checked
     [ -n "$browser" ] && [ -z "${emulator[*]}" ] || return 0
+    local what=$1 page=$2 address=${3:-}
+    shift 2
+    shift $(($# > 0 ? 1 : 0))
     local profile
     profile=$(mktemp -d)
     timeout 120 "$browser" --headless --no-sandbox --disable-gpu --use-angle=swiftshader \
         --enable-unsafe-swiftshader --disable-background-networking --disable-component-update \
         --disable-sync --no-first-run --user-data-dir="$profile" --enable-logging=stderr --v=0 \
         --screenshot="$work/shot.png" --window-size=1024,768 --virtual-time-budget=15000 \
-        "file://$2" >/dev/null 2>"$work/browser.txt"
+        "file://$page$address" >/dev/null 2>"$work/browser.txt"
     rm -rf "$profile"
-    check "$1: no JavaScript error" "" \
+    check "$what: no JavaScript error" "" \
         "$(grep -E 'CONSOLE.*(Uncaught|Error)' "$work/browser.txt" | head -n 3)"
-    check "$1: the screenshot shows the terrain in the colour map's colours" "0" \
-        "$(/usr/bin/python3 "$here/preview_shot_check.py" "$work/shot.png" "$2" >"$work/shot.txt"; echo $?)"
+    check "$what: the screenshot shows the terrain as it should" "0" \
+        "$(/usr/bin/python3 "$here/preview_shot_check.py" "$work/shot.png" "$page" "$@" >"$work/shot.txt"; echo $?)"
     sed 's/^/  /' "$work/shot.txt"
 }
 
@@ -108,6 +111,75 @@ level alone 0
 check "no surroundings: none in the page" 1 "$(grep -c '"surroundings":\[\]' "$work/alone/paint/preview.html")"
 same_as_native "no surroundings" alone preview.html
 shot "no surroundings" "$work/alone/paint/preview.html"
+# True colours: in neutral light, seen from above, the terrain has the
+# colour map's chromaticity.
+shot "neutral light" "$work/alone/paint/preview.html" "#view=map&light=neutral" --chroma-within 0.02
+
+# Rules through the address: the page blends the detail map the painter
+# paints for the same rules, and its shares are those marvane_materials
+# reports. The page is written before the level is painted again.
+materials_tool=$(dirname "$preview")/marvane_materials
+rules='high 40 m .. 90 m
+steep 15 deg .. 40 deg'
+address="#view=map&layer=detail&light=flat&rules=$(/usr/bin/python3 -c 'import sys, urllib.parse; print(urllib.parse.quote(sys.argv[1]))' "$rules")"
+if [ -n "$browser" ] && [ -z "${emulator[*]}" ]; then
+    (cd "$work/alone/paint" && printf '%s\n' "$rules" >data/materials.txt &&
+        "$materials_tool" --rules >"$work/shares.txt" && rm data/materials.txt &&
+        "$marvane" -mirror 1 -surround 0 -deltemps 0 >/dev/null 2>&1) ||
+        { echo "FAIL: the level alone could not be painted with the rules"; exit 1; }
+    shot "rules from the address" "$work/alone/paint/preview.html" "$address" --detail-of "$work/alone/paint/detailbig.tga"
+    check "rules from the address: the console says they were applied" 1 \
+        "$(grep -c 'Marvane preview: rules applied, frame drawn in [0-9]* ms' "$work/browser.txt")"
+    profile=$(mktemp -d)
+    shown=$(timeout 120 "$browser" --headless --no-sandbox --disable-gpu --use-angle=swiftshader \
+        --enable-unsafe-swiftshader --no-first-run --user-data-dir="$profile" --virtual-time-budget=15000 \
+        --dump-dom "file://$work/alone/paint/preview.html$address" 2>/dev/null |
+        sed -n 's/.*id="marvane-shares"[^>]*>low \([0-9.]*\) %, high \([0-9.]*\) %, steep \([0-9.]*\) %<.*/\1 \2 \3/p')
+    rm -rf "$profile"
+    painted=$(sed -n 's/^Shares of the primary map: low \([0-9.]*\) %, high \([0-9.]*\) %, steep \([0-9.]*\) %$/\1 \2 \3/p' "$work/shares.txt")
+    check "rules from the address: the panel's shares are the painted ones within 1 point" "within" \
+        "$(awk -v a="$shown" -v b="$painted" 'BEGIN { n = split(a, x, " "); split(b, y, " ");
+            for (i = 1; i <= 3; i++) if (n != 3 || x[i] - y[i] > 1 || y[i] - x[i] > 1) { print a " vs " b; exit }
+            print "within" }')"
+fi
+
+# Bad material files: rules that do not read are named with the line, and
+# the page is written with the rules read back from the gradients; a texture
+# the painter would refuse turns the live view off with a note naming it.
+printf 'high 40 m .. 90\n' >"$work/alone/paint/data/materials.txt"
+run_preview alone --output bad_rules.html
+check "rules that do not read: a note with the line, and a page" \
+    "0 Note: data/materials.txt line 1: expected the unit \"m\" after the height" \
+    "$status $(grep -o '^Note: data/materials.txt line 1: expected the unit "m" after the height' <<<"$out")"
+check "rules that do not read: the page's rules come from the gradients" 1 \
+    "$(grep -c '"rulesFrom":"the gradient images"' "$work/alone/paint/bad_rules.html")"
+rm "$work/alone/paint/data/materials.txt"
+cp "$work/alone/paint/data/low.tga" "$work/low.tga"
+printf 'not a picture' >"$work/alone/paint/data/low.tga"
+run_preview alone --output bad_texture.html
+check "a refused texture: live view off, with a note naming it" "0 1" \
+    "$status $(grep -c '^Note: live materials off: data/low.tga' <<<"$out")"
+check "a refused texture: the page is written without live materials" 1 \
+    "$(grep -c '"materials":{"live":false}' "$work/alone/paint/bad_texture.html")"
+shot "a refused texture" "$work/alone/paint/bad_texture.html"
+cp "$work/low.tga" "$work/alone/paint/data/low.tga"
+
+# Whether the textures were mirrored is told from the big maps the job kept.
+check "mirrored textures: told from the maps" 1 "$(grep -c '"mirror":true' "$work/alone/paint/preview.html")"
+(cd "$work/alone/paint" && "${emulator[@]}" "$marvane" -mirror 0 -surround 0 -deltemps 0 >/dev/null 2>&1)
+run_preview alone --output plain.html
+check "textures not mirrored: told from the maps" "0 1" \
+    "$status $(grep -c '"mirror":false' "$work/alone/paint/plain.html")"
+
+# A 1025 level with its surroundings, seen from straight above: the sky
+# shows nowhere between the primary and its neighbours.
+if [ -n "$browser" ] && [ -z "${emulator[*]}" ]; then
+    "$generator" --out "$work/big" --primary 1025 --secondary 129 --seed 4 >/dev/null &&
+        (cd "$work/big/paint" && "$marvane" -mirror 1 -surround 1 -deltemps 0 >/dev/null 2>&1 &&
+            "$preview" >/dev/null 2>&1) ||
+        { echo "FAIL: the level big could not be made, painted and shown"; exit 1; }
+    shot "map of a 1025 level" "$work/big/paint/preview.html" "#view=map&layer=detail&light=flat" --map
+fi
 
 # --open hands the page's full path to xdg-open, and says so when there is none.
 if [ -z "${emulator[*]}" ]; then

@@ -4,7 +4,7 @@
 #include "common/parallel/parallel_rows.h"
 #include "common/status/status.h"
 #include "painter/terrain/height_field.h"
-#include "painter/terrain/slope_kernel.h"
+#include "level/slope_kernel.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "common/status/status.h"
 #include "painter/terrain/height_field.h"
-#include "painter/terrain/slope_kernel.h"
+#include "level/slope_kernel.h"
 #include "tests/support/thread_count.h"
 
 namespace {

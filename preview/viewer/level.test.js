@@ -1,7 +1,9 @@
 // Run with: node --test preview/viewer/   (no packages needed)
 import test from 'node:test';
 import assert from 'node:assert/strict';
-import { decodeHeights, parseLevel, terrainArrays, sunDirection, startCamera } from './level.js';
+import {
+  decodeHeights, parseLevel, terrainArrays, sunDirection, startCamera, parseViewState, formatViewState, scaleBar,
+} from './level.js';
 
 const b64 = (values) => {
   const view = new DataView(new ArrayBuffer(values.length * 4));
@@ -84,4 +86,83 @@ test('sun bearing and starting camera use compass directions (north is -z)', () 
     }
   }
   assert.ok(widest > 0.9, `the terrain fills only ${widest} of the view`);
+});
+
+test('the whole level from the start: each of the nine terrains takes a good part of the view', () => {
+  const w = 1000;
+  const cam = startCamera(3 * w, 0, 300, 45, 4 / 3);
+  const d = cam.position.map((p, i) => p - cam.target[i]);
+  const forward = d.map((v) => -v / cam.distance);
+  const right = [-forward[2], 0, forward[0]].map((v, _, a) => v / Math.hypot(...a));
+  const up = [right[1] * forward[2] - right[2] * forward[1], right[2] * forward[0] - right[0] * forward[2],
+    right[0] * forward[1] - right[1] * forward[0]];
+  const tanV = Math.tan(22.5 * Math.PI / 180);
+  const dot = (a, b) => a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+  const screen = ([x, z]) => {  // -1..1 across and up the view
+    const rel = [x - cam.position[0], 150 - cam.position[1], z - cam.position[2]];
+    const depth = dot(rel, forward);
+    return [dot(rel, right) / (tanV * 4 / 3 * depth), dot(rel, up) / (tanV * depth)];
+  };
+  for (let row = -1; row <= 1; row++) {
+    for (let column = -1; column <= 1; column++) {
+      const corners = [[-1, -1], [1, -1], [1, 1], [-1, 1]].map(([a, b]) =>
+        screen([column * w + a * w / 2, row * w + b * w / 2]));
+      let area = 0;  // shoelace, over the 2 x 2 view
+      corners.forEach(([x1, y1], i) => { const [x2, y2] = corners[(i + 1) % 4]; area += x1 * y2 - x2 * y1; });
+      const share = Math.abs(area) / 2 / 4;
+      assert.ok(share >= 0.01, `terrain ${column},${row} covers ${share} of the view`);
+      assert.ok(corners.every(([x, y]) => Math.abs(x) <= 1 && Math.abs(y) <= 1), `terrain ${column},${row} leaves the view`);
+    }
+  }
+});
+
+test('the address sets the view; bad parts are named and left at their defaults', () => {
+  const { state, problems } = parseViewState('#view=map&layer=detail&light=flat&rules=high%20650%20m%20..%20750%20m%0A');
+  assert.deepEqual(state, { view: 'map', layer: 'detail', light: 'flat', rules: 'high 650 m .. 750 m\n' });
+  assert.deepEqual(parseViewState(formatViewState(state)).state, state);
+  const bad = parseViewState('#view=side&zoom=3&rules=%E0');
+  assert.deepEqual(bad.state, { view: 'orbit', layer: 'colour', light: 'sun', rules: null });
+  assert.equal(bad.problems.length, 3, bad.problems.join('\n'));
+});
+
+test('skirts close every edge and a scale bar has a round length', () => {
+  const side = 3;
+  const { positions, indices } = terrainArrays(side, 10, new Float32Array(9).fill(5), 0, 0, -20);
+  assert.equal(positions.length / 3, 9 + 8 * 2);
+  assert.equal(indices.length / 3, 8 + 8 * 2);
+  const bottom = [];
+  for (let i = 9; i < 25; i += 2) bottom.push(positions[(i + 1) * 3 + 1]);
+  assert.deepEqual(bottom, new Array(8).fill(-20));
+  assert.deepEqual(scaleBar(10, 120), { metres: 1000, pixels: 100, label: '1 km' });
+  assert.deepEqual(scaleBar(0.3, 120), { metres: 20, pixels: 20 / 0.3, label: '20 m' });
+});
+
+test('rules read as marvane_materials reads them, and become its tables', async () => {
+  const { parseRules, shareAt, rulesTables, meanShares, formatRule } = await import('./level.js');
+  const r = parseRules('# a comment\nhigh 650 m .. 750 m\nsteep 0 at 30 deg, 1 at 40°\n');
+  assert.deepEqual(r.high.points, [{ at: 650, share: 0 }, { at: 750, share: 1 }]);
+  assert.equal(formatRule(r.steep), 'steep 30 deg .. 40 deg');
+  assert.equal(shareAt(r.high, 700), 0.5);
+  assert.equal(shareAt(parseRules('high 0 at 5 m, 1 at 5 m').high, 5), 1);  // a step: the later point holds
+  for (const [text, message] of [
+    ['low 3', /line 1: expected "high" or "steep"/],
+    ['\nhigh 1,5 at 3 m', /line 2: expected a decimal point, found a comma/],
+    ['steep 30 deg .. 40', /expected the unit "deg"/],
+    ['high 2', /a share from 0 \(none\) to 1 \(all\), found 2/],
+    ['high 1 at 9 m, 0 at 3 m', /points in rising order of height/],
+    ['steep 0\nsteep 1', /line 2: expected one steep rule, found a second \(the first is on line 1\)/],
+  ]) assert.throws(() => parseRules(text), message, text);
+  // Entry k of the height table stands for base + k / 511 × fullScale metres,
+  // rounded to a byte; without a steep rule its table stays as painted.
+  const materials = { base: 600, fullScale: 511, heightGradient: new Uint8Array(512), angleGradient: new Uint8Array(512).fill(255) };
+  const tables = rulesTables(parseRules('high 650 m .. 750 m'), materials);
+  assert.equal(tables[50], 0);
+  assert.equal(tables[100], Math.fround(128 * Math.fround(0.003921569)));
+  assert.equal(tables[150], Math.fround(255 * Math.fround(0.003921569)));
+  assert.equal(tables[512 + 7], Math.fround(255 * Math.fround(0.003921569)));
+  // Level ground at entry 100 (700 m), no steep ground: half low, half high.
+  const flat = rulesTables(parseRules('high 650 m .. 750 m\nsteep 0'), materials);
+  const ground = new Float32Array(9 * 2).map((_, i) => (i % 2 === 0 ? 100 : 0));
+  const shares = meanShares(ground, 3, flat);
+  assert.ok(Math.abs(shares.low - 0.498) < 1e-3 && Math.abs(shares.high - 0.502) < 1e-3 && shares.steep === 0, JSON.stringify(shares));
 });

@@ -4,13 +4,14 @@
 #include <cmath>
 #include <cstdint>
 
-#include "painter/terrain/float_lanes.h"
+#include "level/float_lanes.h"
 
 // The slope of one grid vertex from the triangles it forms with its eight
-// neighbours. Every slope in the painter comes from here, so the order and
-// precision of each step below decide output bytes: the vector arithmetic and
-// the lengths that make vectors unit in single precision, the final angle in
-// double, stored as float.
+// neighbours. Every slope in the painter and in the preview comes from here,
+// so the order and precision of each step below decide output bytes: the
+// vector arithmetic and the lengths that make vectors unit in single
+// precision, the final angle in double, stored as float. It lives below the
+// painter so that the preview, which may not reach into the painter, shares it.
 
 namespace slope_kernel {
 
