@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "common/image/tga_image.h"
+#include "common/platform/job_lock.h"
 #include "common/platform/terminal.h"
 #include "splitter/tile_cut.h"
 #include "splitter/tile_loop.h"
@@ -55,6 +56,15 @@ int main(int argc, char** argv) {
         std::printf("usage: Quillet [detailmap] [colormap]\n");
         std::printf("    - use \"null\" as filename to ignore\n");
         return 2;
+    }
+
+    // Run by hand, the splitter keeps a painting job out of the folder (and
+    // waits for none): both would write dtemp.tga and ctemp.tga. Started
+    // by a job, it works under the job's lock.
+    platform::JobLock lock;
+    if (const Status taken = lock.Take(); taken.code() == platform::JobLockBusy) {
+        std::fprintf(stderr, "%s\n", taken.message().c_str());
+        return 1;
     }
 
     SplitterState state;

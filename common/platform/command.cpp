@@ -2,15 +2,17 @@
 #include "common/platform/stoppable_command.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace platform {
 namespace {
 
+// As std::system, but the command and everything it starts end with this
+// program, however it ends: no converter goes on writing into a folder that
+// the next job already uses.
 int RunThroughInterpreter(const char* commandLine) {
     // Whatever this program printed must come before what the command prints.
     std::fflush(nullptr);
-    return std::system(commandLine);
+    return detail::RunStoppableCommand(commandLine, nullptr);
 }
 
 CommandRunner currentRunner = RunThroughInterpreter;

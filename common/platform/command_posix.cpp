@@ -1,7 +1,10 @@
+#include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/syscall.h>
 #include <sys/types.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -113,38 +116,108 @@ void EndGroup(pid_t group) {
     while (GroupRuns(group) && Clock::now() < killedEnd) backoff.Pause();
 }
 
-}  // namespace
-
-int RunStoppableCommand(const char* commandLine, const std::function<bool()>& stopRequested) {
-    posix_spawnattr_t attributes;
-    if (::posix_spawnattr_init(&attributes) != 0) return -1;
-    // A process group of its own, led by the interpreter: one signal reaches
-    // the interpreter and every program it started.
-    ::posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
-    ::posix_spawnattr_setpgroup(&attributes, 0);
+// The process between this program and the interpreter, forked from this
+// program and never exec'd: it leads the interpreter's group and watches
+// the lifeline, whose other end only this program holds. When this program
+// ends, whatever way (a kill -9 too), the system closes that end and the
+// guard ends the whole group at once; otherwise it ends as the interpreter
+// did. Only calls that are safe in the child of a threaded program.
+[[noreturn]] void GuardCommand(int lifeline, const char* commandLine) {
     char shell[] = "sh";
     char option[] = "-c";
     char* arguments[] = {shell, option, const_cast<char*>(commandLine), nullptr};
-    pid_t pid = 0;
-    const int spawnError =
-        ::posix_spawn(&pid, "/bin/sh", nullptr, &attributes, arguments, environ);
-    ::posix_spawnattr_destroy(&attributes);
-    if (spawnError != 0) return -1;  // as std::system when no process could be made
+    const pid_t interpreter = ::fork();
+    if (interpreter < 0) ::_exit(127);
+    if (interpreter == 0) {
+        ::execve("/bin/sh", arguments, environ);
+        ::_exit(127);  // as std::system when the interpreter cannot be run
+    }
+#ifdef SYS_pidfd_open
+    const int ended = static_cast<int>(::syscall(SYS_pidfd_open, interpreter, 0));
+#else
+    const int ended = -1;
+#endif
+    int status = 0;
+    long pauseMicroseconds = 50;
+    for (;;) {
+        struct pollfd watched[2] = {{lifeline, POLLIN, 0}, {ended, POLLIN, 0}};
+        // Without a descriptor for the interpreter's end (an older kernel),
+        // looks at it between short waits that grow as with Backoff.
+        struct timespec pause = {0, pauseMicroseconds * 1000};
+        const int ready = ::ppoll(watched, ended >= 0 ? 2 : 1, ended >= 0 ? nullptr : &pause,
+                                  nullptr);
+        if (ready > 0 && watched[0].revents != 0) {
+            // This program has gone: nothing it started may outlive it.
+            ::kill(-::getpid(), SIGKILL);
+            ::_exit(128 + SIGKILL);
+        }
+        const pid_t result = ::waitpid(interpreter, &status, WNOHANG);
+        if (result == interpreter) break;
+        if (result < 0 && errno != EINTR) ::_exit(127);
+        if (ended < 0 && pauseMicroseconds < 5000) pauseMicroseconds = pauseMicroseconds * 3 / 2;
+    }
+    if (WIFEXITED(status)) ::_exit(WEXITSTATUS(status));
+    // Ended by a signal: end the same way, so that the caller sees the
+    // status std::system would give.
+    const int signal = WTERMSIG(status);
+    struct sigaction standard{};
+    standard.sa_handler = SIG_DFL;
+    ::sigaction(signal, &standard, nullptr);
+    sigset_t only;
+    ::sigemptyset(&only);
+    ::sigaddset(&only, signal);
+    ::sigprocmask(SIG_UNBLOCK, &only, nullptr);
+    ::kill(::getpid(), signal);
+    ::_exit(128 + signal);
+}
+
+}  // namespace
+
+int RunStoppableCommand(const char* commandLine, const std::function<bool()>& stopRequested) {
+    int lifeline[2];
+    if (::pipe2(lifeline, O_CLOEXEC) != 0) return -1;
+    const pid_t guard = ::fork();
+    if (guard == 0) {
+        // A process group of its own, led by the guard: one signal reaches
+        // the interpreter and every program it started.
+        ::setpgid(0, 0);
+        ::close(lifeline[1]);
+        GuardCommand(lifeline[0], commandLine);
+    }
+    ::close(lifeline[0]);
+    if (guard < 0) {
+        ::close(lifeline[1]);
+        return -1;  // as std::system when no process could be made
+    }
+    // Also from here, so that a stop asked for at once finds the group.
+    ::setpgid(guard, guard);
 
     int status = 0;
     Backoff backoff;
     for (;;) {
-        if (Reaped(pid, status)) {
+        if (!stopRequested) {
+            while (::waitpid(guard, &status, 0) < 0) {
+                if (errno != EINTR) {
+                    status = -1;
+                    break;
+                }
+            }
+            break;
+        }
+        if (Reaped(guard, status)) {
             // The interpreter has ended; programs it left running in the
             // background are not waited for, as with std::system.
-            return status;
+            break;
         }
         if (stopRequested()) {
-            EndGroup(pid);
-            return CommandStopped;
+            EndGroup(guard);
+            status = CommandStopped;
+            break;
         }
         backoff.Pause();
     }
+    ::close(lifeline[1]);
+    return status;
 }
 
 }  // namespace platform::detail

@@ -30,6 +30,8 @@ void PutFolderFirstOnPath(const std::string& folder);
 
 // Runs a command line through the command interpreter and waits until it
 // ends. Returns the interpreter's status, which callers are free to ignore.
+// The command and every program it starts end when this program ends, also
+// when it is killed.
 int RunCommand(const char* commandLine);
 
 // What RunCommandUntil returns for a command it ended because it was asked to.

@@ -2,11 +2,13 @@
 
 #include <functional>
 
-// The platform half of RunCommandUntil (command.cpp): runs a command line
-// through the command interpreter in a group of its own, so that the
-// interpreter and everything it started can be ended together. Returns the
-// status std::system would, or CommandStopped once `stopRequested` answered
-// true and the whole group has ended.
+// The platform half of RunCommand and RunCommandUntil (command.cpp): runs a
+// command line through the command interpreter in a group of its own (a job
+// object on Windows), so that the interpreter and everything it started can
+// be ended together, and are ended when this program ends, however it ends.
+// Returns the status std::system would, or CommandStopped once
+// `stopRequested` (which may be empty: never) answered true and the whole
+// group has ended.
 namespace platform::detail {
 
 int RunStoppableCommand(const char* commandLine, const std::function<bool()>& stopRequested);

@@ -10,6 +10,7 @@
 
 #include "common/image/tga_image.h"
 #include "common/platform/file_commit.h"
+#include "common/platform/job_lock.h"
 #include "common/platform/platform.h"
 #include "common/platform/terminal.h"
 #include "level/level_names.h"
@@ -116,8 +117,9 @@ private:
 };
 
 // Runs a command through the interpreter. A dialog's job stops it when the
-// user asks the job to stop; a command-line job runs it as the interpreter
-// always does, so that Ctrl+C in a terminal reaches it too. A command that
+// user asks the job to stop; a command-line job runs it to its end, unless
+// the painter itself is ended (Ctrl+C in a terminal), which ends the command
+// with it. A command that
 // fails (a full disk, a folder that cannot be written, no such program)
 // leaves an output missing, so the job must not report "Completed"; its own
 // messages say what went wrong.
@@ -277,6 +279,14 @@ void RemoveLeftovers() {
 // Reads the level, paints its maps and cuts them into tiles. Throws the
 // message of the first failure, or JobStopped.
 void PaintLevel(const JobOptions& options, JobProgress& progress) {
+    // A dialog's job keeps other jobs out of the folder while it runs; a
+    // command-line job runs under the lock its program took at the start.
+    platform::JobLock lock;
+    if (OnJobThread()) {
+        if (const Status taken = lock.Take(); taken.code() == platform::JobLockBusy) {
+            throw FatalError{taken.message()};
+        }
+    }
     platform::MakeFolder("detailmaps");
     platform::MakeFolder("colormaps");
     if (options.paintSurrounding) platform::MakeFolder("lowdetailmaps");
