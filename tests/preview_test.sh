@@ -122,6 +122,24 @@ if [ -z "${emulator[*]}" ]; then
     check "--open without xdg-open: exit 1 and why" \
         "ERROR: could not open $work/alone/paint/preview.html in a browser: xdg-open: No such file or directory 1" \
         "$(run_preview_env) $?"
+
+    # --output a named pipe is refused at once (it would wait for a reader
+    # for ever); a page a killed run left half-written goes with the next
+    # run, whatever that one writes; --dir a file says what the path is.
+    mkfifo "$work/alone/paint/pipe.html"
+    (cd "$work/alone/paint" && timeout 20 "$preview" --output pipe.html >/dev/null 2>"$work/err.txt")
+    status=$?
+    check "--output a named pipe: exit 1 and why" \
+        "1 ERROR: --output pipe.html is a named pipe: name a new file or a regular one" \
+        "$status $(head -n 1 "$work/err.txt")"
+    echo half >"$work/alone/paint/preview.html.partial"
+    (cd "$work/alone/paint" && "$preview" --output other.html >/dev/null 2>&1)
+    check "a killed run's preview.html.partial: removed" no "$(exists "$work/alone/paint/preview.html.partial")"
+    (cd "$work" && "$preview" --dir alone/paint/log.txt >/dev/null 2>"$work/err.txt")
+    status=$?
+    check "--dir a file: exit 1 and what it is" \
+        "1 ERROR: --dir alone/paint/log.txt is a file, not a folder; name the painter's working folder (the one that holds log.txt)" \
+        "$status $(head -n 1 "$work/err.txt")"
 fi
 
 # A level without its settings: the painter's message, and no page.

@@ -21,12 +21,14 @@ CommandRunner currentRunner = RunThroughInterpreter;
 
 int RunCommand(const char* commandLine) { return currentRunner(commandLine); }
 
-int RunCommandUntil(const char* commandLine, const std::function<bool()>& stopRequested) {
+int RunCommandUntil(const char* commandLine, const std::function<bool()>& stopRequested,
+                    std::string* errorLine) {
+    if (errorLine) errorLine->clear();
     if (stopRequested && stopRequested()) return CommandStopped;
     // A runner that tests put in place sees this command as any other.
-    if (currentRunner != RunThroughInterpreter || !stopRequested) return RunCommand(commandLine);
+    if (currentRunner != RunThroughInterpreter) return RunCommand(commandLine);
     std::fflush(nullptr);
-    return detail::RunStoppableCommand(commandLine, stopRequested);
+    return detail::RunStoppableCommand(commandLine, stopRequested, errorLine);
 }
 
 CommandRunner ReplaceCommandRunner(CommandRunner runner) {

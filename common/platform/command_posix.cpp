@@ -116,19 +116,76 @@ void EndGroup(pid_t group) {
     while (GroupRuns(group) && Clock::now() < killedEnd) backoff.Pause();
 }
 
+// Passes on what the command writes to standard error to this program's own,
+// as it comes, and keeps the last line that begins with "ERROR: ".
+class ErrorRelay {
+public:
+    ErrorRelay(int descriptor, std::string* lastError) : fd_(descriptor), lastError_(lastError) {
+        if (fd_ >= 0) ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) | O_NONBLOCK);
+    }
+    ~ErrorRelay() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    ErrorRelay(const ErrorRelay&) = delete;
+    ErrorRelay& operator=(const ErrorRelay&) = delete;
+
+    bool Open() const { return fd_ >= 0; }
+
+    // Passes on what is there now; true when there was something.
+    bool Pass() {
+        if (fd_ < 0) return false;
+        char buffer[4096];
+        const ssize_t count = ::read(fd_, buffer, sizeof buffer);
+        if (count <= 0) return false;
+        for (ssize_t written = 0; written < count;) {
+            const ssize_t now = ::write(STDERR_FILENO, buffer + written,
+                                        static_cast<size_t>(count - written));
+            if (now <= 0 && errno != EINTR) break;
+            if (now > 0) written += now;
+        }
+        for (ssize_t i = 0; i < count; ++i) {
+            if (buffer[i] != '\n') {
+                line_ += buffer[i];
+                continue;
+            }
+            Keep();
+        }
+        return true;
+    }
+
+    // What the command left once it has ended (not its background programs').
+    void Drain() {
+        while (Pass()) {
+        }
+        Keep();
+    }
+
+private:
+    void Keep() {
+        if (!line_.empty() && line_.back() == '\r') line_.pop_back();
+        if (line_.rfind("ERROR: ", 0) == 0 && lastError_) *lastError_ = line_;
+        line_.clear();
+    }
+
+    int fd_;
+    std::string* lastError_;
+    std::string line_;
+};
+
 // The process between this program and the interpreter, forked from this
 // program and never exec'd: it leads the interpreter's group and watches
 // the lifeline, whose other end only this program holds. When this program
 // ends, whatever way (a kill -9 too), the system closes that end and the
 // guard ends the whole group at once; otherwise it ends as the interpreter
 // did. Only calls that are safe in the child of a threaded program.
-[[noreturn]] void GuardCommand(int lifeline, const char* commandLine) {
+[[noreturn]] void GuardCommand(int lifeline, int errorOutput, const char* commandLine) {
     char shell[] = "sh";
     char option[] = "-c";
     char* arguments[] = {shell, option, const_cast<char*>(commandLine), nullptr};
     const pid_t interpreter = ::fork();
     if (interpreter < 0) ::_exit(127);
     if (interpreter == 0) {
+        if (errorOutput >= 0) ::dup2(errorOutput, STDERR_FILENO);
         ::execve("/bin/sh", arguments, environ);
         ::_exit(127);  // as std::system when the interpreter cannot be run
     }
@@ -173,29 +230,36 @@ void EndGroup(pid_t group) {
 
 }  // namespace
 
-int RunStoppableCommand(const char* commandLine, const std::function<bool()>& stopRequested) {
+int RunStoppableCommand(const char* commandLine, const std::function<bool()>& stopRequested,
+                        std::string* errorLine) {
     int lifeline[2];
     if (::pipe2(lifeline, O_CLOEXEC) != 0) return -1;
+    int errors[2] = {-1, -1};
+    if (errorLine && ::pipe2(errors, O_CLOEXEC) != 0) errors[0] = errors[1] = -1;
     const pid_t guard = ::fork();
     if (guard == 0) {
         // A process group of its own, led by the guard: one signal reaches
         // the interpreter and every program it started.
         ::setpgid(0, 0);
         ::close(lifeline[1]);
-        GuardCommand(lifeline[0], commandLine);
+        if (errors[0] >= 0) ::close(errors[0]);
+        GuardCommand(lifeline[0], errors[1], commandLine);
     }
     ::close(lifeline[0]);
+    if (errors[1] >= 0) ::close(errors[1]);
     if (guard < 0) {
         ::close(lifeline[1]);
+        if (errors[0] >= 0) ::close(errors[0]);
         return -1;  // as std::system when no process could be made
     }
     // Also from here, so that a stop asked for at once finds the group.
     ::setpgid(guard, guard);
 
+    ErrorRelay relay(errors[0], errorLine);
     int status = 0;
     Backoff backoff;
     for (;;) {
-        if (!stopRequested) {
+        if (!stopRequested && !relay.Open()) {
             while (::waitpid(guard, &status, 0) < 0) {
                 if (errno != EINTR) {
                     status = -1;
@@ -209,13 +273,14 @@ int RunStoppableCommand(const char* commandLine, const std::function<bool()>& st
             // background are not waited for, as with std::system.
             break;
         }
-        if (stopRequested()) {
+        if (stopRequested && stopRequested()) {
             EndGroup(guard);
             status = CommandStopped;
             break;
         }
-        backoff.Pause();
+        if (!relay.Pass()) backoff.Pause();
     }
+    relay.Drain();
     ::close(lifeline[1]);
     return status;
 }

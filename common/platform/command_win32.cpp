@@ -84,7 +84,8 @@ void EndAll(HANDLE job, bool inJob, HANDLE interpreter) {
 
 }  // namespace
 
-int RunStoppableCommand(const char* commandLine, const std::function<bool()>& stopRequested) {
+int RunStoppableCommand(const char* commandLine, const std::function<bool()>& stopRequested,
+                        std::string* /*errorLine: not kept here*/) {
     // The interpreter std::system uses, with the same command line.
     const char* comspec = std::getenv("ComSpec");
     const bool named = comspec && *comspec;

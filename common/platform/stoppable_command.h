@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 // The platform half of RunCommand and RunCommandUntil (command.cpp): runs a
 // command line through the command interpreter in a group of its own (a job
@@ -11,6 +12,11 @@
 // group has ended.
 namespace platform::detail {
 
-int RunStoppableCommand(const char* commandLine, const std::function<bool()>& stopRequested);
+// With `errorLine`, what the command writes to standard error passes through
+// this program on its way to this program's standard error, and the last
+// line that begins with "ERROR: " is kept there (Linux; elsewhere it stays
+// empty).
+int RunStoppableCommand(const char* commandLine, const std::function<bool()>& stopRequested,
+                        std::string* errorLine = nullptr);
 
 }  // namespace platform::detail

@@ -111,6 +111,9 @@ public:
         Tell("Warning: " + text);
     }
 
+    // The last error line of the command that failed, for a command-line job.
+    std::string commandError;
+
 private:
     TerminalProgress* terminal_;
     bool commandLine_;
@@ -123,12 +126,20 @@ private:
 // fails (a full disk, a folder that cannot be written, no such program)
 // leaves an output missing, so the job must not report "Completed"; its own
 // messages say what went wrong.
-void RunJobCommand(const char* command) {
+// The command's last "ERROR: " line on standard error is kept, so that a
+// command-line job can repeat it under its own message: the line that names
+// the tile and the reason, which would otherwise be lost among the splitter's.
+void RunJobCommand(JobProgress& progress, const char* command) {
     std::function<bool()> stopRequested;
     if (OnJobThread()) stopRequested = StopAsked;
-    const int status = platform::RunCommandUntil(command, stopRequested);
+    std::string errorLine;
+    const int status = platform::RunCommandUntil(command, stopRequested,
+                                                 progress.CommandLine() ? &errorLine : nullptr);
     if (status == platform::CommandStopped) throw JobStopped{};
-    if (status != 0) Fail("ERROR: running \"%s\" failed", command);
+    if (status != 0) {
+        progress.commandError = errorLine;
+        Fail("ERROR: running \"%s\" failed", command);
+    }
 }
 
 // The memory a primary map of this size needs at its peak: the heights and
@@ -140,7 +151,13 @@ std::uint64_t PrimaryMemoryBytes(std::int32_t size) {
     return samples * 8 + (std::uint64_t{32} << 20);
 }
 
-void CheckPrimarySize(std::int32_t size) {
+void CheckPrimarySize(const HeightmapSettings& primary) {
+    const std::int32_t size = primary.size;
+    if (size < 2 && !primary.sizeBeyondRange.empty()) {
+        Fail("ERROR: \"%s\": primary size %s is outside 2 to %d (line %d: \"%s\")",
+             kSettingsPath.c_str(), primary.sizeBeyondRange.c_str(), LargestPrimarySize,
+             primary.sizeLineNumber, primary.sizeLine.c_str());
+    }
     if (size > LargestPrimarySize) {
         Fail(
             "ERROR: \"%s\": primary size %d is above %d; its maps would be "
@@ -262,11 +279,11 @@ void WriteSurroundingMaps(JobProgress& progress, const MaterialSet& materials,
     std::snprintf(command, sizeof command,
                   "nvdxt -file ctemp.tga -output colormaps/tx_s%s.dds -u8888 -nomipmap",
                   map.index.c_str());
-    RunJobCommand(command);
+    RunJobCommand(progress, command);
     std::snprintf(command, sizeof command,
                   "nvdxt -file dtemp.tga -output lowdetailmaps/tx_s%s.dds -u8888 -nomipmap",
                   map.index.c_str());
-    RunJobCommand(command);
+    RunJobCommand(progress, command);
 }
 
 // What a program ended half-way through writing leaves: "<name>.partial"
@@ -296,7 +313,7 @@ void PaintLevel(const JobOptions& options, JobProgress& progress) {
     const std::int64_t start = platform::MillisecondClock();
 
     const TerrainConfig config = LoadTerrainConfig(kSettingsPath);
-    CheckPrimarySize(config.primary.size);
+    CheckPrimarySize(config.primary);
     const MaterialSet materials = MaterialSet::Load(kMaterialSet);
     WarnOfGradients(progress);
 
@@ -319,7 +336,7 @@ void PaintLevel(const JobOptions& options, JobProgress& progress) {
 
     LogLine("");
     progress.Step("Spliting primary");
-    RunJobCommand("quillet detailbig.tga colourbig.tga");
+    RunJobCommand(progress, "quillet detailbig.tga colourbig.tga");
 
     const std::int64_t elapsed = platform::MillisecondClock() - start;
     progress.Stepf("Completed (%.4fs)", static_cast<double>(static_cast<float>(elapsed) * 0.001f));
@@ -356,7 +373,10 @@ JobResult RunJob(JobOptions options) {
         ShowFatalMessage(error.text.c_str());
         // The message stays the fixed text; the command line gets the reason
         // below it.
-        if (progress.CommandLine()) progress.Tell(MaterialSetReason(error.text));
+        if (progress.CommandLine()) {
+            progress.Tell(MaterialSetReason(error.text));
+            progress.Tell(progress.commandError);
+        }
     } catch (...) {
         progress.EndLine();
         ShowFatalMessage("Very bad unspecific error");
