@@ -10,12 +10,14 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <system_error>
 #include <thread>
+#include <vector>
 
 #include "common/platform/platform.h"
 #include "common/platform/stoppable_command.h"
@@ -178,17 +180,21 @@ private:
 // ends, whatever way (a kill -9 too), the system closes that end and the
 // guard ends the whole group at once; otherwise it ends as the interpreter
 // did. Only calls that are safe in the child of a threaded program.
-[[noreturn]] void GuardCommand(int lifeline, int errorOutput, const char* commandLine) {
+// Runs the interpreter in this (forked) process; never returns.
+[[noreturn]] void RunInterpreter(int errorOutput, const char* commandLine, char** environment) {
     char shell[] = "sh";
     char option[] = "-c";
     char* arguments[] = {shell, option, const_cast<char*>(commandLine), nullptr};
+    if (errorOutput >= 0) ::dup2(errorOutput, STDERR_FILENO);
+    ::execve("/bin/sh", arguments, environment);
+    ::_exit(127);  // as std::system when the interpreter cannot be run
+}
+
+[[noreturn]] void GuardCommand(int lifeline, int errorOutput, const char* commandLine,
+                               char** environment) {
     const pid_t interpreter = ::fork();
     if (interpreter < 0) ::_exit(127);
-    if (interpreter == 0) {
-        if (errorOutput >= 0) ::dup2(errorOutput, STDERR_FILENO);
-        ::execve("/bin/sh", arguments, environ);
-        ::_exit(127);  // as std::system when the interpreter cannot be run
-    }
+    if (interpreter == 0) RunInterpreter(errorOutput, commandLine, environment);
 #ifdef SYS_pidfd_open
     const int ended = static_cast<int>(::syscall(SYS_pidfd_open, interpreter, 0));
 #else
@@ -232,18 +238,32 @@ private:
 
 int RunStoppableCommand(const char* commandLine, const std::function<bool()>& stopRequested,
                         std::string* errorLine) {
+    // A program that itself runs as a guarded command (the splitter under
+    // the painter) keeps its commands in the group its guard watches: the
+    // guard, or a stop, then ends the whole tree at once, the converter
+    // the splitter started included. Elsewhere each command gets a guard
+    // and a group of its own, and its programs learn that they run so.
+    static char guardedMark[] = "MARVANE_GUARDED_COMMAND=1";
+    const char* mark = std::getenv("MARVANE_GUARDED_COMMAND");
+    const bool nested = mark && *mark;
+    std::vector<char*> environment;
+    for (char** variable = environ; *variable; ++variable) environment.push_back(*variable);
+    if (!nested) environment.push_back(guardedMark);
+    environment.push_back(nullptr);
+
     int lifeline[2];
     if (::pipe2(lifeline, O_CLOEXEC) != 0) return -1;
     int errors[2] = {-1, -1};
     if (errorLine && ::pipe2(errors, O_CLOEXEC) != 0) errors[0] = errors[1] = -1;
     const pid_t guard = ::fork();
     if (guard == 0) {
+        ::close(lifeline[1]);
+        if (errors[0] >= 0) ::close(errors[0]);
+        if (nested) RunInterpreter(errors[1], commandLine, environment.data());
         // A process group of its own, led by the guard: one signal reaches
         // the interpreter and every program it started.
         ::setpgid(0, 0);
-        ::close(lifeline[1]);
-        if (errors[0] >= 0) ::close(errors[0]);
-        GuardCommand(lifeline[0], errors[1], commandLine);
+        GuardCommand(lifeline[0], errors[1], commandLine, environment.data());
     }
     ::close(lifeline[0]);
     if (errors[1] >= 0) ::close(errors[1]);
@@ -253,7 +273,7 @@ int RunStoppableCommand(const char* commandLine, const std::function<bool()>& st
         return -1;  // as std::system when no process could be made
     }
     // Also from here, so that a stop asked for at once finds the group.
-    ::setpgid(guard, guard);
+    if (!nested) ::setpgid(guard, guard);
 
     ErrorRelay relay(errors[0], errorLine);
     int status = 0;
@@ -274,7 +294,14 @@ int RunStoppableCommand(const char* commandLine, const std::function<bool()>& st
             break;
         }
         if (stopRequested && stopRequested()) {
-            EndGroup(guard);
+            if (nested) {
+                // The group is the outer command's: only the interpreter.
+                ::kill(guard, SIGKILL);
+                while (::waitpid(guard, &status, 0) < 0 && errno == EINTR) {
+                }
+            } else {
+                EndGroup(guard);
+            }
             status = CommandStopped;
             break;
         }
