@@ -18,7 +18,7 @@ namespace {
 constexpr int Side = 1025;
 constexpr int OutputSide = 4 * (Side - 1);
 
-HeightmapSettings PrimarySettings() { return {Side, 2.0f, 0.003f, 0.003f * 65536.0f, 0, {}}; }
+HeightmapSettings PrimarySettings() { return {Side, 2.0f, 0.003f, 0.003f * 65536.0f, 0, {}, 0, {}, {}, {}}; }
 
 // Hills, a ridge and a little noise: slopes of every steepness, no flat
 // stretches that would make the work easier than a real level's.

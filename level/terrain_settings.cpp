@@ -12,19 +12,35 @@ namespace {
 // A "%d" field: blanks, an optional sign, decimal digits. Null when there is
 // no number, or one that a 32-bit integer cannot hold (which a scanf would
 // turn into anything at all); otherwise the text after it.
-const char* ReadWholeNumber(const char* text, std::int32_t& value) {
+// A number out of range is kept in `beyondRange` as written.
+const char* ReadWholeNumber(const char* text, std::int32_t& value, std::string& beyondRange) {
     long long number = 0;
     bool overflow = false;
     const char* end = ReadCInteger(text, number, &overflow);
-    if (!end || overflow || number < INT32_MIN || number > INT32_MAX) return nullptr;
+    if (!end) return nullptr;
+    if (overflow || number < INT32_MIN || number > INT32_MAX) {
+        const char* start = SkipCBlanks(text);
+        beyondRange.assign(start, static_cast<size_t>(end - start));
+        return nullptr;
+    }
     value = static_cast<std::int32_t>(number);
     return end;
 }
 
 // "heightmap.setSize %d": the size stays as it was if no number follows.
-void ReadSizeLine(const std::string& line, HeightmapSettings& settings) {
+void ReadSizeLine(const level::SettingsLine& line, HeightmapSettings& settings) {
     std::int32_t size = 0;
-    if (ReadWholeNumber(line.c_str() + level::kSizeKey.size(), size)) settings.size = size;
+    std::string beyondRange;
+    if (ReadWholeNumber(line.plain.c_str() + level::kSizeKey.size(), size, beyondRange)) {
+        settings.size = size;
+        settings.sizeBeyondRange.clear();
+    } else if (!beyondRange.empty()) {
+        settings.sizeBeyondRange = beyondRange;
+    } else {
+        return;
+    }
+    settings.sizeLineNumber = static_cast<int>(line.number);
+    settings.sizeLine = line.plain;
 }
 
 // "heightmap.setScale %d/%f": stores what could be read in order, zero for the
@@ -37,7 +53,9 @@ void ReadScaleLine(const level::SettingsLine& line, HeightmapSettings& settings)
     settings.scaleLineNumber = static_cast<int>(line.number);
     settings.scaleLine = line.plain;
     std::int32_t whole = 0;
-    const char* rest = ReadWholeNumber(line.plain.c_str() + level::kScaleKey.size(), whole);
+    settings.horizontalScaleBeyondRange.clear();
+    const char* rest = ReadWholeNumber(line.plain.c_str() + level::kScaleKey.size(), whole,
+                                       settings.horizontalScaleBeyondRange);
     if (!rest) return;
     settings.horizontalScale = static_cast<float>(whole);
     if (*rest != '/') return;
@@ -86,7 +104,7 @@ TerrainConfig ParseTerrainConfig(std::string_view text) {
     level::WalkSettingsLines(text, [&](const level::SettingsLine& line) {
         HeightmapSettings& settings =
             line.section == level::SettingsSection::Primary ? config.primary : config.secondary;
-        if (line.kind == level::SettingsLineKind::Size) ReadSizeLine(line.plain, settings);
+        if (line.kind == level::SettingsLineKind::Size) ReadSizeLine(line, settings);
         if (line.kind == level::SettingsLineKind::Scale) ReadScaleLine(line, settings);
     });
     config.primary.heightRange = config.primary.verticalScale * level::FullSampleRange(true);

@@ -20,6 +20,15 @@ struct HeightmapSettings {
     // scales can show the user which line to mend.
     int scaleLineNumber = 0;
     std::string scaleLine;
+    // The same for the size line that gave the size.
+    int sizeLineNumber = 0;
+    std::string sizeLine;
+    // A size or horizontal scale written as a whole number that 32 bits
+    // cannot hold, as written ("" when there is none); the value itself
+    // stays as it was (0 when no other line gave it), and a message about
+    // that value names the number the user wrote.
+    std::string sizeBeyondRange;
+    std::string horizontalScaleBeyondRange;
 };
 
 struct TerrainConfig {

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
+
+#include "common/image/area_average.h"
 
 namespace {
 
@@ -102,13 +105,16 @@ void DecodeInterpolatedAlpha(const std::uint8_t* block, std::array<Colour, 16>& 
     for (int i = 0; i < 16; ++i) texels[i][3] = values[(bits >> (3 * i)) & 7];
 }
 
-}  // namespace
+// Decodes the file band by band, from the top: `band` gets the first row,
+// the number of rows and their 8-bit red, green, blue, alpha pixels, so that
+// a caller may keep every row or only what it shrinks them to. Sets `width`
+// and `height` once the header is read.
+using BandSink = std::function<void(std::size_t firstRow, std::size_t rows, const std::uint8_t*)>;
 
-Status DecodeDds(std::span<const std::uint8_t> bytes, const std::string& name,
-                 RgbaPicture& picture) {
-    // Emptied but not given back: a reader of many tiles reuses one buffer.
-    picture.width = picture.height = 0;
-    picture.pixels.clear();
+Status DecodeBands(std::span<const std::uint8_t> bytes, const std::string& name,
+                   std::int32_t& pictureWidth, std::int32_t& pictureHeight,
+                   const std::function<void()>& sized, const BandSink& band) {
+    pictureWidth = pictureHeight = 0;
     auto refuse = [&](const char* reason) {
         return Status::Failure("ERROR: reading " + name + " (" + reason + ")");
     };
@@ -126,8 +132,6 @@ Status DecodeDds(std::span<const std::uint8_t> bytes, const std::string& name,
     const std::uint32_t bitCount = Word(bytes, 4 + 84);
     const std::size_t w = width, h = height;
     const std::span<const std::uint8_t> data = bytes.subspan(kDataStart);
-    picture.width = static_cast<std::int32_t>(width);
-    picture.height = static_cast<std::int32_t>(height);
 
     if (formatFlags & kFourCC) {
         const bool dxt1 = fourCC == FourCC('D', 'X', 'T', '1');
@@ -137,7 +141,11 @@ Status DecodeDds(std::span<const std::uint8_t> bytes, const std::string& name,
         const std::size_t blockBytes = dxt1 ? 8 : 16;
         const std::size_t across = (w + 3) / 4, down = (h + 3) / 4;
         if (data.size() < across * down * blockBytes) return refuse("cut short");
-        picture.pixels.assign(w * h * 4, 0);
+        pictureWidth = static_cast<std::int32_t>(width);
+        pictureHeight = static_cast<std::int32_t>(height);
+        if (sized) sized();
+        // One row of blocks at a time.
+        std::vector<std::uint8_t> rows(w * 4 * 4, 0);
         std::array<Colour, 16> texels{};
         for (std::size_t by = 0; by < down; ++by) {
             for (std::size_t bx = 0; bx < across; ++bx) {
@@ -147,12 +155,13 @@ Status DecodeDds(std::span<const std::uint8_t> bytes, const std::string& name,
                 if (dxt3) DecodeExplicitAlpha(block, texels);
                 if (dxt5) DecodeInterpolatedAlpha(block, texels);
                 for (std::size_t i = 0; i < 16; ++i) {
-                    const std::size_t x = bx * 4 + i % 4, y = by * 4 + i / 4;
-                    if (x >= w || y >= h) continue;
+                    const std::size_t x = bx * 4 + i % 4, y = i / 4;
+                    if (x >= w) continue;
                     std::copy(texels[i].begin(), texels[i].end(),
-                              picture.pixels.begin() + static_cast<std::ptrdiff_t>((y * w + x) * 4));
+                              rows.begin() + static_cast<std::ptrdiff_t>((y * w + x) * 4));
                 }
             }
+            band(by * 4, std::min<std::size_t>(4, h - by * 4), rows.data());
         }
         return Status();
     }
@@ -169,14 +178,113 @@ Status DecodeDds(std::span<const std::uint8_t> bytes, const std::string& name,
     }
     const std::size_t pixelBytes = bitCount / 8;
     if (data.size() < w * h * pixelBytes) return refuse("cut short");
-    picture.pixels.resize(w * h * 4);
-    for (std::size_t i = 0; i < w * h; ++i) {
-        const std::uint8_t* in = data.data() + i * pixelBytes;
-        std::uint8_t* out = picture.pixels.data() + i * 4;
-        out[0] = in[red];
-        out[1] = in[green];
-        out[2] = in[blue];
-        out[3] = alpha < 0 ? 255 : in[alpha];
+    pictureWidth = static_cast<std::int32_t>(width);
+    pictureHeight = static_cast<std::int32_t>(height);
+    if (sized) sized();
+    std::vector<std::uint8_t> row(w * 4);
+    for (std::size_t y = 0; y < h; ++y) {
+        for (std::size_t x = 0; x < w; ++x) {
+            const std::uint8_t* in = data.data() + (y * w + x) * pixelBytes;
+            std::uint8_t* out = row.data() + x * 4;
+            out[0] = in[red];
+            out[1] = in[green];
+            out[2] = in[blue];
+            out[3] = alpha < 0 ? 255 : in[alpha];
+        }
+        band(y, 1, row.data());
     }
+    return Status();
+}
+
+}  // namespace
+
+Status DecodeDds(std::span<const std::uint8_t> bytes, const std::string& name,
+                 RgbaPicture& picture) {
+    // Emptied but not given back: a reader of many tiles reuses one buffer.
+    picture.pixels.clear();
+    picture.sourceWidth = picture.sourceHeight = 0;
+    const Status decoded = DecodeBands(
+        bytes, name, picture.width, picture.height,
+        [&] {
+            picture.pixels.resize(static_cast<std::size_t>(picture.width) *
+                                  static_cast<std::size_t>(picture.height) * 4);
+        },
+        [&](std::size_t first, std::size_t rows, const std::uint8_t* pixels) {
+            const std::size_t rowBytes = static_cast<std::size_t>(picture.width) * 4;
+            std::copy(pixels, pixels + rows * rowBytes,
+                      picture.pixels.begin() + static_cast<std::ptrdiff_t>(first * rowBytes));
+        });
+    if (!decoded.ok()) {
+        picture.width = picture.height = 0;
+        picture.pixels.clear();
+        return decoded;
+    }
+    picture.sourceWidth = picture.width;
+    picture.sourceHeight = picture.height;
+    return decoded;
+}
+
+Status DecodeDdsShrunk(std::span<const std::uint8_t> bytes, const std::string& name,
+                       std::size_t largestSide, RgbaPicture& picture) {
+    // A picture within the limit is decoded as it is.
+    std::int32_t width = 0, height = 0;
+    if (bytes.size() >= kDataStart) {
+        height = static_cast<std::int32_t>(std::min<std::uint32_t>(Word(bytes, 4 + 8), 1u << 30));
+        width = static_cast<std::int32_t>(std::min<std::uint32_t>(Word(bytes, 4 + 12), 1u << 30));
+    }
+    if (largestSide == 0 || static_cast<std::size_t>(std::max(width, height)) <= largestSide) {
+        return DecodeDds(bytes, name, picture);
+    }
+    picture.pixels.clear();
+    // First a box of k x k pixels summed into one as the bands come, k the
+    // whole number of pixels per output pixel, so that only a picture of at
+    // most twice the limit a side is held; then area averages down to the
+    // limit.
+    std::size_t w = 0, h = 0, k = 1, boxAcross = 0, boxDown = 0;
+    std::vector<std::uint64_t> sums;
+    std::vector<std::uint8_t> boxes;
+    const Status decoded = DecodeBands(
+        bytes, name, width, height,
+        [&] {
+            w = static_cast<std::size_t>(width);
+            h = static_cast<std::size_t>(height);
+            k = std::max(w, h) / largestSide;
+            boxAcross = (w + k - 1) / k;
+            boxDown = (h + k - 1) / k;
+            boxes.assign(boxAcross * boxDown * 4, 0);
+            sums.assign(boxAcross * 4, 0);
+        },
+        [&](std::size_t first, std::size_t rows, const std::uint8_t* pixels) {
+            for (std::size_t r = 0; r < rows; ++r) {
+                const std::size_t y = first + r;
+                const std::uint8_t* row = pixels + r * w * 4;
+                for (std::size_t x = 0; x < w; ++x) {
+                    for (std::size_t c = 0; c < 4; ++c) sums[(x / k) * 4 + c] += row[x * 4 + c];
+                }
+                if ((y + 1) % k != 0 && y + 1 != h) continue;
+                const std::size_t boxRow = y / k;
+                const std::size_t tall = y + 1 - boxRow * k;
+                for (std::size_t bx = 0; bx < boxAcross; ++bx) {
+                    const std::size_t count = tall * (std::min(w, (bx + 1) * k) - bx * k);
+                    for (std::size_t c = 0; c < 4; ++c) {
+                        boxes[(boxRow * boxAcross + bx) * 4 + c] =
+                            static_cast<std::uint8_t>((sums[bx * 4 + c] + count / 2) / count);
+                    }
+                }
+                std::fill(sums.begin(), sums.end(), std::uint64_t{0});
+            }
+        });
+    if (!decoded.ok()) {
+        picture.width = picture.height = picture.sourceWidth = picture.sourceHeight = 0;
+        return decoded;
+    }
+    const std::size_t longest = std::max(w, h);
+    const std::size_t outWidth = std::max<std::size_t>(1, w * largestSide / longest);
+    const std::size_t outHeight = std::max<std::size_t>(1, h * largestSide / longest);
+    picture.pixels = AveragePixels(boxes.data(), boxAcross, boxDown, 4, outWidth, outHeight);
+    picture.width = static_cast<std::int32_t>(outWidth);
+    picture.height = static_cast<std::int32_t>(outHeight);
+    picture.sourceWidth = width;
+    picture.sourceHeight = height;
     return Status();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -15,6 +16,9 @@ struct RgbaPicture {
     std::int32_t width = 0;
     std::int32_t height = 0;
     std::vector<std::uint8_t> pixels;  // width * height * 4
+    // The file's own sides, which a shrunk picture no longer has.
+    std::int32_t sourceWidth = 0;
+    std::int32_t sourceHeight = 0;
 };
 
 // Sides beyond this are refused: far beyond any tile, and a hostile header
@@ -27,3 +31,11 @@ inline constexpr std::int32_t kLargestDdsSide = 16384;
 // needs. Never reads past `bytes`, whatever the header claims.
 Status DecodeDds(std::span<const std::uint8_t> bytes, const std::string& name,
                  RgbaPicture& picture);
+
+// Decodes like DecodeDds, shrinking a picture wider or taller than
+// `largestSide` by area averages to that many pixels on its longer side as it
+// goes: only a picture of at most twice that side is held beside the file's
+// bytes, never the whole one (a 16384 x 16384 texture would take 1 GiB).
+// Sides within the limit are decoded as DecodeDds does.
+Status DecodeDdsShrunk(std::span<const std::uint8_t> bytes, const std::string& name,
+                       std::size_t largestSide, RgbaPicture& picture);

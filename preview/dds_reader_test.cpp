@@ -106,3 +106,29 @@ TEST(DdsReader, RefusesWhatItCannotReadWithoutReadingPastTheFile) {
 }
 
 }  // namespace
+
+// A texture beyond the limit comes out shrunk, its longer side at the limit
+// and its colours kept, with the file's own sides beside it.
+TEST(DdsReader, ShrinksALargeTextureAsItDecodes) {
+    // 2048 x 1024 DXT1: the left half pure red, the right half pure blue.
+    const std::size_t across = 2048 / 4, down = 1024 / 4;
+    Bytes blocks(across * down * 8, 0);
+    for (std::size_t by = 0; by < down; ++by) {
+        for (std::size_t bx = 0; bx < across; ++bx) {
+            const std::uint16_t colour = bx < across / 2 ? 0xF800 : 0x001F;
+            blocks[(by * across + bx) * 8] = static_cast<std::uint8_t>(colour);
+            blocks[(by * across + bx) * 8 + 1] = static_cast<std::uint8_t>(colour >> 8);
+        }
+    }
+    RgbaPicture picture;
+    ASSERT_TRUE(DecodeDdsShrunk(DxtFile("DXT1", 2048, 1024, blocks), "big.dds", 512, picture).ok());
+    EXPECT_EQ(picture.width, 512);
+    EXPECT_EQ(picture.height, 256);
+    EXPECT_EQ(picture.sourceWidth, 2048);
+    EXPECT_EQ(picture.sourceHeight, 1024);
+    EXPECT_EQ(Texel(picture, 0, 0), (std::array<std::uint8_t, 4>{255, 0, 0, 255}));
+    EXPECT_EQ(Texel(picture, 511, 255), (std::array<std::uint8_t, 4>{0, 0, 255, 255}));
+    // Within the limit: as DecodeDds gives it.
+    ASSERT_TRUE(DecodeDdsShrunk(DxtFile("DXT1", 2048, 1024, blocks), "big.dds", 4096, picture).ok());
+    EXPECT_EQ(picture.width, 2048);
+}

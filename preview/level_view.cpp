@@ -24,6 +24,13 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::size_t kTileSide = 512;
+// Its header and 4 bytes a pixel, the most any tile file takes.
+constexpr std::uint64_t kLargestTileFileBytes = 128 + kTileSide * kTileSide * 4;
+// A surrounding texture of the largest side a DDS file may have, compressed
+// with one byte a pixel (DXT3, DXT5): 256 MiB. Larger files (uncompressed
+// beyond 8192 x 8192) are cut short here and drawn grey, with a note.
+constexpr std::uint64_t kLargestTextureFileBytes =
+    128 + std::uint64_t{kLargestDdsSide} * std::uint64_t{kLargestDdsSide};
 // A gap where a tile should be: magenta, which no ground is.
 constexpr std::uint8_t kGap[3] = {255, 0, 255};
 
@@ -64,13 +71,57 @@ std::vector<std::uint8_t> ToRgb(const std::vector<std::uint8_t>& pixels, std::si
     return rgb;
 }
 
+// The sides a TGA file's header gives, or false.
+bool TgaSides(const char* path, std::size_t& width, std::size_t& height) {
+    std::vector<std::uint8_t> header;
+    if (!platform::ReadFileStart(path, header, 18).ok() || header.size() < 18) return false;
+    width = header[12] | static_cast<std::size_t>(header[13]) << 8;
+    height = header[14] | static_cast<std::size_t>(header[15]) << 8;
+    return true;
+}
+
+// Why a big map that is there is not the level's (a stale one of an earlier
+// job, a map of another level): "" when it is. Its side must be the level's
+// 4 x (N - 1), and the other big map's when that one is there.
+std::string BigMapMismatch(const TgaPixels& map, const char* path, std::size_t mapSide,
+                           const char* other) {
+    const std::size_t width = static_cast<std::size_t>(map.width);
+    const std::size_t height = static_cast<std::size_t>(map.height);
+    if (width != height) {
+        return FormatC("%s is %zu x %zu, not square", path, width, height);
+    }
+    if (width != mapSide) {
+        return FormatC("%s is %zu x %zu, but the level's maps are %zu x %zu", path, width, height,
+                       mapSide, mapSide);
+    }
+    std::size_t otherWidth = 0, otherHeight = 0;
+    if (Exists(other) && TgaSides(other, otherWidth, otherHeight) &&
+        (otherWidth != width || otherHeight != height)) {
+        return FormatC("%s is %zu x %zu, but %s %zu x %zu", path, width, height, other, otherWidth,
+                       otherHeight);
+    }
+    return "";
+}
+
 // A big map as the painter wrote it, shrunk; false when it is not there or
-// cannot be read.
-bool ReadBigMap(const char* path, std::size_t& side, std::vector<std::uint8_t>& rgb) {
+// is not used (with a note that says why).
+bool ReadBigMap(const char* path, const char* other, std::size_t mapSide, std::size_t& side,
+                std::vector<std::uint8_t>& rgb, std::vector<std::string>& notes) {
     TgaMappedFile file;
-    if (!Exists(path) || !file.Open(path).ok()) return false;
+    if (!Exists(path)) return false;
+    if (const Status opened = file.Open(path); !opened.ok()) {
+        notes.push_back(opened.message().substr(7) + ": not used, the tiles are");
+        return false;
+    }
     const TgaPixels& map = file.Pixels();
-    if (map.width != map.height || map.format == Grey8) return false;
+    if (const std::string mismatch = BigMapMismatch(map, path, mapSide, other); !mismatch.empty()) {
+        notes.push_back(mismatch + ": not used, the tiles are");
+        return false;
+    }
+    if (map.format == Grey8) {
+        notes.push_back(std::string(path) + " is greyscale: not used, the tiles are");
+        return false;
+    }
     const std::size_t n = static_cast<std::size_t>(map.width);
     const std::size_t channels = map.format == Bgra32 ? 4 : 3;
     const bool topFirst = (file.Descriptor() & 0x20) != 0;
@@ -114,7 +165,9 @@ bool ReadTiles(const char* pattern, std::size_t mapSide, std::size_t& side,
             const std::size_t row = tile % tiles;
             const std::string path =
                 FormatC(pattern, static_cast<int>(column), static_cast<int>(row));
-            Status read = platform::ReadFileStart(path.c_str(), bytes);
+            // A tile is 512 x 512: no more than the largest such file is
+            // read, whatever the file holds (a larger one is cut short, a gap).
+            Status read = platform::ReadFileStart(path.c_str(), bytes, kLargestTileFileBytes);
             if (read.ok()) read = DecodeDds(bytes, path, picture);
             if (read.ok() && (picture.width != static_cast<std::int32_t>(kTileSide) ||
                               picture.height != static_cast<std::int32_t>(kTileSide))) {
@@ -146,9 +199,10 @@ bool ReadTiles(const char* pattern, std::size_t mapSide, std::size_t& side,
     return found > 0;
 }
 
-void ReadMap(const char* bigMap, const char* tilePattern, const char* what, std::size_t mapSide,
-             std::size_t& side, std::vector<std::uint8_t>& rgb, std::vector<std::string>& notes) {
-    if (ReadBigMap(bigMap, side, rgb)) {
+void ReadMap(const char* bigMap, const char* otherBigMap, const char* tilePattern,
+             const char* what, std::size_t mapSide, std::size_t& side,
+             std::vector<std::uint8_t>& rgb, std::vector<std::string>& notes) {
+    if (ReadBigMap(bigMap, otherBigMap, mapSide, side, rgb, notes)) {
         notes.push_back(std::string(what) + " map from " + bigMap);
         return;
     }
@@ -183,9 +237,9 @@ LevelView ReadLevelView() {
                 view.primary);
     const std::size_t mapSide = 4 * (static_cast<std::size_t>(config.primary.size) - 1);
     view.primary.mapSide = mapSide;
-    ReadMap("colourbig.tga", "colormaps/tx0%dx0%d.dds", "colour", mapSide, view.primary.colourSide,
-            view.primary.colour, view.notes);
-    ReadMap("detailbig.tga", "detailmaps/tx0%dx0%d_1.dds", "detail", mapSide,
+    ReadMap("colourbig.tga", "detailbig.tga", "colormaps/tx0%dx0%d.dds", "colour", mapSide,
+            view.primary.colourSide, view.primary.colour, view.notes);
+    ReadMap("detailbig.tga", "colourbig.tga", "detailmaps/tx0%dx0%d_1.dds", "detail", mapSide,
             view.primary.detailSide, view.primary.detail, view.notes);
 
     for (std::size_t i = 0; i < std::size(level::kSurroundingPlaces); ++i) {
@@ -206,8 +260,11 @@ LevelView ReadLevelView() {
         }
         std::vector<std::uint8_t> bytes;
         RgbaPicture picture;
-        Status read = platform::ReadFileStart(texture.c_str(), bytes);
-        if (read.ok()) read = DecodeDds(bytes, texture, picture);
+        // No more than a 16384 x 16384 compressed texture takes is read.
+        Status read = platform::ReadFileStart(texture.c_str(), bytes, kLargestTextureFileBytes);
+        // Shrunk as it is decoded: a texture of the user's converter may be
+        // far larger than the 512 x 512 the painter makes.
+        if (read.ok()) read = DecodeDdsShrunk(bytes, texture, kPreviewSurroundingPictureSide, picture);
         if (read.ok()) {
             terrain.colourSide = static_cast<std::size_t>(std::min(picture.width, picture.height));
             const std::size_t w = static_cast<std::size_t>(picture.width);

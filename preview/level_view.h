@@ -16,6 +16,9 @@
 inline constexpr std::size_t kPreviewPrimarySide = 1025;
 inline constexpr std::size_t kPreviewSurroundingSide = 513;
 inline constexpr std::size_t kPreviewPictureSide = 4096;
+// Pixels per side of a surrounding terrain's colour picture at most (the
+// painter makes them 512; a converter of the user's own may make them larger).
+inline constexpr std::size_t kPreviewSurroundingPictureSide = 512;
 
 // One terrain: heights in world units, row 0 its north edge; pictures as
 // 8-bit red, green, blue, top row north, square (empty when there is none).

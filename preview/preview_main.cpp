@@ -28,6 +28,64 @@ const char* const kUsage =
     "Exit status: 0 the page was written (and opened), 1 the level could not be\n"
     "read, or the page written or opened, 2 wrong options.\n";
 
+// What a path is when it is not a regular file: for messages.
+const char* KindOf(std::filesystem::file_type type) {
+    switch (type) {
+        case std::filesystem::file_type::directory: return "a folder";
+        case std::filesystem::file_type::fifo: return "a named pipe";
+        case std::filesystem::file_type::character:
+        case std::filesystem::file_type::block: return "a device";
+        case std::filesystem::file_type::socket: return "a socket";
+        default: return "not a regular file";
+    }
+}
+
+// The working folder named by --dir becomes the current one; "" or why not.
+std::string EnterFolder(const std::string& folder) {
+    std::error_code error;
+    const auto status = std::filesystem::status(folder, error);
+    if (status.type() == std::filesystem::file_type::not_found) {
+        return "ERROR: --dir " + folder + ": no such folder; name the painter's working folder";
+    }
+    if (!error && status.type() != std::filesystem::file_type::directory) {
+        return "ERROR: --dir " + folder + " is " +
+               (status.type() == std::filesystem::file_type::regular ? "a file"
+                                                                     : KindOf(status.type())) +
+               ", not a folder; name the painter's working folder (the one that holds log.txt)";
+    }
+    std::filesystem::current_path(folder, error);
+    if (error) return "ERROR: --dir " + folder + ": cannot enter it (" + error.message() + ")";
+    return "";
+}
+
+// The page replaces a regular file or takes a new name; anything else (a
+// named pipe would hold the program for ever, a device or a folder would
+// get the page's bytes or refuse them only at the end) is refused first.
+std::string CheckOutput(const std::string& output) {
+    std::error_code error;
+    const auto status = std::filesystem::status(output, error);
+    const auto type = status.type();
+    if (type == std::filesystem::file_type::not_found || type == std::filesystem::file_type::regular) {
+        return "";
+    }
+    if (error) return "ERROR: --output " + output + ": " + error.message();
+    return "ERROR: --output " + output + " is " + KindOf(type) +
+           ": name a new file or a regular one";
+}
+
+// The half-written page of a run that was killed: the default name's, and
+// that of the name asked for now; only regular files.
+void RemoveLeftPages(const std::string& output) {
+    for (const std::string& page : {std::string("preview.html"), output}) {
+        const std::string partial = page + ".partial";
+        std::error_code error;
+        if (std::filesystem::symlink_status(partial, error).type() ==
+            std::filesystem::file_type::regular) {
+            std::filesystem::remove(partial, error);
+        }
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -59,10 +117,17 @@ int main(int argc, char** argv) {
         (dir ? folder : output) = argv[++i];
     }
     std::error_code error;
-    if (!folder.empty() && (std::filesystem::current_path(folder, error), error)) {
-        std::fprintf(stderr, "ERROR: %s: no such working folder\n", folder.c_str());
+    if (!folder.empty()) {
+        if (const std::string refused = EnterFolder(folder); !refused.empty()) {
+            std::fprintf(stderr, "%s\n", refused.c_str());
+            return 1;
+        }
+    }
+    if (const std::string refused = CheckOutput(output); !refused.empty()) {
+        std::fprintf(stderr, "%s\n", refused.c_str());
         return 1;
     }
+    RemoveLeftPages(output);
     try {
         const LevelView view = ReadLevelView();
         const std::string page = PreviewPage(view, ViewerBundle());

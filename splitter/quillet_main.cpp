@@ -6,8 +6,11 @@
 // usage text.
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "common/image/tga_image.h"
+#include "common/platform/job_lock.h"
+#include "common/text/c_format.h"
 #include "common/platform/terminal.h"
 #include "splitter/tile_cut.h"
 #include "splitter/tile_loop.h"
@@ -30,9 +33,31 @@ constexpr char Usage[] =
     "Exit status: 0 every tile converted, 1 a map could not be read or a tile\n"
     "could not be written or converted, 2 wrong arguments.\n";
 
-int ReadError(const char* argument) {
+// The fixed line on standard output, which batch scripts look for, and the
+// reason on standard error.
+int ReadError(const char* argument, const std::string& reason) {
     std::printf("ERROR: reading %s\n", argument);
+    std::fflush(stdout);
+    std::fprintf(stderr, "%s\n", reason.c_str());
     return 1;
+}
+
+// Why a map that could be read is not one the cutting takes whole.
+std::string CuttingRefusal(const char* argument, const TgaPixels& map) {
+    if (map.format != Bgr24) {
+        return FormatC("ERROR: reading %s (%d-bit pixels; the splitter cuts 24-bit maps)",
+                       argument, BytesPerPixel(map.format) * 8);
+    }
+    return FormatC("ERROR: reading %s (%d x %d: a map %d wide needs at least %d rows for its tiles)",
+                   argument, static_cast<int>(map.width), static_cast<int>(map.height),
+                   static_cast<int>(map.width), static_cast<int>(TilesPerSide(map.width) * TileSize));
+}
+
+// Loads a named map and checks that the cutting takes it: "" or the reason.
+std::string OpenMap(TgaMappedFile& file, const char* argument) {
+    if (const Status opened = file.Open(argument); !opened.ok()) return opened.message();
+    if (!MapFitsTheCutting(file.Pixels())) return CuttingRefusal(argument, file.Pixels());
+    return "";
 }
 
 bool Is(const char* argument, const char* word) { return std::strcmp(argument, word) == 0; }
@@ -57,6 +82,15 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    // Run by hand, the splitter keeps a painting job out of the folder (and
+    // waits for none): both would write dtemp.tga and ctemp.tga. Started
+    // by a job, it works under the job's lock.
+    platform::JobLock lock;
+    if (const Status taken = lock.Take(); taken.code() == platform::JobLockBusy) {
+        std::fprintf(stderr, "%s\n", taken.message().c_str());
+        return 1;
+    }
+
     SplitterState state;
     state.haveDetail = std::strcmp(argv[1], "null") != 0;
     state.haveColour = std::strcmp(argv[2], "null") != 0;
@@ -70,27 +104,29 @@ int main(int argc, char** argv) {
     const TgaPixels& detail = detailFile.Pixels();
     const TgaPixels& colour = colourFile.Pixels();
     if (state.haveDetail) {
-        if (!detailFile.Open(argv[1]).ok() || !MapFitsTheCutting(detail)) {
-            return ReadError(argv[1]);
+        if (const std::string refused = OpenMap(detailFile, argv[1]); !refused.empty()) {
+            return ReadError(argv[1], refused);
         }
         state.mapWidth = detail.width;
     }
     if (state.haveColour) {
-        if (!colourFile.Open(argv[2]).ok() || !MapFitsTheCutting(colour)) {
-            return ReadError(argv[2]);
+        if (const std::string refused = OpenMap(colourFile, argv[2]); !refused.empty()) {
+            return ReadError(argv[2], refused);
         }
         state.mapWidth = colour.width;
     }
     if (state.haveDetail && state.haveColour && detail.width != colour.width) {
-        std::printf("ERROR: %s is %d texels wide and %s %d: both maps must be as wide\n", argv[1],
-                    static_cast<int>(detail.width), argv[2], static_cast<int>(colour.width));
+        std::fprintf(stderr, "ERROR: %s is %d texels wide and %s %d: both maps must be as wide\n",
+                     argv[1], static_cast<int>(detail.width), argv[2],
+                     static_cast<int>(colour.width));
         return 1;
     }
 
     TileLoopListener listener;
     // On a terminal one line counts the tiles, redrawn in place; elsewhere
     // (a pipe, a log file) every run of the converter is followed by a blank
-    // line, a failed run's before its message.
+    // line. A failed tile's message goes to standard error, as the
+    // converter's do.
     const bool terminal = platform::IsTerminal(stdout);
     const std::int32_t perMap = TilesPerSide(state.mapWidth);
     const int total = perMap * perMap * ((state.haveDetail ? 1 : 0) + (state.haveColour ? 1 : 0));
@@ -101,13 +137,15 @@ int main(int argc, char** argv) {
             // The cursor waits at the start of the line, so that a message
             // of the converter or ours writes over the count, not after it.
             std::printf("tile %d of %d\r", done, total);
-            if (!outcome.ok()) std::printf("%s\n", outcome.message().c_str());
+            std::fflush(stdout);
+            if (!outcome.ok()) std::fprintf(stderr, "%s\n", outcome.message().c_str());
             if (done == total) std::printf("\n");
             std::fflush(stdout);
             return;
         }
         if (outcome.ok() || outcome.code() == ConversionFailed) std::printf("\n");
-        if (!outcome.ok()) std::printf("%s\n", outcome.message().c_str());
+        std::fflush(stdout);
+        if (!outcome.ok()) std::fprintf(stderr, "%s\n", outcome.message().c_str());
     };
     // A huge map is read a tile at a time, its pages given back behind the
     // cutting, so that the splitter never holds it whole.

@@ -48,11 +48,13 @@ protected:
         program_testing::UseFolderFirstOnPath((folder_.path() / "standin").string());
     }
 
-    // Runs quillet; its standard output lands in output_.
+    // Runs quillet; its standard output lands in output_, its standard error
+    // in errors_.
     int Run(const std::string& arguments) {
-        const int status =
-            RunAndWait(ProgramBesideTest("quillet") + " " + arguments + " >stdout.txt 2>&1");
+        const int status = RunAndWait(ProgramBesideTest("quillet") + " " + arguments +
+                                      " >stdout.txt 2>stderr.txt");
         output_ = ReadText("stdout.txt");
+        errors_ = ReadText("stderr.txt");
         return status;
     }
 
@@ -76,13 +78,15 @@ protected:
     static std::set<std::string> Files() {
         std::set<std::string> names;
         for (const auto& entry : fs::recursive_directory_iterator(".")) {
-            if (entry.path().filename() != "stdout.txt") names.insert(entry.path().string());
+            const auto name = entry.path().filename();
+            if (name != "stdout.txt" && name != "stderr.txt") names.insert(entry.path().string());
         }
         return names;
     }
 
     TempWorkingFolder folder_;
     std::string output_;
+    std::string errors_;
 };
 
 TEST_F(QuilletProgram, ShowsTheUsageForFewerThanTwoArgumentsAndTouchesNothing) {
@@ -122,6 +126,8 @@ TEST_F(QuilletProgram, CutsOnlyTheNamedMapTakingTheCountFromIt) {
 TEST_F(QuilletProgram, TakesOnlyTheExactWordNullAsTheSkipWord) {
     EXPECT_EQ(Run("null Null"), 1);
     EXPECT_EQ(output_, kBanner + "ERROR: reading Null\n");
+    EXPECT_EQ(errors_,
+              "ERROR: reading Null (cannot be opened, or holds less than its header promises)\n");
     SaveMap("NULL", 512, 512);
     EXPECT_EQ(Run("NULL null"), 0);
     EXPECT_EQ(Conversions(), std::vector<std::string>{DetailArguments("tx00x00")});
@@ -132,22 +138,33 @@ TEST_F(QuilletProgram, RefusesMapsItCannotReadOrCutBeforeAnyTile) {
         const char* name;
         std::int32_t detailFormat, detailWidth, detailHeight;  // format 0: no file
         std::int32_t colourFormat, colourWidth, colourHeight;
-        const char* message;
+        const char* message;  // the fixed line on standard output, if any
+        const char* reason;   // on standard error
     };
+    constexpr const char* kMissing = " (cannot be opened, or holds less than its header promises)";
+    const std::string missingDetail = std::string("ERROR: reading detail.tga") + kMissing;
+    const std::string missingColour = std::string("ERROR: reading colour.tga") + kMissing;
     const Case cases[] = {
         // Only the detail map's message, so the colour map was not read.
-        {"both maps missing", 0, 0, 0, 0, 0, 0, "ERROR: reading detail.tga"},
-        {"colour map missing", Bgr24, 512, 512, 0, 0, 0, "ERROR: reading colour.tga"},
-        {"detail map with alpha", Bgra32, 512, 512, Bgr24, 512, 512, "ERROR: reading detail.tga"},
-        {"grey colour map", Bgr24, 512, 512, Grey8, 512, 512, "ERROR: reading colour.tga"},
-        {"detail map narrower than the colour map", Bgr24, 512, 1024, Bgr24, 1024, 1024,
+        {"both maps missing", 0, 0, 0, 0, 0, 0, "ERROR: reading detail.tga", missingDetail.c_str()},
+        {"colour map missing", Bgr24, 512, 512, 0, 0, 0, "ERROR: reading colour.tga",
+         missingColour.c_str()},
+        {"detail map with alpha", Bgra32, 512, 512, Bgr24, 512, 512, "ERROR: reading detail.tga",
+         "ERROR: reading detail.tga (32-bit pixels; the splitter cuts 24-bit maps)"},
+        {"grey colour map", Bgr24, 512, 512, Grey8, 512, 512, "ERROR: reading colour.tga",
+         "ERROR: reading colour.tga (8-bit pixels; the splitter cuts 24-bit maps)"},
+        {"detail map narrower than the colour map", Bgr24, 512, 1024, Bgr24, 1024, 1024, nullptr,
          "ERROR: detail.tga is 512 texels wide and colour.tga 1024: both maps must be as wide"},
-        {"detail map wider than the colour map", Bgr24, 1024, 1024, Bgr24, 1000, 1024,
+        {"detail map wider than the colour map", Bgr24, 1024, 1024, Bgr24, 1000, 1024, nullptr,
          "ERROR: detail.tga is 1024 texels wide and colour.tga 1000: both maps must be as wide"},
         {"colour map with too few rows", Bgr24, 1024, 1024, Bgr24, 1024, 1023,
-         "ERROR: reading colour.tga"},
+         "ERROR: reading colour.tga",
+         "ERROR: reading colour.tga (1024 x 1023: a map 1024 wide needs at least 1024 rows for its "
+         "tiles)"},
         {"detail map with too few rows", Bgr24, 1024, 600, Bgr24, 1024, 1024,
-         "ERROR: reading detail.tga"},
+         "ERROR: reading detail.tga",
+         "ERROR: reading detail.tga (1024 x 600: a map 1024 wide needs at least 1024 rows for its "
+         "tiles)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -156,7 +173,8 @@ TEST_F(QuilletProgram, RefusesMapsItCannotReadOrCutBeforeAnyTile) {
         if (c.detailFormat) SaveMap("detail.tga", c.detailWidth, c.detailHeight, c.detailFormat);
         if (c.colourFormat) SaveMap("colour.tga", c.colourWidth, c.colourHeight, c.colourFormat);
         EXPECT_EQ(Run("detail.tga colour.tga"), 1);
-        EXPECT_EQ(output_, kBanner + c.message + "\n");
+        EXPECT_EQ(output_, kBanner + (c.message ? std::string(c.message) + "\n" : ""));
+        EXPECT_EQ(errors_, std::string(c.reason) + "\n");
         EXPECT_FALSE(fs::exists("commands.txt"));
         EXPECT_FALSE(fs::exists("dtemp.tga"));
         EXPECT_FALSE(fs::exists("ctemp.tga"));
@@ -168,7 +186,9 @@ TEST_F(QuilletProgram, ReportsAnUnwritableTileSkipsItsConversionAndFailsAtTheEnd
     SaveMap("colour.tga", 512, 512);
     fs::create_directory("dtemp.tga");
     EXPECT_EQ(Run("detail.tga colour.tga"), 1);
-    EXPECT_EQ(output_, kBanner + "ERROR: writing dtemp.tga\n\n");
+    EXPECT_EQ(output_, kBanner + "\n");
+    // On standard error, with the tile and the system's reason.
+    EXPECT_EQ(errors_, "ERROR: tile detailmaps/tx00x00_1.dds: writing dtemp.tga (Is a directory)\n");
     EXPECT_EQ(Conversions(), std::vector<std::string>{ColourArguments("tx00x00")});
 }
 

@@ -7,23 +7,43 @@
 #include "common/platform/platform.h"
 #include "splitter/tile_cut.h"
 
+namespace {
+
+// The tile a converter command line makes: what follows "-output ".
+std::string TileOf(const char* command) {
+    const std::string line(command);
+    const size_t start = line.find("-output ");
+    if (start == std::string::npos) return "?";
+    const size_t name = start + 8;
+    return line.substr(name, line.find(' ', name) - name);
+}
+
+}  // namespace
+
 Status ConvertMapTile(const TgaPixels& map, std::int32_t mapWidth, std::int32_t x, std::int32_t r,
                       const char* temporary, const char* command) {
-    TgaImage tile = CutTile(map, mapWidth, x, r);
-    if (!tile.pixels) {
-        return Status::Failure("ERROR: tile " + std::to_string(x) + "," + std::to_string(r) +
-                                   " lies outside the map",
+    const std::string tile = TileOf(command);
+    TgaImage image = CutTile(map, mapWidth, x, r);
+    if (!image.pixels) {
+        return Status::Failure("ERROR: tile " + tile + ": its block (column " + std::to_string(x) +
+                                   ", stored row " + std::to_string(r) + ") lies outside the map",
                                TileOutsideMap);
     }
-    // Read once by the converter and overwritten by the next tile.
-    if (!tile.Save(temporary, platform::FileCommit::Durability::Scratch).ok()) {
-        return Status::Failure(std::string("ERROR: writing ") + temporary, TileNotWritten);
+    // Read once by the converter and overwritten by the next tile. The
+    // failure names the tile and says why ("ERROR: writing dtemp.tga (No
+    // space left on device)").
+    if (const Status saved = image.Save(temporary, platform::FileCommit::Durability::Scratch);
+        !saved.ok()) {
+        return Status::Failure("ERROR: tile " + tile + ": " + saved.message().substr(7),
+                               TileNotWritten);
     }
     // The converter has finished with the temporary file when this returns,
     // so the next tile may overwrite it. A conversion that failed (a full
     // disk, say) leaves a tile missing: the run must not pass for complete.
+    // The converter says why, just before.
     if (platform::RunCommand(command) != 0) {
-        return Status::Failure(std::string("ERROR: running \"") + command + "\" failed",
+        return Status::Failure("ERROR: tile " + tile + ": running \"" + command +
+                                   "\" failed (the converter's message comes before)",
                                ConversionFailed);
     }
     return Status();

@@ -149,9 +149,13 @@ TEST_F(TileLoop, AMapTooSmallForItsRowLengthIsNotReadPast) {
     const TgaImage shortMap = PositionMap(1024, 600);
     const Status status = Convert(SplitterState{true, false, 1024}, shortMap, TgaImage{});
     EXPECT_EQ(status.code(), TileOutsideMap);
-    EXPECT_EQ(status.message(), "ERROR: tile 0,1 lies outside the map");
-    EXPECT_EQ(Messages(), (std::vector<std::string>{"converted", status.message(), "converted",
-                                                    "ERROR: tile 1,1 lies outside the map"}));
+    EXPECT_EQ(status.message(),
+              "ERROR: tile detailmaps/tx00x00_1.dds: its block (column 0, stored row 1) lies "
+              "outside the map");
+    EXPECT_EQ(Messages(), (std::vector<std::string>{
+                              "converted", status.message(), "converted",
+                              "ERROR: tile detailmaps/tx01x00_1.dds: its block (column 1, stored "
+                              "row 1) lies outside the map"}));
     // Tiles of the first tile row still go.
     EXPECT_EQ(Commands(), (std::vector<std::string>{Detail("tx00x01"), Detail("tx01x01")}));
 }
@@ -168,7 +172,9 @@ TEST_F(TileLoop, AFailedConversionIsReportedAndTheOtherTilesStillGo) {
     platform::ReplaceCommandRunner(FailColourTile01);
     const Status status = Convert(SplitterState{true, true, 1024}, map, map);
     EXPECT_EQ(status.code(), ConversionFailed);
-    EXPECT_EQ(status.message(), "ERROR: running \"" + Colour("tx00x01") + "\" failed");
+    EXPECT_EQ(status.message(), "ERROR: tile colormaps/tx00x01.dds: running \"" +
+                                    Colour("tx00x01") +
+                                    "\" failed (the converter's message comes before)");
     std::vector<std::string> expected(8, "converted");
     expected[1] = status.message();
     EXPECT_EQ(Messages(), expected);

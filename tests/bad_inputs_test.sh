@@ -57,8 +57,8 @@ reason_line() {  # reason_line "PATH is WHAT"
 # Each row runs in a fresh copy of the level, in its working folder "paint",
 # after its setup; the painter's message is the last line of its standard
 # error (the line before it when a reason follows), the splitter's the last
-# line of its standard output, the converter's the first line of its
-# standard error.
+# line of its standard error (its standard output keeps the fixed "ERROR:
+# reading" line), the converter's the first line of its standard error.
 run_row() {  # run_row NAME SETUP PROGRAM ARGS EXPECTED-MESSAGE EXPECTED-STATUS [REASON]
     local name=$1 setup=$2 program=$3 args=$4 expected=$5 expected_status=$6 reason=${7:-} message status
     rm -rf "$work/case"
@@ -83,7 +83,14 @@ run_row() {  # run_row NAME SETUP PROGRAM ARGS EXPECTED-MESSAGE EXPECTED-STATUS 
                 message=$(tail -n 1 "$work/case/paint/stderr.txt")
             fi
             ;;
-        quillet) message=$(tail -n 1 "$work/case/paint/stdout.txt") ;;
+        quillet)
+            # Its reason on standard error; the banner or the usage when none.
+            if [ -s "$work/case/paint/stderr.txt" ]; then
+                message=$(tail -n 1 "$work/case/paint/stderr.txt")
+            else
+                message=$(tail -n 1 "$work/case/paint/stdout.txt")
+            fi
+            ;;
         nvdxt) message=$(head -n 1 "$work/case/paint/stderr.txt") ;;
     esac
     check "$name: message" "$expected" "$message"
@@ -127,7 +134,9 @@ settings: unreadable (a folder)|rm ../Heightdata.con && mkdir ../Heightdata.con|
 settings: negative size|settings -129 8/0.003|Marvane|$job|ERROR: ../HeightmapPrimary.raw: size -129 leaves no cell to sample (at least 2 samples per side)|1
 settings: size unreadable|settings abc 8/0.003|Marvane|$job|ERROR: ../HeightmapPrimary.raw: size 0 leaves no cell to sample (at least 2 samples per side)|1
 settings: absurd size|settings 100000 8/0.003|Marvane|$job|ERROR: "../Heightdata.con": primary size 100000 is above 8192; its maps would be wider than a TGA file can hold|1
-settings: size beyond 32 bits|settings 99999999999 8/0.003|Marvane|$job|ERROR: ../HeightmapPrimary.raw: size 0 leaves no cell to sample (at least 2 samples per side)|1
+settings: size beyond 32 bits|settings 99999999999 8/0.003|Marvane|$job|ERROR: "../Heightdata.con": primary size 99999999999 is outside 2 to 8192 (line 1: "heightmap.setSize 99999999999")|1
+settings: surrounding size beyond 32 bits|settings 129 8/0.003 4294967297 128/0.768|Marvane|$job|ERROR: ../HeightmapSecondary_L1D1.raw: size 4294967297 is outside 2 to 2147483647 (line 3 of the settings: "heightmap.setSize 4294967297")|1
+settings: horizontal scale beyond 32 bits|settings 129 -4294967297/0.003|Marvane|$job|ERROR: ../HeightmapPrimary.raw: horizontal scale -4294967297 is outside -2147483648 to 2147483647 (line 2 of the settings: "heightmap.setScale -4294967297/0.003")|1
 settings: horizontal scale 0|settings 129 0/0.003|Marvane|$job|ERROR: ../HeightmapPrimary.raw: horizontal scale 0 leaves every slope undefined|1
 settings: scale unreadable|settings 129 x/y|Marvane|$job|ERROR: ../HeightmapPrimary.raw: horizontal scale 0 leaves every slope undefined|1
 settings: absurd vertical scale|settings 129 8/1e30|Marvane|$job|ERROR: ../HeightmapPrimary.raw: vertical scale 1e+30 puts heights beyond 1e+18|1
@@ -147,14 +156,14 @@ heightmap: surrounding map too short|head -c 100 ../HeightmapSecondary_U1.raw >x
 heightmap: surrounding map written with 16-bit samples (first half read)|cat ../HeightmapSecondary_D1.raw ../HeightmapSecondary_D1.raw >x && mv x ../HeightmapSecondary_D1.raw|Marvane|$job||0
 splitter: one argument|true|quillet|detail.tga|    - use "null" as filename to ignore|2
 splitter: maps of different widths|cutting_map detail.tga 1024 1024; cutting_map colour.tga 512 1024|quillet|$tiles|ERROR: detail.tga is 1024 texels wide and colour.tga 512: both maps must be as wide|1
-splitter: too few rows for its tiles|cutting_map detail.tga 1024 1024; cutting_map colour.tga 1024 600|quillet|$tiles|ERROR: reading colour.tga|1
-splitter: 32-bit map|cutting_map detail.tga 512 512 32; cutting_map colour.tga 512 512|quillet|$tiles|ERROR: reading detail.tga|1
-splitter: 8-bit map|cutting_map detail.tga 512 512; tga colour.tga 3 0 512 512 8|quillet|$tiles|ERROR: reading colour.tga|1
-splitter: pixel data cut short|cutting_map detail.tga 1024 1024 24 3000000|quillet|detail.tga null|ERROR: reading detail.tga|1
-splitter: run-length compressed|tga colour.tga 10 0 512 512 24 100|quillet|null colour.tga|ERROR: reading colour.tga|1
-splitter: colour-mapped|tga detail.tga 1 1 512 512 8|quillet|detail.tga null|ERROR: reading detail.tga|1
-splitter: missing map|true|quillet|detail.tga null|ERROR: reading detail.tga|1
-splitter: a folder|mkdir colour.tga|quillet|null colour.tga|ERROR: reading colour.tga|1
+splitter: too few rows for its tiles|cutting_map detail.tga 1024 1024; cutting_map colour.tga 1024 600|quillet|$tiles|ERROR: reading colour.tga (1024 x 600: a map 1024 wide needs at least 1024 rows for its tiles)|1
+splitter: 32-bit map|cutting_map detail.tga 512 512 32; cutting_map colour.tga 512 512|quillet|$tiles|ERROR: reading detail.tga (32-bit pixels; the splitter cuts 24-bit maps)|1
+splitter: 8-bit map|cutting_map detail.tga 512 512; tga colour.tga 3 0 512 512 8|quillet|$tiles|ERROR: reading colour.tga (8-bit pixels; the splitter cuts 24-bit maps)|1
+splitter: pixel data cut short|cutting_map detail.tga 1024 1024 24 3000000|quillet|detail.tga null|ERROR: reading detail.tga (cannot be opened, or holds less than its header promises)|1
+splitter: run-length compressed|tga colour.tga 10 0 512 512 24 100|quillet|null colour.tga|ERROR: reading colour.tga (unsupported image type, depth or size)|1
+splitter: colour-mapped|tga detail.tga 1 1 512 512 8|quillet|detail.tga null|ERROR: reading detail.tga (colour-mapped images are not supported)|1
+splitter: missing map|true|quillet|detail.tga null|ERROR: reading detail.tga (cannot be opened, or holds less than its header promises)|1
+splitter: a folder|mkdir colour.tga|quillet|null colour.tga|ERROR: reading colour.tga (cannot be opened, or holds less than its header promises)|1
 splitter: narrower than a tile (nothing to cut)|cutting_map detail.tga 500 500|quillet|detail.tga null|-----------------|0
 converter: header cut short|head -c 10 data/steep.tga >in.tga|nvdxt|-file in.tga -output out.dds|ERROR: reading in.tga (cannot be opened, or holds less than its header promises)|1
 converter: colour-mapped|tga in.tga 1 1 4 4 8|nvdxt|-file in.tga -output out.dds|ERROR: reading in.tga (colour-mapped images are not supported)|1

@@ -41,8 +41,12 @@ trap 'rm -rf "$work"' EXIT
 
 # The painter's own message is the last line on standard error (the
 # converter's and the splitter's own messages may come before it, and the
-# reason a file of the material set in data/ was refused, after it).
-last_error_line() { grep -v '^data/' "$1/stderr.txt" 2>/dev/null | tail -n 1; }
+# reason a file of the material set in data/ was refused, after it, as does
+# the repeat of the failed program's last error line: the lines that come a
+# second time are left out).
+last_error_line() { grep -v '^data/' "$1/stderr.txt" 2>/dev/null | awk '!seen[$0]++' | tail -n 1; }
+# The line under the painter's message that repeats why the program failed.
+repeated_line() { tail -n 1 "$1/stderr.txt"; }
 
 # A job that must fail: exit 1, the message, no "Completed", nothing broken.
 expect_failed_job() {  # expect_failed_job NAME FOLDER STATUS MESSAGE-REGEX
@@ -94,6 +98,8 @@ fresh_case small_level
 limited_job 900 -mirror 0 -surround 1 -deltemps 0
 expect_failed_job "files limited to 900 KiB, surrounding textures" "$work/case/paint" "$status" \
     'ERROR: running "nvdxt -file ctemp\.tga -output colormaps/tx_s0\.dds -u8888 -nomipmap" failed'
+check_match "files limited to 900 KiB, surrounding textures: the converter's reason repeated" \
+    'ERROR: writing colormaps/tx_s0\.dds \(File too large\)' "$(repeated_line "$work/case/paint")"
 fresh_case small_level
 limited_job 900 -mirror 0 -surround 0 -deltemps 0
 expect_failed_job "files limited to 900 KiB, tiles" "$work/case/paint" "$status" \
@@ -203,6 +209,9 @@ else
     run_on_tmpfs 12m -mirror 0 -surround 0 -deltemps 0
     expect_failed_job "disk full while tiles are converted" "$work/case/result" "$status" \
         'ERROR: running "quillet detailbig\.tga colourbig\.tga" failed'
+    check_match "disk full while tiles are converted: the splitter's line, with the tile" \
+        'ERROR: tile (detailmaps/tx0[0-9]+x0[0-9]+_1|colormaps/tx0[0-9]+x0[0-9]+)\.dds: .+' \
+        "$(repeated_line "$work/case/result")"
 
     # Read-only mounts of the working folder and of colormaps/.
     fresh_case

@@ -120,9 +120,11 @@ while IFS='|' read -r fault message last_log_line left reason; do
             "$(printf '%b\n%s\n.' "${message%\\n}" "$reason")" "$(tail -n 2 "$work/stderr.txt"; printf .)"
     elif [ "$windows" = 0 ]; then
         # The job's message comes last (after any message of a program that
-        # failed under it), ending in exactly one line break.
+        # failed under it, and before the repeat of that program's last error
+        # line), ending in exactly one line break.
         check "$fault: message on standard error" \
-            "$(printf '%b' "${message%\\n}"; printf '\n.')" "$(tail -n 1 "$work/stderr.txt"; printf .)"
+            "$(printf '%b' "${message%\\n}"; printf '\n.')" \
+            "$(awk '!seen[$0]++' "$work/stderr.txt" | tail -n 1; printf .)"
     else
         check "$fault: message box text" "${message//\"/\\\"}" "$box"
     fi

@@ -194,6 +194,57 @@ if [ -z "${emulator[*]}" ]; then
     check "--open without xdg-open: exit 1 and why" \
         "ERROR: could not open $work/alone/paint/preview.html in a browser: xdg-open: No such file or directory 1" \
         "$(run_preview_env) $?"
+
+    # A 16384 x 16384 DXT1 surrounding texture (a converter of the user's
+    # own) is shrunk as it is read: the page stays small and the program
+    # within 500 MiB.
+    python3 - "$work/around/paint/colormaps/tx_s0.dds" <<'PY'
+import struct, sys
+header = bytearray(128)
+header[0:4] = b"DDS "
+struct.pack_into("<IIII", header, 4, 124, 0x1007, 16384, 16384)
+struct.pack_into("<II4s", header, 4 + 72, 32, 0x4, b"DXT1")
+with open(sys.argv[1], "wb") as out:
+    out.write(header)
+    red = b"\x00\xf8\x00\x00\x00\x00\x00\x00" * 4096
+    for _ in range(4096):
+        out.write(red)
+PY
+    (cd "$work/around/paint" && /usr/bin/time -f %M -o "$work/rss.txt" "$preview" --output huge.html \
+        >/dev/null 2>&1)
+    check "a 16384 x 16384 DXT1 surrounding texture: exit status" 0 "$?"
+    check "a 16384 x 16384 DXT1 surrounding texture: within 500 MiB" yes \
+        "$([ "$(tail -n 1 "$work/rss.txt")" -le 512000 ] && echo yes || echo "no: $(tail -n 1 "$work/rss.txt") KiB")"
+    check "a 16384 x 16384 DXT1 surrounding texture: a page as small as ever" yes \
+        "$([ "$(stat -c %s "$work/around/paint/huge.html")" -lt 40000000 ] && echo yes || echo no)"
+    rm "$work/around/paint/colormaps/tx_s0.dds"
+
+    # A stale big map of another size is left out, with a note, for the tiles.
+    cp "$work/alone/paint/colourbig.tga" "$work/colourbig.tga"
+    printf '\0\0\2\0\0\0\0\0\0\0\0\0\1\0\1\0\30\0\0\0\377' >"$work/alone/paint/colourbig.tga"
+    run_preview alone --output stale.html
+    check "a 1 x 1 colourbig.tga: not used, with a note" \
+        "0 Note: colourbig.tga is 1 x 1, but the level's maps are 1024 x 1024: not used, the tiles are|Note: colour map from its tiles" \
+        "$status $(head -n 2 <<<"$out" | paste -sd '|')"
+    mv "$work/colourbig.tga" "$work/alone/paint/colourbig.tga"
+
+    # --output a named pipe is refused at once (it would wait for a reader
+    # for ever); a page a killed run left half-written goes with the next
+    # run, whatever that one writes; --dir a file says what the path is.
+    mkfifo "$work/alone/paint/pipe.html"
+    (cd "$work/alone/paint" && timeout 20 "$preview" --output pipe.html >/dev/null 2>"$work/err.txt")
+    status=$?
+    check "--output a named pipe: exit 1 and why" \
+        "1 ERROR: --output pipe.html is a named pipe: name a new file or a regular one" \
+        "$status $(head -n 1 "$work/err.txt")"
+    echo half >"$work/alone/paint/preview.html.partial"
+    (cd "$work/alone/paint" && "$preview" --output other.html >/dev/null 2>&1)
+    check "a killed run's preview.html.partial: removed" no "$(exists "$work/alone/paint/preview.html.partial")"
+    (cd "$work" && "$preview" --dir alone/paint/log.txt >/dev/null 2>"$work/err.txt")
+    status=$?
+    check "--dir a file: exit 1 and what it is" \
+        "1 ERROR: --dir alone/paint/log.txt is a file, not a folder; name the painter's working folder (the one that holds log.txt)" \
+        "$status $(head -n 1 "$work/err.txt")"
 fi
 
 # A level without its settings: the painter's message, and no page.

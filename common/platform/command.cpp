@@ -2,15 +2,17 @@
 #include "common/platform/stoppable_command.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace platform {
 namespace {
 
+// As std::system, but the command and everything it starts end with this
+// program, however it ends: no converter goes on writing into a folder that
+// the next job already uses.
 int RunThroughInterpreter(const char* commandLine) {
     // Whatever this program printed must come before what the command prints.
     std::fflush(nullptr);
-    return std::system(commandLine);
+    return detail::RunStoppableCommand(commandLine, nullptr);
 }
 
 CommandRunner currentRunner = RunThroughInterpreter;
@@ -19,12 +21,14 @@ CommandRunner currentRunner = RunThroughInterpreter;
 
 int RunCommand(const char* commandLine) { return currentRunner(commandLine); }
 
-int RunCommandUntil(const char* commandLine, const std::function<bool()>& stopRequested) {
+int RunCommandUntil(const char* commandLine, const std::function<bool()>& stopRequested,
+                    std::string* errorLine) {
+    if (errorLine) errorLine->clear();
     if (stopRequested && stopRequested()) return CommandStopped;
     // A runner that tests put in place sees this command as any other.
-    if (currentRunner != RunThroughInterpreter || !stopRequested) return RunCommand(commandLine);
+    if (currentRunner != RunThroughInterpreter) return RunCommand(commandLine);
     std::fflush(nullptr);
-    return detail::RunStoppableCommand(commandLine, stopRequested);
+    return detail::RunStoppableCommand(commandLine, stopRequested, errorLine);
 }
 
 CommandRunner ReplaceCommandRunner(CommandRunner runner) {

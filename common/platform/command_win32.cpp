@@ -84,7 +84,8 @@ void EndAll(HANDLE job, bool inJob, HANDLE interpreter) {
 
 }  // namespace
 
-int RunStoppableCommand(const char* commandLine, const std::function<bool()>& stopRequested) {
+int RunStoppableCommand(const char* commandLine, const std::function<bool()>& stopRequested,
+                        std::string* /*errorLine: not kept here*/) {
     // The interpreter std::system uses, with the same command line.
     const char* comspec = std::getenv("ComSpec");
     const bool named = comspec && *comspec;
@@ -99,7 +100,17 @@ int RunStoppableCommand(const char* commandLine, const std::function<bool()>& st
     mutableLine.push_back('\0');
 
     // Everything the interpreter starts joins its job: one call ends them all.
+    // The job ends them too when its last handle closes, which the system
+    // does when this program ends, however it ends: nothing it started
+    // outlives it. (Programs the command leaves running in the background
+    // end when the command returns.)
     OwnedHandle job(::CreateJobObjectW(nullptr, nullptr));
+    if (job.get()) {
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+        ::SetInformationJobObject(job.get(), JobObjectExtendedLimitInformation, &limits,
+                                  sizeof limits);
+    }
     StandardHandles standard;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -122,14 +133,15 @@ int RunStoppableCommand(const char* commandLine, const std::function<bool()>& st
     ::ResumeThread(thread.get());
 
     for (;;) {
-        const DWORD waited = ::WaitForSingleObject(interpreter.get(), StopPollMilliseconds);
+        const DWORD waited = ::WaitForSingleObject(interpreter.get(),
+                                                   stopRequested ? StopPollMilliseconds : INFINITE);
         if (waited == WAIT_OBJECT_0) {
             DWORD exitCode = 0;
             if (!::GetExitCodeProcess(interpreter.get(), &exitCode)) return -1;
             return static_cast<int>(exitCode);
         }
         if (waited != WAIT_TIMEOUT) return -1;
-        if (stopRequested()) {
+        if (stopRequested && stopRequested()) {
             EndAll(job.get(), inJob, interpreter.get());
             return CommandStopped;
         }

@@ -30,6 +30,8 @@ void PutFolderFirstOnPath(const std::string& folder);
 
 // Runs a command line through the command interpreter and waits until it
 // ends. Returns the interpreter's status, which callers are free to ignore.
+// The command and every program it starts end when this program ends, also
+// when it is killed.
 int RunCommand(const char* commandLine);
 
 // What RunCommandUntil returns for a command it ended because it was asked to.
@@ -38,7 +40,11 @@ constexpr int CommandStopped = -2;
 // Runs a command line like RunCommand, asking `stopRequested` every few
 // milliseconds while it runs; when that answers true, the command and every
 // program it started are ended and CommandStopped is returned.
-int RunCommandUntil(const char* commandLine, const std::function<bool()>& stopRequested);
+// With `errorLine`, also keeps there the last line the command wrote to
+// standard error that begins with "ERROR: " (its standard error still
+// reaches this program's), so that a caller can repeat why it failed.
+int RunCommandUntil(const char* commandLine, const std::function<bool()>& stopRequested,
+                    std::string* errorLine = nullptr);
 
 // Bytes of physical memory this machine has, or 0 when it cannot be told.
 std::uint64_t PhysicalMemoryBytes();

@@ -1,14 +1,22 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
-// The platform half of RunCommandUntil (command.cpp): runs a command line
-// through the command interpreter in a group of its own, so that the
-// interpreter and everything it started can be ended together. Returns the
-// status std::system would, or CommandStopped once `stopRequested` answered
-// true and the whole group has ended.
+// The platform half of RunCommand and RunCommandUntil (command.cpp): runs a
+// command line through the command interpreter in a group of its own (a job
+// object on Windows), so that the interpreter and everything it started can
+// be ended together, and are ended when this program ends, however it ends.
+// Returns the status std::system would, or CommandStopped once
+// `stopRequested` (which may be empty: never) answered true and the whole
+// group has ended.
 namespace platform::detail {
 
-int RunStoppableCommand(const char* commandLine, const std::function<bool()>& stopRequested);
+// With `errorLine`, what the command writes to standard error passes through
+// this program on its way to this program's standard error, and the last
+// line that begins with "ERROR: " is kept there (Linux; elsewhere it stays
+// empty).
+int RunStoppableCommand(const char* commandLine, const std::function<bool()>& stopRequested,
+                        std::string* errorLine = nullptr);
 
 }  // namespace platform::detail

@@ -11,6 +11,7 @@
 #include "common/image/tga_image.h"
 #include "common/platform/file_commit.h"
 #include "common/platform/files_together.h"
+#include "common/platform/job_lock.h"
 #include "common/platform/platform.h"
 #include "common/platform/terminal.h"
 #include "level/level_names.h"
@@ -112,23 +113,35 @@ public:
         Tell("Warning: " + text);
     }
 
+    // The last error line of the command that failed, for a command-line job.
+    std::string commandError;
+
 private:
     TerminalProgress* terminal_;
     bool commandLine_;
 };
 
 // Runs a command through the interpreter. A dialog's job stops it when the
-// user asks the job to stop; a command-line job runs it as the interpreter
-// always does, so that Ctrl+C in a terminal reaches it too. A command that
+// user asks the job to stop; a command-line job runs it to its end, unless
+// the painter itself is ended (Ctrl+C in a terminal), which ends the command
+// with it. A command that
 // fails (a full disk, a folder that cannot be written, no such program)
 // leaves an output missing, so the job must not report "Completed"; its own
 // messages say what went wrong.
-void RunJobCommand(const char* command) {
+// The command's last "ERROR: " line on standard error is kept, so that a
+// command-line job can repeat it under its own message: the line that names
+// the tile and the reason, which would otherwise be lost among the splitter's.
+void RunJobCommand(JobProgress& progress, const char* command) {
     std::function<bool()> stopRequested;
     if (OnJobThread()) stopRequested = StopAsked;
-    const int status = platform::RunCommandUntil(command, stopRequested);
+    std::string errorLine;
+    const int status = platform::RunCommandUntil(command, stopRequested,
+                                                 progress.CommandLine() ? &errorLine : nullptr);
     if (status == platform::CommandStopped) throw JobStopped{};
-    if (status != 0) Fail("ERROR: running \"%s\" failed", command);
+    if (status != 0) {
+        progress.commandError = errorLine;
+        Fail("ERROR: running \"%s\" failed", command);
+    }
 }
 
 // The memory a primary map of this size needs at its peak: the heights and
@@ -140,7 +153,13 @@ std::uint64_t PrimaryMemoryBytes(std::int32_t size) {
     return samples * 8 + (std::uint64_t{32} << 20);
 }
 
-void CheckPrimarySize(std::int32_t size) {
+void CheckPrimarySize(const HeightmapSettings& primary) {
+    const std::int32_t size = primary.size;
+    if (size < 2 && !primary.sizeBeyondRange.empty()) {
+        Fail("ERROR: \"%s\": primary size %s is outside 2 to %d (line %d: \"%s\")",
+             kSettingsPath.c_str(), primary.sizeBeyondRange.c_str(), LargestPrimarySize,
+             primary.sizeLineNumber, primary.sizeLine.c_str());
+    }
     if (size > LargestPrimarySize) {
         Fail(
             "ERROR: \"%s\": primary size %d is above %d; its maps would be "
@@ -262,11 +281,11 @@ void WriteSurroundingMaps(JobProgress& progress, const MaterialSet& materials,
     std::snprintf(command, sizeof command,
                   "nvdxt -file ctemp.tga -output colormaps/tx_s%s.dds -u8888 -nomipmap",
                   map.index.c_str());
-    RunJobCommand(command);
+    RunJobCommand(progress, command);
     std::snprintf(command, sizeof command,
                   "nvdxt -file dtemp.tga -output lowdetailmaps/tx_s%s.dds -u8888 -nomipmap",
                   map.index.c_str());
-    RunJobCommand(command);
+    RunJobCommand(progress, command);
 }
 
 // What a program ended half-way through writing leaves: "<name>.partial"
@@ -298,6 +317,14 @@ void CompleteInterruptedWrites(JobProgress& progress) {
 // Reads the level, paints its maps and cuts them into tiles. Throws the
 // message of the first failure, or JobStopped.
 void PaintLevel(const JobOptions& options, JobProgress& progress) {
+    // A dialog's job keeps other jobs out of the folder while it runs; a
+    // command-line job runs under the lock its program took at the start.
+    platform::JobLock lock;
+    if (OnJobThread()) {
+        if (const Status taken = lock.Take(); taken.code() == platform::JobLockBusy) {
+            throw FatalError{taken.message()};
+        }
+    }
     platform::MakeFolder("detailmaps");
     platform::MakeFolder("colormaps");
     if (options.paintSurrounding) platform::MakeFolder("lowdetailmaps");
@@ -308,7 +335,7 @@ void PaintLevel(const JobOptions& options, JobProgress& progress) {
     const std::int64_t start = platform::MillisecondClock();
 
     const TerrainConfig config = LoadTerrainConfig(kSettingsPath);
-    CheckPrimarySize(config.primary.size);
+    CheckPrimarySize(config.primary);
     const MaterialSet materials = MaterialSet::Load(kMaterialSet);
     WarnOfGradients(progress);
 
@@ -331,7 +358,7 @@ void PaintLevel(const JobOptions& options, JobProgress& progress) {
 
     LogLine("");
     progress.Step("Spliting primary");
-    RunJobCommand("quillet detailbig.tga colourbig.tga");
+    RunJobCommand(progress, "quillet detailbig.tga colourbig.tga");
 
     const std::int64_t elapsed = platform::MillisecondClock() - start;
     progress.Stepf("Completed (%.4fs)", static_cast<double>(static_cast<float>(elapsed) * 0.001f));
@@ -368,7 +395,10 @@ JobResult RunJob(JobOptions options) {
         ShowFatalMessage(error.text.c_str());
         // The message stays the fixed text; the command line gets the reason
         // below it.
-        if (progress.CommandLine()) progress.Tell(MaterialSetReason(error.text));
+        if (progress.CommandLine()) {
+            progress.Tell(MaterialSetReason(error.text));
+            progress.Tell(progress.commandError);
+        }
     } catch (...) {
         progress.EndLine();
         ShowFatalMessage("Very bad unspecific error");

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "common/platform/job_lock.h"
 #include "common/platform/platform.h"
 #include "common/platform/terminal.h"
 #include "painter/app/command_line.h"
@@ -24,6 +25,15 @@ int PainterMain(const char* commandLine) {
         case InfoRequest::None:
             break;
     }
+    // One job per working folder: a second painter started while a job
+    // works here would empty its log and write the same files under it.
+    // A command-line job holds the lock from here to its end; a dialog's
+    // jobs take it each in turn, so only a job that runs keeps others out.
+    platform::JobLock lock;
+    if (const Status taken = lock.Take(); taken.code() == platform::JobLockBusy) {
+        ShowFatalMessage(taken.message().c_str());
+        return 1;
+    }
     if (!OpenLog("log.txt")) {
         // Nothing can be recorded in a folder where the log cannot be made.
         ShowFatalMessage("screwed big time");
@@ -35,9 +45,13 @@ int PainterMain(const char* commandLine) {
 
     // The splitter and the converter are installed beside the painter.
     platform::PutFolderFirstOnPath(platform::ExecutableFolder());
+    // The splitter the job starts works under the job's lock.
+    platform::LetCommandsShareJobLock();
 
     int status = 0;
-    if (const auto options = ParseCommandLine(commandLine)) {
+    const auto options = ParseCommandLine(commandLine);
+    if (!options) lock.Release();  // each of the dialog's jobs takes it
+    if (options) {
         // A job started from a terminal finishes its files also when the
         // terminal is closed under it.
         if (platform::IsTerminal(stdout) || platform::IsTerminal(stderr)) {

@@ -93,6 +93,16 @@ void CheckSampleCount(std::string_view name, std::uint64_t length,
 void HeightField::CheckSettings(std::string_view name, const HeightmapSettings& settings,
                                 bool sixteenBit) {
     const std::string path(name);
+    if (settings.size < 2 && !settings.sizeBeyondRange.empty()) {
+        Fail("ERROR: %s: size %s is outside 2 to %d (line %d of the settings: \"%s\")",
+             path.c_str(), settings.sizeBeyondRange.c_str(), INT32_MAX, settings.sizeLineNumber,
+             settings.sizeLine.c_str());
+    }
+    if (settings.horizontalScale == 0.0f && !settings.horizontalScaleBeyondRange.empty()) {
+        Fail("ERROR: %s: horizontal scale %s is outside %d to %d (line %d of the settings: \"%s\")",
+             path.c_str(), settings.horizontalScaleBeyondRange.c_str(), INT32_MIN, INT32_MAX,
+             settings.scaleLineNumber, settings.scaleLine.c_str());
+    }
     if (settings.size < 2) {
         Fail("ERROR: %s: size %d leaves no cell to sample (at least 2 samples per side)",
              path.c_str(), settings.size);

@@ -19,7 +19,7 @@ using testing_support::WriteFileBytes;
 namespace {
 
 HeightmapSettings Settings(int size, float horizontal = 2.0f, float vertical = 0.5f) {
-    return {size, horizontal, vertical, vertical * 65536.0f, 0, {}};
+    return {size, horizontal, vertical, vertical * 65536.0f, 0, {}, 0, {}, {}, {}};
 }
 
 std::span<const std::uint8_t> Bytes(const std::string& bytes) {
