@@ -187,8 +187,13 @@ TEST_F(QuilletProgram, ReportsAnUnwritableTileSkipsItsConversionAndFailsAtTheEnd
     fs::create_directory("dtemp.tga");
     EXPECT_EQ(Run("detail.tga colour.tga"), 1);
     EXPECT_EQ(output_, kBanner + "\n");
-    // On standard error, with the tile and the system's reason.
-    EXPECT_EQ(errors_, "ERROR: tile detailmaps/tx00x00_1.dds: writing dtemp.tga (Is a directory)\n");
+    // On standard error, with the tile and the system's reason (its words
+    // are the system's own: "Is a directory" on Linux, "Permission denied"
+    // on Windows).
+    const std::string start = "ERROR: tile detailmaps/tx00x00_1.dds: writing dtemp.tga (";
+    EXPECT_EQ(errors_.rfind(start, 0), 0u) << errors_;
+    EXPECT_GT(errors_.size(), start.size() + 2) << errors_;
+    EXPECT_EQ(errors_.substr(errors_.size() - 2), ")\n") << errors_;
     EXPECT_EQ(Conversions(), std::vector<std::string>{ColourArguments("tx00x00")});
 }
 
