@@ -22,12 +22,6 @@ namespace {
 // the report shows, and a 4097 level is reported in well under a second.
 constexpr std::int32_t kLargestSurveySide = 2048;
 
-std::string InDir(const std::string& dir, const std::string& path) {
-    if (dir.empty() || dir == ".") return path;
-    const char last = dir.back();
-    return last == '/' || last == '\\' ? dir + path : dir + "/" + path;
-}
-
 // The mean weights of a map of `side` texels painted over `field`.
 Shares MeanWeights(const HeightField& field, const GradientTable& heights,
                    const GradientTable& slopes, std::int32_t side) {
@@ -57,11 +51,17 @@ Shares MeanWeights(const HeightField& field, const GradientTable& heights,
 
 }  // namespace
 
+std::string InFolder(const std::string& dir, const std::string& path) {
+    if (dir.empty() || dir == ".") return path;
+    const char last = dir.back();
+    return last == '/' || last == '\\' ? dir + path : dir + "/" + path;
+}
+
 LevelPaths::LevelPaths(const std::string& dir)
-    : settings(InDir(dir, std::string("../") + level::kSettingsFile)),
-      primary(InDir(dir, std::string("../") + level::kPrimaryHeightmapFile)) {
+    : settings(InFolder(dir, std::string("../") + level::kSettingsFile)),
+      primary(InFolder(dir, std::string("../") + level::kPrimaryHeightmapFile)) {
     for (const level::SurroundingPlace& place : level::kSurroundingPlaces) {
-        surrounding.push_back(InDir(dir, "../" + level::SurroundingHeightmapFile(place)));
+        surrounding.push_back(InFolder(dir, "../" + level::SurroundingHeightmapFile(place)));
     }
 }
 

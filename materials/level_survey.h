@@ -15,6 +15,10 @@
 // so that the shares reported are the shares painted.
 namespace materials {
 
+// `path` inside the folder `dir` ("" or "." for the current folder), with
+// '/' (which Windows takes too), as messages show it.
+std::string InFolder(const std::string& dir, const std::string& path);
+
 // The level's files as seen from the painter's working folder `dir` ("" for
 // the current folder), named as messages show them.
 struct LevelPaths {

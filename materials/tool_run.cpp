@@ -38,25 +38,19 @@ constexpr std::uint64_t kMaxRulesBytes = 1 << 20;
 // everywhere (the report shows one decimal of a percent).
 constexpr double kNowhere = 0.0005;
 
-std::string InDir(const std::string& dir, const std::string& path) {
-    if (dir.empty() || dir == ".") return path;
-    const char last = dir.back();
-    return last == '/' || last == '\\' ? dir + path : dir + "/" + path;
-}
-
 // The set's files as seen from the caller's folder.
 struct SetPaths {
     std::string folder;
     std::string low, high, steep, heightGradient, angleGradient, rules;
 
     explicit SetPaths(const std::string& dir)
-        : folder(InDir(dir, kDataFolder)),
-          low(InDir(folder, kLowTextureFile)),
-          high(InDir(folder, kHighTextureFile)),
-          steep(InDir(folder, kSteepTextureFile)),
-          heightGradient(InDir(folder, kHeightGradientFile)),
-          angleGradient(InDir(folder, kAngleGradientFile)),
-          rules(InDir(folder, kRulesFile)) {}
+        : folder(InFolder(dir, kDataFolder)),
+          low(InFolder(folder, kLowTextureFile)),
+          high(InFolder(folder, kHighTextureFile)),
+          steep(InFolder(folder, kSteepTextureFile)),
+          heightGradient(InFolder(folder, kHeightGradientFile)),
+          angleGradient(InFolder(folder, kAngleGradientFile)),
+          rules(InFolder(folder, kRulesFile)) {}
 };
 
 std::string Percent(double share) { return FormatC("%.1f", share * 100.0); }
