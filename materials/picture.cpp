@@ -113,6 +113,9 @@ Status DecodePicture(std::span<const std::uint8_t> file, const std::string& name
     if (std::strcmp(kind, "PNG") == 0 && !PngDataCanHoldSides(file, width, height)) {
         return Status::Failuref("ERROR: %s: the PNG is cut short or damaged; %s", path, kSaveAgain);
     }
+    if (std::strcmp(kind, "TGA") == 0 && !TgaDataCanHoldSides(file, width, height)) {
+        return Status::Failuref("ERROR: %s: the TGA is cut short or damaged; %s", path, kSaveAgain);
+    }
 
     int decodedWidth = 0, decodedHeight = 0;
     std::unique_ptr<std::uint8_t[], PictureBlockFree> rgb(

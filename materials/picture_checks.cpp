@@ -1,5 +1,6 @@
 #include "materials/picture_checks.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstddef>
 #include <cstring>
@@ -97,6 +98,24 @@ bool PngDataCanHoldSides(std::span<const std::uint8_t> bytes, std::uint64_t widt
         offset += 12 + static_cast<size_t>(length);
     }
     return false;
+}
+
+bool TgaDataCanHoldSides(std::span<const std::uint8_t> bytes, std::uint64_t width,
+                         std::uint64_t height) {
+    constexpr std::size_t kHeaderBytes = 18;
+    if (bytes.size() < kHeaderBytes) return false;
+    const std::uint64_t idBytes = bytes[0];
+    const std::uint64_t colourMapEntries = bytes[5] | (std::uint64_t{bytes[6]} << 8);
+    const std::uint64_t colourMapBytes = bytes[1] ? colourMapEntries * ((bytes[7] + 7u) / 8u) : 0;
+    const std::uint64_t pixelBytes = std::max<std::uint64_t>(1, (bytes[16] + 7u) / 8u);
+    const std::uint64_t before = kHeaderBytes + idBytes + colourMapBytes;
+    if (bytes.size() < before) return false;
+    const std::uint64_t data = bytes.size() - before;
+    const std::uint64_t pixels = width * height;
+    const bool runLength = bytes[2] >= 9;
+    const std::uint64_t needed =
+        runLength ? (pixels + 127) / 128 * (1 + pixelBytes) : pixels * pixelBytes;
+    return data >= needed;
 }
 
 bool LooksLikeJpeg(std::span<const std::uint8_t> bytes) { return JpegSegments(bytes) != 0; }

@@ -23,6 +23,15 @@ bool ClaimedSides(std::span<const std::uint8_t> bytes, int& width, int& height);
 bool PngDataCanHoldSides(std::span<const std::uint8_t> bytes, std::uint64_t width,
                          std::uint64_t height);
 
+// Whether a TGA's pixel data can hold `width` × `height` pixels: all of
+// them stored, or with run-length packets (at most 128 pixels in one, each
+// at least a count byte and one pixel). The decoder, like the PNG one, sizes
+// its buffer by the header and then decodes the whole image out of nothing,
+// so an 18-byte header could otherwise cost a quarter of a gigabyte and
+// seconds of work.
+bool TgaDataCanHoldSides(std::span<const std::uint8_t> bytes, std::uint64_t width,
+                         std::uint64_t height);
+
 // Whether the decoder takes the bytes for a JPEG: FF, any number of FF
 // fill bytes, then D8 (the start of image).
 bool LooksLikeJpeg(std::span<const std::uint8_t> bytes);
