@@ -38,8 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
 
-    if (size < 18) FUZZ_CHECK(status.code() == FileError);
-    if (size >= 18 && data[1] != 0) FUZZ_CHECK(status.code() == ColourMapped);
+    if (size < 18) FUZZ_CHECK(TgaStatusOf(status) == TgaStatus::FileError);
+    if (size >= 18 && data[1] != 0) FUZZ_CHECK(TgaStatusOf(status) == TgaStatus::ColourMapped);
     if (!status.ok()) {
         FUZZ_CHECK(status.message().rfind("ERROR: reading in.tga (", 0) == 0);
         FUZZ_CHECK(image.format == 0 && image.width == 0 && image.height == 0 && !image.pixels);

@@ -73,46 +73,46 @@ struct PixelData {
 // Everything the header claims is checked against what the file holds, so a
 // damaged or hostile header can neither make us read past the data nor
 // allocate gigabytes for a file of a few bytes. Every reader (from memory,
-// from a file, mapped) takes a file from here. 0 or a TgaFailure.
-int CheckHeader(std::span<const std::uint8_t> file, TgaHeader& header, PixelData& data) {
-    if (file.size() < sizeof header) return FileError;
+// from a file, mapped) takes a file from here. Ok or why the file is refused.
+TgaStatus CheckHeader(std::span<const std::uint8_t> file, TgaHeader& header, PixelData& data) {
+    if (file.size() < sizeof header) return TgaStatus::FileError;
     std::memcpy(&header, file.data(), sizeof header);
-    if (header.colourMapType != 0) return ColourMapped;
+    if (header.colourMapType != 0) return TgaStatus::ColourMapped;
     if (header.imageType != TrueColourType && header.imageType != GreyscaleType) {
-        return Unsupported;
+        return TgaStatus::Unsupported;
     }
     // The format follows from the depth alone: an 8-bit true-colour file is
     // greyscale to us, and Save writes the type that belongs to the format.
     const std::int32_t format = FormatOfDepth(header.bitsPerPixel);
-    if (format == 0) return Unsupported;
-    if (header.width == 0 || header.height == 0) return FileError;
-    if (header.width < 0 || header.height < 0) return Unsupported;
+    if (format == 0) return TgaStatus::Unsupported;
+    if (header.width == 0 || header.height == 0) return TgaStatus::FileError;
+    if (header.width < 0 || header.height < 0) return TgaStatus::Unsupported;
 
     const std::uint64_t blockSize = static_cast<std::uint64_t>(header.width) *
                                     static_cast<std::uint64_t>(header.height) *
                                     static_cast<std::uint64_t>(BytesPerPixel(format));
     const size_t dataStart = sizeof header + header.idLength;
-    if (dataStart > file.size() || blockSize > file.size() - dataStart) return FileError;
+    if (dataStart > file.size() || blockSize > file.size() - dataStart) return TgaStatus::FileError;
     data.format = format;
     data.start = dataStart;
     data.bytes = static_cast<size_t>(blockSize);
-    return 0;
+    return TgaStatus::Ok;
 }
 
 constexpr const char* UnsupportedReason = "unsupported image type, depth or size";
 
 // The message of a refused file, in the words nvdxt shows its users.
-Status ReadFailure(const char* name, int code) {
+Status ReadFailure(const char* name, TgaStatus code) {
     const char* why = "cannot be opened, or holds less than its header promises";
-    if (code == ColourMapped) why = "colour-mapped images are not supported";
-    if (code == Unsupported) why = UnsupportedReason;
-    return Status::Failure(std::string("ERROR: reading ") + name + " (" + why + ")", code);
+    if (code == TgaStatus::ColourMapped) why = "colour-mapped images are not supported";
+    if (code == TgaStatus::Unsupported) why = UnsupportedReason;
+    return TgaFailure(std::string("ERROR: reading ") + name + " (" + why + ")", code);
 }
 
 // A whole regular file; anything else (a folder, a pipe, a device) is a
 // FileError, as none has a size to check a header against.
 Status ReadFile(const char* path, std::vector<std::uint8_t>& bytes) {
-    if (!platform::ReadFileStart(path, bytes).ok()) return ReadFailure(path, FileError);
+    if (!platform::ReadFileStart(path, bytes).ok()) return ReadFailure(path, TgaStatus::FileError);
     return Status();
 }
 
@@ -137,7 +137,9 @@ Status ViewTga(std::span<const std::uint8_t> file, const char* name, TgaPixels& 
     descriptor = 0;
     TgaHeader header;
     PixelData data;
-    if (const int failure = CheckHeader(file, header, data)) return ReadFailure(name, failure);
+    if (const TgaStatus failure = CheckHeader(file, header, data); failure != TgaStatus::Ok) {
+        return ReadFailure(name, failure);
+    }
     pixels.format = data.format;
     pixels.width = header.width;
     pixels.height = header.height;
@@ -189,8 +191,8 @@ Status TgaImage::Save(const char* path, platform::FileCommit::Durability durabil
     // is kept: a side that does not fit the header would make it lie.
     const size_t bytes = ByteCount();
     if (bytes == 0 || !pixels) {
-        return Status::Failure(std::string("ERROR: writing ") + path + " (" + UnsupportedReason + ")",
-                               Unsupported);
+        return TgaFailure(std::string("ERROR: writing ") + path + " (" + UnsupportedReason + ")",
+                          TgaStatus::Unsupported);
     }
     TgaFileWriter writer(durability);
     Status status = writer.Begin(path, format, width, height);
@@ -232,12 +234,12 @@ Status TgaFileWriter::Begin(const char* path, std::int32_t format, std::int32_t 
     path_ = path;
     if (BytesPerPixel(format) == 0 || width <= 0 || height <= 0 || width > TgaMaxSide ||
         height > TgaMaxSide) {
-        return Status::Failure("ERROR: writing " + path_ + " (" + UnsupportedReason + ")",
-                               Unsupported);
+        return TgaFailure("ERROR: writing " + path_ + " (" + UnsupportedReason + ")",
+                          TgaStatus::Unsupported);
     }
     const TgaHeader header = HeaderOf(format, width, height);
     const Status opened = file_.Open(path);
-    if (!opened.ok()) return Status::Failure(opened.message(), FileError);
+    if (!opened.ok()) return TgaFailure(opened.message(), TgaStatus::FileError);
     expected_ = static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) *
                 static_cast<std::uint64_t>(BytesPerPixel(format));
     written_ = 0;
@@ -254,16 +256,17 @@ bool TgaFileWriter::Write(const void* bytes, size_t count) {
 
 Status TgaFileWriter::Finish() {
     if (!file_.IsOpen()) {
-        return Status::Failure("ERROR: writing " + path_ + " (the file is not open)", FileError);
+        return TgaFailure("ERROR: writing " + path_ + " (the file is not open)",
+                          TgaStatus::FileError);
     }
     if (!failed_ && written_ != expected_) {
         file_.Abandon();
-        return Status::Failure("ERROR: writing " + path_ + " (" + std::to_string(written_) +
-                                   " pixel bytes instead of " + std::to_string(expected_) + ")",
-                               FileError);
+        return TgaFailure("ERROR: writing " + path_ + " (" + std::to_string(written_) +
+                              " pixel bytes instead of " + std::to_string(expected_) + ")",
+                          TgaStatus::FileError);
     }
     const Status committed = file_.Commit();
-    if (!committed.ok()) return Status::Failure(committed.message(), FileError);
+    if (!committed.ok()) return TgaFailure(committed.message(), TgaStatus::FileError);
     return committed;
 }
 
@@ -301,32 +304,32 @@ Status TgaMappedFile::Open(const char* path) {
     // pages come in as the cutting reaches them and go again with ReleaseRows.
     const HANDLE file = ::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return ReadFailure(path, FileError);
+    if (file == INVALID_HANDLE_VALUE) return ReadFailure(path, TgaStatus::FileError);
     LARGE_INTEGER size{};
     // Only a file on a disk has a size to check the header against; a file
     // too short for a header cannot be mapped at all.
     if (::GetFileType(file) != FILE_TYPE_DISK || !::GetFileSizeEx(file, &size) ||
         size.QuadPart < static_cast<LONGLONG>(sizeof(TgaHeader))) {
         ::CloseHandle(file);
-        return ReadFailure(path, FileError);
+        return ReadFailure(path, TgaStatus::FileError);
     }
     const HANDLE section = ::CreateFileMappingA(file, nullptr, PAGE_READONLY, 0, 0, nullptr);
     ::CloseHandle(file);
-    if (!section) return ReadFailure(path, FileError);
+    if (!section) return ReadFailure(path, TgaStatus::FileError);
     void* mapping = ::MapViewOfFile(section, FILE_MAP_READ, 0, 0, 0);
     ::CloseHandle(section);  // the view keeps what it needs
-    if (!mapping) return ReadFailure(path, FileError);
+    if (!mapping) return ReadFailure(path, TgaStatus::FileError);
     const size_t fileBytes = static_cast<size_t>(size.QuadPart);
 #else
     const int descriptor = ::open(path, O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0) return ReadFailure(path, FileError);
+    if (descriptor < 0) return ReadFailure(path, TgaStatus::FileError);
     struct stat info;
     // Only a regular file has a size to check the header against (Load
     // finds none for a pipe or a device either).
     if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode) ||
         info.st_size < static_cast<off_t>(sizeof(TgaHeader))) {
         ::close(descriptor);
-        return ReadFailure(path, FileError);
+        return ReadFailure(path, TgaStatus::FileError);
     }
     const size_t fileBytes = static_cast<size_t>(info.st_size);
     // A file of ordinary size is populated at once: one call instead of a
@@ -334,7 +337,7 @@ Status TgaMappedFile::Open(const char* path) {
     const int populate = fileBytes <= TgaPopulateLimit ? MAP_POPULATE : 0;
     void* mapping = ::mmap(nullptr, fileBytes, PROT_READ, MAP_PRIVATE | populate, descriptor, 0);
     ::close(descriptor);
-    if (mapping == MAP_FAILED) return ReadFailure(path, FileError);
+    if (mapping == MAP_FAILED) return ReadFailure(path, TgaStatus::FileError);
 #endif
     mapping_ = mapping;
     mappedBytes_ = fileBytes;

@@ -23,13 +23,22 @@ enum TgaFormat : std::int32_t {
     Grey8 = 5,   // one intensity byte
 };
 
-// What kind of failure a reader or writer met: the code() of its Status, so a
+// What a reader or writer of TGA files met: the code() of its Status, so a
 // caller that shows a message of its own can still tell the kinds apart.
-enum TgaFailure : int {
+enum class TgaStatus : int {
+    Ok = 0,
     FileError = 1,     // cannot open, create, read or write; sizes that the file cannot hold
     ColourMapped = 2,  // the file has a colour map
     Unsupported = 3,   // image type not 2 or 3, depth not 8, 24 or 32, or a side out of range
 };
+
+// The kind of a TGA reader's or writer's result.
+inline TgaStatus TgaStatusOf(const Status& status) { return static_cast<TgaStatus>(status.code()); }
+
+// A failed TGA read or write: its message and its kind.
+inline Status TgaFailure(std::string message, TgaStatus kind) {
+    return Status::Failure(std::move(message), static_cast<int>(kind));
+}
 
 // The largest side a file can declare: the header holds each side in a signed
 // 16-bit field.
@@ -75,7 +84,7 @@ struct TgaImage {
     // pixel data is copied, the ID field and anything after the pixels are
     // dropped. Every header field and the size of the pixel data are checked
     // against the bytes before anything is allocated. A failure (code a
-    // TgaFailure) says "ERROR: reading <name> (<why>)"; the image is then
+    // TgaStatus) says "ERROR: reading <name> (<why>)"; the image is then
     // left as it was: empty.
     Status Decode(std::span<const std::uint8_t> file, const char* name = "image in memory");
     // Reads a file and decodes it, with the same checks and results. Never

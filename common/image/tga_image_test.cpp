@@ -215,36 +215,42 @@ struct Defect {
     const char* name;
     Header header;
     long long dataBytes;  // bytes after the header; -1: exactly what the header declares
-    TgaFailure expected;
+    TgaStatus expected;
 };
 
 const Defect kDefects[] = {
-    {"ColourMapWithTrueColourType", {.colourMapType = 1}, -1, ColourMapped},
-    {"ColourMappedType", {.colourMapType = 1, .imageType = 1, .bitsPerPixel = 8}, -1, ColourMapped},
+    {"ColourMapWithTrueColourType", {.colourMapType = 1}, -1, TgaStatus::ColourMapped},
+    {"ColourMappedType",
+     {.colourMapType = 1, .imageType = 1, .bitsPerPixel = 8},
+     -1,
+     TgaStatus::ColourMapped},
     {"ColourMapWinsOverBadType",
      {.colourMapType = 1, .imageType = 9, .bitsPerPixel = 16},
      -1,
-     ColourMapped},
-    {"NoImageDataType", {.imageType = 0}, -1, Unsupported},
-    {"ColourMappedTypeWithoutMap", {.imageType = 1, .bitsPerPixel = 8}, -1, Unsupported},
-    {"RunLengthColourMapped", {.imageType = 9}, -1, Unsupported},
-    {"RunLengthTrueColour", {.imageType = 10}, -1, Unsupported},
-    {"RunLengthGreyscale", {.imageType = 11, .bitsPerPixel = 8}, -1, Unsupported},
-    {"Depth15", {.bitsPerPixel = 15}, 6 * 5 * 2, Unsupported},
-    {"Depth16", {.bitsPerPixel = 16}, 6 * 5 * 2, Unsupported},
-    {"Depth0", {.bitsPerPixel = 0}, 6 * 5 * 3, Unsupported},
-    {"Depth48", {.bitsPerPixel = 48}, 6 * 5 * 6, Unsupported},
-    {"BadDepthWinsOverShortData", {.bitsPerPixel = 16}, 0, Unsupported},
-    {"WidthZero", {.width = 0}, 64, FileError},
-    {"HeightZero", {.height = 0}, 64, FileError},
-    {"ZeroWinsOverNegative", {.width = 0, .height = 0xFFFF}, 64, FileError},
-    {"NegativeWidth", {.width = 0xFFFF}, 64, Unsupported},
-    {"NegativeHeight", {.height = 0x8000}, 64, Unsupported},
-    {"PixelDataOneByteShort", {}, 6 * 5 * 3 - 1, FileError},
-    {"NoPixelData", {}, 0, FileError},
-    {"IdFieldEatsThePixelData", {.idLength = 40}, 6 * 5 * 3, FileError},
-    {"IdFieldLongerThanTheFile", {.idLength = 255}, 3, FileError},
-    {"HugeClaimInATinyFile", {.width = 32767, .height = 32767, .bitsPerPixel = 32}, 12, FileError},
+     TgaStatus::ColourMapped},
+    {"NoImageDataType", {.imageType = 0}, -1, TgaStatus::Unsupported},
+    {"ColourMappedTypeWithoutMap", {.imageType = 1, .bitsPerPixel = 8}, -1, TgaStatus::Unsupported},
+    {"RunLengthColourMapped", {.imageType = 9}, -1, TgaStatus::Unsupported},
+    {"RunLengthTrueColour", {.imageType = 10}, -1, TgaStatus::Unsupported},
+    {"RunLengthGreyscale", {.imageType = 11, .bitsPerPixel = 8}, -1, TgaStatus::Unsupported},
+    {"Depth15", {.bitsPerPixel = 15}, 6 * 5 * 2, TgaStatus::Unsupported},
+    {"Depth16", {.bitsPerPixel = 16}, 6 * 5 * 2, TgaStatus::Unsupported},
+    {"Depth0", {.bitsPerPixel = 0}, 6 * 5 * 3, TgaStatus::Unsupported},
+    {"Depth48", {.bitsPerPixel = 48}, 6 * 5 * 6, TgaStatus::Unsupported},
+    {"BadDepthWinsOverShortData", {.bitsPerPixel = 16}, 0, TgaStatus::Unsupported},
+    {"WidthZero", {.width = 0}, 64, TgaStatus::FileError},
+    {"HeightZero", {.height = 0}, 64, TgaStatus::FileError},
+    {"ZeroWinsOverNegative", {.width = 0, .height = 0xFFFF}, 64, TgaStatus::FileError},
+    {"NegativeWidth", {.width = 0xFFFF}, 64, TgaStatus::Unsupported},
+    {"NegativeHeight", {.height = 0x8000}, 64, TgaStatus::Unsupported},
+    {"PixelDataOneByteShort", {}, 6 * 5 * 3 - 1, TgaStatus::FileError},
+    {"NoPixelData", {}, 0, TgaStatus::FileError},
+    {"IdFieldEatsThePixelData", {.idLength = 40}, 6 * 5 * 3, TgaStatus::FileError},
+    {"IdFieldLongerThanTheFile", {.idLength = 255}, 3, TgaStatus::FileError},
+    {"HugeClaimInATinyFile",
+     {.width = 32767, .height = 32767, .bitsPerPixel = 32},
+     12,
+     TgaStatus::FileError},
 };
 
 void PrintTo(const Defect& defect, std::ostream* out) { *out << defect.name; }
@@ -252,9 +258,9 @@ void PrintTo(const Defect& defect, std::ostream* out) { *out << defect.name; }
 class TgaDefect : public ::testing::TestWithParam<Defect> {};
 
 // The words nvdxt has always shown for each kind.
-std::string ReadMessage(const char* name, TgaFailure failure) {
-    const char* why = failure == ColourMapped ? "colour-mapped images are not supported"
-                      : failure == Unsupported
+std::string ReadMessage(const char* name, TgaStatus failure) {
+    const char* why = failure == TgaStatus::ColourMapped ? "colour-mapped images are not supported"
+                      : failure == TgaStatus::Unsupported
                           ? "unsupported image type, depth or size"
                           : "cannot be opened, or holds less than its header promises";
     return std::string("ERROR: reading ") + name + " (" + why + ")";
@@ -268,13 +274,13 @@ TEST_P(TgaDefect, IsRefusedWithItsKindAndMessageAndLeavesTheImageEmpty) {
     const std::string file = HeaderBytes(defect.header) + Pattern(static_cast<size_t>(dataBytes));
     TgaImage image;
     const Status status = image.Decode(AsBytes(file), "defect.tga");
-    EXPECT_EQ(status.code(), defect.expected);
+    EXPECT_EQ(TgaStatusOf(status), defect.expected);
     EXPECT_EQ(status.message(), ReadMessage("defect.tga", defect.expected));
     ExpectEmpty(image);
     // The view in place makes the same checks.
     TgaPixels view;
     std::uint8_t descriptor = 1;
-    EXPECT_EQ(ViewTga(AsBytes(file), "defect.tga", view, descriptor).code(), defect.expected);
+    EXPECT_EQ(TgaStatusOf(ViewTga(AsBytes(file), "defect.tga", view, descriptor)), defect.expected);
     EXPECT_EQ(view.pixels, nullptr);
     EXPECT_EQ(view.ByteCount(), 0u);
     EXPECT_EQ(descriptor, 0);
@@ -294,8 +300,8 @@ TEST(TgaImage, RefusesEveryPrefixOfAValidFile) {
         ASSERT_EQ(fs::file_size("prefix.tga"), length);
         TgaImage image;
         const Status status = image.Load("prefix.tga");
-        EXPECT_EQ(status.code(), FileError);
-        EXPECT_EQ(status.message(), ReadMessage("prefix.tga", FileError));
+        EXPECT_EQ(TgaStatusOf(status), TgaStatus::FileError);
+        EXPECT_EQ(status.message(), ReadMessage("prefix.tga", TgaStatus::FileError));
         ExpectEmpty(image);
         TgaMappedFile mapped;
         EXPECT_EQ(mapped.Open("prefix.tga").message(), status.message());
@@ -313,8 +319,8 @@ TEST(TgaImage, RefusesAHugeClaimBeforeAllocatingForIt) {
     const std::string claim = ReadFileBytes("claim.tga");
     largestArray = 0;
     TgaImage image;
-    EXPECT_EQ(image.Load("claim.tga").code(), FileError);
-    EXPECT_EQ(image.Decode(AsBytes(claim)).code(), FileError);
+    EXPECT_EQ(TgaStatusOf(image.Load("claim.tga")), TgaStatus::FileError);
+    EXPECT_EQ(TgaStatusOf(image.Decode(AsBytes(claim))), TgaStatus::FileError);
     EXPECT_LT(largestArray.load(), size_t{1} << 20);
 
     // The tracker sees the block of a file that does hold its pixels.
@@ -326,8 +332,8 @@ TEST(TgaImage, RefusesAHugeClaimBeforeAllocatingForIt) {
 TEST(TgaImage, MissingFileIsAFileError) {
     TempWorkingFolder folder;
     TgaImage image;
-    EXPECT_EQ(image.Load("absent.tga").message(), ReadMessage("absent.tga", FileError));
-    EXPECT_EQ(image.Load(".").code(), FileError);
+    EXPECT_EQ(image.Load("absent.tga").message(), ReadMessage("absent.tga", TgaStatus::FileError));
+    EXPECT_EQ(TgaStatusOf(image.Load(".")), TgaStatus::FileError);
     ExpectEmpty(image);
 }
 
@@ -403,7 +409,7 @@ TEST(TgaImage, SaveRefusesImagesItCannotDescribeAndKeepsTheOldFile) {
             image.pixels = std::make_unique<std::uint8_t[]>(
                 std::max<size_t>(1, static_cast<size_t>(std::abs(row.width * row.height)) * 4));
         }
-        EXPECT_EQ(image.Save("keep.tga").code(), Unsupported);
+        EXPECT_EQ(TgaStatusOf(image.Save("keep.tga")), TgaStatus::Unsupported);
         EXPECT_EQ(ReadFileBytes("keep.tga"), "old contents");
     }
     // The largest side the header holds is fine.
@@ -412,7 +418,8 @@ TEST(TgaImage, SaveRefusesImagesItCannotDescribeAndKeepsTheOldFile) {
 
 TEST(TgaImage, SaveIntoAMissingFolderIsAFileError) {
     TempWorkingFolder folder;
-    EXPECT_EQ(ImageOf(Bgr24, 2, 2).Save("no-such-folder/out.tga").code(), FileError);
+    EXPECT_EQ(TgaStatusOf(ImageOf(Bgr24, 2, 2).Save("no-such-folder/out.tga")),
+              TgaStatus::FileError);
     EXPECT_FALSE(fs::exists("no-such-folder"));
 }
 
@@ -420,7 +427,7 @@ TEST(TgaImage, SaveIntoAMissingFolderIsAFileError) {
 TEST(TgaImage, SaveReportsAFullDiskAndLeavesTheDeviceAlone) {
     if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this system";
     const Status status = ImageOf(Bgr24, 64, 64).Save("/dev/full");
-    EXPECT_EQ(status.code(), FileError);
+    EXPECT_EQ(TgaStatusOf(status), TgaStatus::FileError);
     EXPECT_EQ(status.message(), "ERROR: writing /dev/full (No space left on device)");
     struct stat info;
     ASSERT_EQ(stat("/dev/full", &info), 0);
@@ -459,7 +466,7 @@ TEST(TgaImage, SaveThatRunsOutOfSpaceRemovesThePartialFile) {
         if (!limit.ok()) GTEST_SKIP() << "cannot limit the file size here";
         status = image.Save("partial.tga");
     }
-    EXPECT_EQ(status.code(), FileError);
+    EXPECT_EQ(TgaStatusOf(status), TgaStatus::FileError);
     EXPECT_FALSE(fs::exists("partial.tga"));
     EXPECT_TRUE(image.Save("partial.tga").ok());
 }
@@ -476,7 +483,7 @@ TEST(TgaImage, SaveReplacesAFileOnlyWhenTheNewOneIsComplete) {
         if (!limit.ok()) GTEST_SKIP() << "cannot limit the file size here";
         status = image.Save("kept.tga");
     }
-    EXPECT_EQ(status.code(), FileError);
+    EXPECT_EQ(TgaStatusOf(status), TgaStatus::FileError);
     EXPECT_EQ(ReadFileBytes("kept.tga"), "old contents");
     EXPECT_FALSE(fs::exists("kept.tga.partial"));
     ASSERT_TRUE(image.Save("kept.tga").ok());
@@ -517,7 +524,7 @@ TEST(TgaFileWriter, AnIncompleteFileIsNeverLeftBehind) {
         ASSERT_TRUE(writer.Begin("kept.tga", Bgr24, 4, 3).ok());
         const std::string bytes = pixels + "x";
         writer.Write(bytes.data(), count);
-        EXPECT_EQ(writer.Finish().code(), FileError);
+        EXPECT_EQ(TgaStatusOf(writer.Finish()), TgaStatus::FileError);
         EXPECT_EQ(ReadFileBytes("kept.tga"), "old contents");
         EXPECT_FALSE(fs::exists("kept.tga.partial"));
     }
@@ -530,12 +537,12 @@ TEST(TgaFileWriter, AnIncompleteFileIsNeverLeftBehind) {
     EXPECT_FALSE(fs::exists("kept.tga.partial"));
 
     TgaFileWriter writer;
-    EXPECT_EQ(writer.Begin("new.tga", Bgr24, 0, 3).code(), Unsupported);
-    EXPECT_EQ(writer.Begin("new.tga", Bgr24, 32768, 1).code(), Unsupported);
-    EXPECT_EQ(writer.Begin("new.tga", 3, 4, 3).code(), Unsupported);
+    EXPECT_EQ(TgaStatusOf(writer.Begin("new.tga", Bgr24, 0, 3)), TgaStatus::Unsupported);
+    EXPECT_EQ(TgaStatusOf(writer.Begin("new.tga", Bgr24, 32768, 1)), TgaStatus::Unsupported);
+    EXPECT_EQ(TgaStatusOf(writer.Begin("new.tga", 3, 4, 3)), TgaStatus::Unsupported);
     EXPECT_FALSE(fs::exists("new.tga.partial"));
-    EXPECT_EQ(writer.Begin("no/such/folder.tga", Bgr24, 4, 3).code(), FileError);
-    EXPECT_EQ(writer.Finish().code(), FileError);
+    EXPECT_EQ(TgaStatusOf(writer.Begin("no/such/folder.tga", Bgr24, 4, 3)), TgaStatus::FileError);
+    EXPECT_EQ(TgaStatusOf(writer.Finish()), TgaStatus::FileError);
 }
 
 // A mapped file is the loaded image, byte for byte, with the header's
@@ -571,12 +578,12 @@ TEST(TgaMappedFile, SeesWhatLoadReads) {
                   BlockOf(image));
         EXPECT_EQ(mapped.Descriptor(), c.header.descriptor);
         // Opened again, on another file, it lets go of the first.
-        ASSERT_EQ(mapped.Open("missing.tga").code(), FileError);
+        ASSERT_EQ(TgaStatusOf(mapped.Open("missing.tga")), TgaStatus::FileError);
         EXPECT_EQ(mapped.Pixels().pixels, nullptr);
     }
     fs::create_directory("folder.tga");
     TgaMappedFile mapped;
-    EXPECT_EQ(mapped.Open("folder.tga").code(), FileError);
+    EXPECT_EQ(TgaStatusOf(mapped.Open("folder.tga")), TgaStatus::FileError);
 }
 
 #ifdef __linux__
