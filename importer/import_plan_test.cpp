@@ -62,28 +62,4 @@ TEST(ImportPlanTest, RefusesWhatTheLevelCannotTake) {
     }
 }
 
-// The surrounding maps take the level's own side; the primary comes from
-// the centre cell and is always the last map.
-TEST(ImportPlanTest, LaysOutTheSurroundingMaps) {
-    ImportOptions options;
-    options.surround = true;
-    ImportPlan plan;
-    ImportNotes notes;
-    const std::string settings =
-        "heightmap.setSize 65\nheightmap.setScale 4/0.01\n"
-        "heightmap.setSize 17\nheightmap.setScale 16/2.56\n";
-    ASSERT_TRUE(PlanImport(options, Info(193, 193), settings, "s", plan, notes).ok());
-    EXPECT_EQ(plan.surroundingSide, 17u);
-    EXPECT_EQ(plan.primary.side, 65u);
-    ASSERT_EQ(plan.maps.size(), 9u);
-    const MapPlan& primary = plan.maps.back();
-    EXPECT_EQ(primary.side, 65u);
-    EXPECT_EQ(primary.region.left, 64u);
-    EXPECT_EQ(primary.region.top, 64u);
-    EXPECT_EQ(primary.region.width, 65u);
-    for (std::size_t i = 0; i < 8; ++i) EXPECT_EQ(plan.maps[i].side, 17u) << i;
-    EXPECT_EQ(notes.notes, std::vector<std::string>{
-                               "input samples taken to lie 1 m apart (give --spacing METRES)"});
-}
-
 }  // namespace
