@@ -1,5 +1,8 @@
 #pragma once
 
+#include "painter/app/report.h"
+#include "painter/app/worker_threads.h"
+
 // The painter's entry, shared by the Windows and the POSIX program entry:
 // takes the command line without the program's name and returns the exit
 // status: 0 after a completed job or a dialog run, 1 after a failed
@@ -9,3 +12,12 @@
 // When the user closes the dialog while a job still runs, the job is asked to
 // stop; this returns 0 once it has ended, with the log closed after its lines.
 int PainterMain(const char* commandLine);
+
+// What one run of the painter owns: its log and the threads of the jobs its
+// dialog started (which end before the log closes). A caller that keeps it
+// can look at both afterwards.
+struct PainterRun {
+    Log log;
+    WorkerThreads dialogThreads;
+};
+int PainterMain(const char* commandLine, PainterRun& run);

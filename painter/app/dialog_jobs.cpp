@@ -1,0 +1,13 @@
+#include "painter/app/dialog_jobs.h"
+
+#include <utility>
+
+#include "painter/app/job.h"
+
+bool StartDialogJob(WorkerThreads& threads, Log& log, JobOptions options, JobWindow window) {
+    return threads.Start([&log, options, window = std::move(window)](std::stop_token stop) {
+        const JobContext context{log, [stop] { return stop.stop_requested(); }, window, nullptr,
+                                 false};
+        RunJob(options, context);
+    });
+}
