@@ -4,10 +4,13 @@
 
 #include "painter/app/job.h"
 
-bool StartDialogJob(WorkerThreads& threads, Log& log, JobOptions options, JobWindow window) {
-    return threads.Start([&log, options, window = std::move(window)](std::stop_token stop) {
-        const JobContext context{log, [stop] { return stop.stop_requested(); }, window, nullptr,
-                                 false};
+bool StartDialogJob(WorkerThreads& threads, Log& log, platform::CommandRunner runCommand,
+                    JobOptions options, JobWindow window) {
+    return threads.Start([&log, runCommand, options,
+                          window = std::move(window)](std::stop_token stop) {
+        const JobContext context{log,     [stop] { return stop.stop_requested(); },
+                                 window,  nullptr,
+                                 false,   runCommand};
         RunJob(options, context);
     });
 }

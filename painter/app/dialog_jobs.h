@@ -9,5 +9,6 @@
 // dialog stays responsive, and the user may close it while the job runs.
 // The job writes to `log` and shows itself in `window`; it stops at its next
 // band or map when its thread is asked to. Returns false when no thread
-// could be started (the job did not run).
-bool StartDialogJob(WorkerThreads& threads, Log& log, JobOptions options, JobWindow window);
+// could be started (the job did not run). `runCommand` is the context's.
+bool StartDialogJob(WorkerThreads& threads, Log& log, platform::CommandRunner runCommand,
+                    JobOptions options, JobWindow window);

@@ -135,8 +135,11 @@ private:
 // the tile and the reason, which would otherwise be lost among the splitter's.
 void RunJobCommand(JobProgress& progress, const char* command) {
     std::string errorLine;
-    const int status = platform::RunCommandUntil(command, progress.Context().stopRequested,
-                                                 progress.CommandLine() ? &errorLine : nullptr);
+    const platform::CommandRunner runner = progress.Context().runCommand;
+    const int status =
+        runner ? (progress.StopRequested() ? platform::CommandStopped : runner(command))
+               : platform::RunCommandUntil(command, progress.Context().stopRequested,
+                                           progress.CommandLine() ? &errorLine : nullptr);
     if (status == platform::CommandStopped) throw JobStopped{};
     if (status != 0) {
         progress.commandError = errorLine;

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "common/platform/platform.h"
 #include "painter/app/report.h"
 
 // Where a job started from a dialog shows itself: the status field, the
@@ -32,4 +33,7 @@ struct JobContext {
     // failure on standard error, and runs under the lock its program took;
     // a dialog's job has no standard error and takes the lock itself.
     bool fromCommandLine = false;
+    // Runs the job's commands (the converter, the splitter) in place of the
+    // command interpreter, for tests that look at them; null: the interpreter.
+    platform::CommandRunner runCommand = nullptr;
 };

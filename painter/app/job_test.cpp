@@ -53,7 +53,6 @@ protected:
         recording_ui::Clear();
         commandThrowsBadAlloc = false;
         failingCommand.clear();
-        previousRunner_ = platform::ReplaceCommandRunner(RecordCommand);
         fs::current_path(level_.path());
         WriteFileBytes("Heightdata.con",
                        "terrain.setName island\r\n"
@@ -74,7 +73,6 @@ protected:
     }
     void TearDown() override {
         log_.Close();
-        platform::ReplaceCommandRunner(previousRunner_);
     }
     static void MakeTemporaries() {
         for (const char* name : kTemporaries) WriteFileBytes(name, "x");
@@ -99,15 +97,16 @@ protected:
 
     // A job as the command line runs it, showing itself to the recorder.
     JobResult Run(JobOptions options) {
-        return RunJob(options, JobContext{log_, nullptr, recording_ui::Window(), nullptr, true});
+        return RunJob(options, JobContext{log_, nullptr, recording_ui::Window(), nullptr, true,
+                                          RecordCommand});
     }
     // A job as the dialog runs it, on a thread of its own.
     bool StartFromDialog(JobOptions options) {
-        return StartDialogJob(dialogThreads_, log_, options, recording_ui::Window());
+        return StartDialogJob(dialogThreads_, log_, RecordCommand, options,
+                              recording_ui::Window());
     }
 
     TempWorkingFolder level_;
-    platform::CommandRunner previousRunner_ = nullptr;
     Log log_;
     WorkerThreads dialogThreads_;
 };

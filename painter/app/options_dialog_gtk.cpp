@@ -1,6 +1,7 @@
 // The options dialog with GTK 3: the same controls as on Windows, laid out
 // alike. It runs GTK's main loop on the main thread; each Go starts a job on
-// a thread of its own, which reaches the widgets through that loop (ui_gtk.cpp).
+// a thread of its own, which reaches the widgets through that loop
+// (job_window_gtk.cpp).
 #include "painter/app/options_dialog_gtk.h"
 
 #include <cstdio>

@@ -213,8 +213,8 @@ void RunDialogWith(const std::function<void()>& user) {
         }
     });
     const DialogHost host{[](JobOptions options, JobWindow window) {
-                              return StartDialogJob(run->dialogThreads, run->log, options,
-                                                    std::move(window));
+                              return StartDialogJob(run->dialogThreads, run->log,
+                                                    run->runCommand, options, std::move(window));
                           },
                           platform::CurrentFolder};
     EXPECT_TRUE(RunOptionsDialog(host));
@@ -230,7 +230,7 @@ protected:
             std::lock_guard<std::mutex> lock(gate.mutex);
             gate.arrived = gate.released = 0;
         }
-        previousRunner_ = platform::ReplaceCommandRunner(GatedCommand);
+        run_.runCommand = GatedCommand;
         run = &run_;
         ASSERT_TRUE(run_.log.Open("log.txt"));
     }
@@ -238,13 +238,11 @@ protected:
         run_.dialogThreads.StopAll(nullptr);
         run_.log.Close();
         run = nullptr;
-        platform::ReplaceCommandRunner(previousRunner_);
     }
 
     PainterRun run_;
 
     TempWorkingFolder folder_;
-    platform::CommandRunner previousRunner_ = nullptr;
 };
 
 TEST_F(GtkOptionsDialog, OpensReadyWithTheLevelInItsTitle) {

@@ -21,7 +21,6 @@ int PainterMain(const char* commandLine) {
 
 int PainterMain(const char* commandLine, PainterRun& run) {
     Log& log = run.log;
-    WorkerThreads& dialogThreads = run.dialogThreads;
     // Asked what it is: said without touching the working folder.
     switch (InfoRequestOf(commandLine)) {
         case InfoRequest::Help:
@@ -67,17 +66,22 @@ int PainterMain(const char* commandLine, PainterRun& run) {
         }
         // Only a command-line job writes to the terminal; a dialog has its
         // status field.
-        const JobContext context{log, nullptr, JobWindow{nullptr, nullptr, ShowFatalMessage},
-                                 platform::IsTerminal(stderr) ? stderr : nullptr, true};
+        const JobContext context{log,
+                                 nullptr,
+                                 JobWindow{nullptr, nullptr, ShowFatalMessage},
+                                 platform::IsTerminal(stderr) ? stderr : nullptr,
+                                 true,
+                                 run.runCommand};
         status = RunJob(*options, context) == JobResult::Completed ? 0 : 1;
     } else if (RunOptionsDialog(DialogHost{
-                   [&dialogThreads, &log](JobOptions options, JobWindow window) {
-                       return StartDialogJob(dialogThreads, log, options, std::move(window));
+                   [&run](JobOptions options, JobWindow window) {
+                       return StartDialogJob(run.dialogThreads, run.log, run.runCommand, options,
+                                             std::move(window));
                    },
                    platform::CurrentFolder})) {
         // A job still running when the dialog closed stops at its next band
         // or map and removes what it was writing; its last lines are logged.
-        dialogThreads.StopAll(AnswerWindowSystem);
+        run.dialogThreads.StopAll(AnswerWindowSystem);
     } else {
         std::fputs(PainterUsage, stderr);
         status = 2;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/platform/platform.h"
 #include "painter/app/report.h"
 #include "painter/app/worker_threads.h"
 
@@ -15,9 +16,11 @@ int PainterMain(const char* commandLine);
 
 // What one run of the painter owns: its log and the threads of the jobs its
 // dialog started (which end before the log closes). A caller that keeps it
-// can look at both afterwards.
+// can look at both afterwards, and may have its jobs' commands run by
+// `runCommand` instead of the command interpreter (JobContext).
 struct PainterRun {
     Log log;
     WorkerThreads dialogThreads;
+    platform::CommandRunner runCommand = nullptr;
 };
 int PainterMain(const char* commandLine, PainterRun& run);

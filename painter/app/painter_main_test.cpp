@@ -39,15 +39,17 @@ class PainterMainTest : public ::testing::Test {
 protected:
     void SetUp() override {
         recording_ui::Clear();
-        previousRunner_ = platform::ReplaceCommandRunner(NoCommand);
     }
     void TearDown() override {
         recording_ui::Clear();
-        platform::ReplaceCommandRunner(previousRunner_);
+    }
+    // A run whose jobs' commands do nothing.
+    static PainterRun& QuietRun(PainterRun& run) {
+        run.runCommand = NoCommand;
+        return run;
     }
 
     TempWorkingFolder folder_;
-    platform::CommandRunner previousRunner_ = nullptr;
 };
 
 TEST_F(PainterMainTest, WithoutAllThreeOptionsTheDialogRunsBetweenBannerAndClosedLog) {
@@ -58,7 +60,7 @@ TEST_F(PainterMainTest, WithoutAllThreeOptionsTheDialogRunsBetweenBannerAndClose
         PainterRun run;
         recording_ui::SetDialogScript(
             [&run](const DialogHost&) { run.log.Line("while the dialog is shown"); });
-        EXPECT_EQ(PainterMain(commandLine, run), 0);
+        EXPECT_EQ(PainterMain(commandLine, QuietRun(run)), 0);
         EXPECT_EQ(recording_ui::Events(),
                   (std::vector<std::string>{"dialog: shown", "dialog: closed"}));
         run.log.Line("after the end");  // the log is closed: dropped
@@ -69,7 +71,8 @@ TEST_F(PainterMainTest, WithoutAllThreeOptionsTheDialogRunsBetweenBannerAndClose
 }
 
 TEST_F(PainterMainTest, WithTheOptionsNoDialogIsShown) {
-    PainterMain("-mirror 1 -surround 0 -deltemps 1");
+    PainterRun run;
+    PainterMain("-mirror 1 -surround 0 -deltemps 1", QuietRun(run));
     for (const std::string& event : recording_ui::Events()) EXPECT_NE(event, "dialog: shown");
 }
 
@@ -86,7 +89,7 @@ TEST_F(PainterMainTest, AJobStartedFromTheDialogRunsOnItsOwnThreadWithItsOwnOpti
         ASSERT_TRUE(host.startJob(options, recording_ui::Window()));
         ASSERT_TRUE(JobsEnded(run.dialogThreads));
     });
-    EXPECT_EQ(PainterMain("", run), 0);
+    EXPECT_EQ(PainterMain("", QuietRun(run)), 0);
 
     const auto events = recording_ui::Events();
     ASSERT_GE(events.size(), 4u);
@@ -120,7 +123,7 @@ TEST_F(PainterMainTest, ClosingTheDialogWhileAJobRunsStopsItAndEndsOnceItHasEnde
         while (!jobStarted) std::this_thread::sleep_for(1ms);
         run.log.Line("closing the dialog");
     });
-    EXPECT_EQ(PainterMain("", run), 0);
+    EXPECT_EQ(PainterMain("", QuietRun(run)), 0);
     EXPECT_TRUE(stopSeen);
     EXPECT_FALSE(run.dialogThreads.Running());
 
