@@ -71,9 +71,7 @@ protected:
         paint_test::WriteMaterialSet();
         ASSERT_TRUE(log_.Open("log.txt"));
     }
-    void TearDown() override {
-        log_.Close();
-    }
+    void TearDown() override { log_.Close(); }
     static void MakeTemporaries() {
         for (const char* name : kTemporaries) WriteFileBytes(name, "x");
     }
@@ -102,8 +100,7 @@ protected:
     }
     // A job as the dialog runs it, on a thread of its own.
     bool StartFromDialog(JobOptions options) {
-        return StartDialogJob(dialogThreads_, log_, RecordCommand, options,
-                              recording_ui::Window());
+        return StartDialogJob(dialogThreads_, log_, RecordCommand, options, recording_ui::Window());
     }
 
     TempWorkingFolder level_;

@@ -29,8 +29,7 @@ void ForgetErrorBox(GtkWidget* gone, gpointer data) {
 
 // The modal error box; `done` is called once it is dismissed. The session
 // outlives its boxes: they are closed with the dialog.
-void ShowErrorBox(GtkDialogSession& session, const std::string& text,
-                  std::function<void()> done) {
+void ShowErrorBox(GtkDialogSession& session, const std::string& text, std::function<void()> done) {
     GtkWidget* box = gtk_message_dialog_new(nullptr, GtkDialogFlags(0), GTK_MESSAGE_ERROR,
                                             GTK_BUTTONS_OK, "%s", text.c_str());
     gtk_window_set_title(GTK_WINDOW(box), "Marvane Fatal Error");

@@ -116,7 +116,8 @@ bool DisplayAvailable() {
 
 GtkWidget* OptionsDialogControl(GtkWidget* window, int id) {
     if (!window) return nullptr;
-    const auto* session = static_cast<const Session*>(g_object_get_data(G_OBJECT(window), SessionKey));
+    const auto* session =
+        static_cast<const Session*>(g_object_get_data(G_OBJECT(window), SessionKey));
     return session ? session->Control(id) : nullptr;
 }
 

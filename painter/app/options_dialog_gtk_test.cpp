@@ -213,8 +213,8 @@ void RunDialogWith(const std::function<void()>& user) {
         }
     });
     const DialogHost host{[](JobOptions options, JobWindow window) {
-                              return StartDialogJob(run->dialogThreads, run->log,
-                                                    run->runCommand, options, std::move(window));
+                              return StartDialogJob(run->dialogThreads, run->log, run->runCommand,
+                                                    options, std::move(window));
                           },
                           platform::CurrentFolder};
     EXPECT_TRUE(RunOptionsDialog(host));

@@ -77,7 +77,8 @@ INT_PTR CALLBACK OptionsDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM 
         UpdateWindowTitle(dialog);
         return FALSE;  // no control gets the keyboard focus
     }
-    auto* session = reinterpret_cast<Win32DialogSession*>(::GetWindowLongPtrW(dialog, GWLP_USERDATA));
+    auto* session =
+        reinterpret_cast<Win32DialogSession*>(::GetWindowLongPtrW(dialog, GWLP_USERDATA));
     if (!session) return FALSE;
     switch (message) {
         case WM_SETCURSOR:

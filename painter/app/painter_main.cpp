@@ -14,6 +14,20 @@
 #include "painter/app/ui.h"
 #include "painter/app/usage.h"
 
+namespace {
+
+// What the dialog gets of this run: each Go starts a job on a thread of the
+// run's own, writing to its log.
+DialogHost DialogHostOf(PainterRun& run) {
+    return DialogHost{[&run](JobOptions options, JobWindow window) {
+                          return StartDialogJob(run.dialogThreads, run.log, run.runCommand, options,
+                                                std::move(window));
+                      },
+                      platform::CurrentFolder};
+}
+
+}  // namespace
+
 int PainterMain(const char* commandLine) {
     PainterRun run;
     return PainterMain(commandLine, run);
@@ -73,12 +87,7 @@ int PainterMain(const char* commandLine, PainterRun& run) {
                                  true,
                                  run.runCommand};
         status = RunJob(*options, context) == JobResult::Completed ? 0 : 1;
-    } else if (RunOptionsDialog(DialogHost{
-                   [&run](JobOptions options, JobWindow window) {
-                       return StartDialogJob(run.dialogThreads, run.log, run.runCommand, options,
-                                             std::move(window));
-                   },
-                   platform::CurrentFolder})) {
+    } else if (RunOptionsDialog(DialogHostOf(run))) {
         // A job still running when the dialog closed stops at its next band
         // or map and removes what it was writing; its last lines are logged.
         run.dialogThreads.StopAll(AnswerWindowSystem);

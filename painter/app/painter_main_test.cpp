@@ -37,12 +37,8 @@ bool JobsEnded(const WorkerThreads& threads) {
 
 class PainterMainTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        recording_ui::Clear();
-    }
-    void TearDown() override {
-        recording_ui::Clear();
-    }
+    void SetUp() override { recording_ui::Clear(); }
+    void TearDown() override { recording_ui::Clear(); }
     // A run whose jobs' commands do nothing.
     static PainterRun& QuietRun(PainterRun& run) {
         run.runCommand = NoCommand;

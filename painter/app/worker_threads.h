@@ -1,7 +1,7 @@
 #pragma once
 
-#include <functional>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <stop_token>
