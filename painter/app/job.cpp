@@ -17,10 +17,7 @@
 #include "level/level_names.h"
 #include "materials/check.h"
 #include "materials/material_files.h"
-#include "painter/app/job_thread.h"
-#include "painter/app/report.h"
 #include "painter/app/terminal_progress.h"
-#include "painter/app/ui.h"
 #include "painter/paint/material_set.h"
 #include "painter/paint/primary_maps.h"
 #include "painter/paint/progress.h"
@@ -59,27 +56,31 @@ constexpr std::int32_t LargestPrimarySize = 8192;
 // The side of the splitter's tiles; it cuts only whole ones.
 constexpr std::int32_t TileSide = 512;
 
-// Only a dialog's job can be asked to stop (by closing the dialog); a
-// command-line job runs on the main thread to its end.
-bool StopAsked() { return OnJobThread() && JobStopRequested(); }
-
-// What the job tells the user: each step's text goes to the log and the
-// status field; a stop is asked for by closing the dialog.
-// A command-line job on a terminal also shows its steps and its progress
-// there, and any command-line job shows its warnings on standard error.
+// What the job tells the user, where its context says: each step's text
+// goes to the log and the status field; a stop is asked for by closing the
+// dialog. A command-line job on a terminal also shows its steps and its
+// progress there, and any command-line job shows its warnings on standard
+// error.
 class JobProgress : public Progress {
 public:
-    JobProgress(TerminalProgress* terminal, bool commandLine)
-        : terminal_(terminal), commandLine_(commandLine) {}
+    JobProgress(const JobContext& context, TerminalProgress* terminal)
+        : context_(context), terminal_(terminal), commandLine_(context.fromCommandLine) {}
 
     void Step(const char* text) override {
-        ShowStatus("%s", text);
+        // Cut once, so that the log and the field show the same text.
+        const std::string shown = FormatC("%.*s", MessageCapacity - 1, text);
+        context_.log.Text(shown.c_str());
+        if (context_.window.showStatus) context_.window.showStatus(shown.c_str());
         if (terminal_) terminal_->Step(text);
     }
     void Advance(double fraction) override {
         if (terminal_) terminal_->Advance(fraction);
     }
-    bool StopRequested() override { return StopAsked(); }
+    bool StopRequested() override { return Stoppable() && context_.stopRequested(); }
+    // Whether anybody can ask this job to stop: a dialog's job can.
+    bool Stoppable() const { return static_cast<bool>(context_.stopRequested); }
+    // The job's context, for what the job writes and shows besides progress.
+    const JobContext& Context() const { return context_; }
     // Before a message that must start a line of its own.
     void EndLine() {
         if (terminal_) terminal_->EndLine();
@@ -117,6 +118,7 @@ public:
     std::string commandError;
 
 private:
+    const JobContext& context_;
     TerminalProgress* terminal_;
     bool commandLine_;
 };
@@ -132,11 +134,12 @@ private:
 // command-line job can repeat it under its own message: the line that names
 // the tile and the reason, which would otherwise be lost among the splitter's.
 void RunJobCommand(JobProgress& progress, const char* command) {
-    std::function<bool()> stopRequested;
-    if (OnJobThread()) stopRequested = StopAsked;
     std::string errorLine;
-    const int status = platform::RunCommandUntil(command, stopRequested,
-                                                 progress.CommandLine() ? &errorLine : nullptr);
+    const platform::CommandRunner runner = progress.Context().runCommand;
+    const int status =
+        runner ? (progress.StopRequested() ? platform::CommandStopped : runner(command))
+               : platform::RunCommandUntil(command, progress.Context().stopRequested,
+                                           progress.CommandLine() ? &errorLine : nullptr);
     if (status == platform::CommandStopped) throw JobStopped{};
     if (status != 0) {
         progress.commandError = errorLine;
@@ -221,12 +224,12 @@ std::string MaterialSetReason(const std::string& message) {
 // Reads one heightmap and builds its slopes, each step in the log.
 HeightField ReadHeightField(JobProgress& progress, const char* path,
                             const HeightmapSettings& settings, bool sixteenBit) {
-    LogLine("");
+    progress.Context().log.Line("");
     progress.Stepf("Reading \"%s\" (%s-bit %dx%1.0fx%.8f)", path, sixteenBit ? "16" : "8",
                    settings.size, static_cast<double>(settings.horizontalScale),
                    static_cast<double>(settings.verticalScale));
     HeightField field = HeightField::LoadRaw(path, settings, sixteenBit);
-    LogLine("    Generating normal map");
+    progress.Context().log.Line("    Generating normal map");
     field.BuildNormalMap();
     return field;
 }
@@ -239,7 +242,7 @@ HeightField ReadHeightField(JobProgress& progress, const char* path,
 void WritePrimaryMaps(JobProgress& progress, const MaterialSet& materials, const HeightField& field,
                       bool mirrorColour) {
     const std::int32_t side = 4 * (field.size - 1);
-    LogLine("    Generating detail map");
+    progress.Context().log.Line("    Generating detail map");
     progress.Step("Writing primary colour/detail maps");
     // Made again by the next run: no need to wait for the disk.
     TgaFileWriter detailFile(platform::FileCommit::Durability::Scratch);
@@ -268,7 +271,7 @@ void WriteSurroundingMaps(JobProgress& progress, const MaterialSet& materials,
     {
         // Held only until its maps are painted: one height field at a time.
         const HeightField field = ReadHeightField(progress, map.path.c_str(), settings, false);
-        LogLine("    Generating detail map");
+        progress.Context().log.Line("    Generating detail map");
         progress.Stepf("Writing secondary(%s) colour/lowdetail maps", map.index.c_str());
         maps = PaintSurroundingMaps(materials, field);
     }
@@ -309,7 +312,7 @@ void CompleteInterruptedWrites(JobProgress& progress) {
         if (progress.CommandLine()) {
             progress.Tell("Note: " + note);
         } else {
-            LogLine("Note: %s", note.c_str());
+            progress.Context().log.Line("Note: %s", note.c_str());
         }
     }
 }
@@ -320,7 +323,7 @@ void PaintLevel(const JobOptions& options, JobProgress& progress) {
     // A dialog's job keeps other jobs out of the folder while it runs; a
     // command-line job runs under the lock its program took at the start.
     platform::JobLock lock;
-    if (OnJobThread()) {
+    if (!progress.CommandLine()) {
         if (const Status taken = lock.Take(); taken.code() == platform::JobLockBusy) {
             throw FatalError{taken.message()};
         }
@@ -356,7 +359,7 @@ void PaintLevel(const JobOptions& options, JobProgress& progress) {
         }
     }
 
-    LogLine("");
+    progress.Context().log.Line("");
     progress.Step("Spliting primary");
     RunJobCommand(progress, "quillet detailbig.tga colourbig.tga");
 
@@ -373,15 +376,14 @@ void PaintLevel(const JobOptions& options, JobProgress& progress) {
 
 }  // namespace
 
-JobResult RunJob(JobOptions options) {
-    // Only a command-line job writes to the terminal; a dialog has its
-    // status field.
+JobResult RunJob(JobOptions options, const JobContext& context) {
     std::optional<TerminalProgress> terminal;
-    if (!OnJobThread() && platform::IsTerminal(stderr)) terminal.emplace(stderr);
-    JobProgress progress(terminal ? &*terminal : nullptr, !OnJobThread());
+    if (context.terminal) terminal.emplace(context.terminal);
+    JobProgress progress(context, terminal ? &*terminal : nullptr);
+    const JobWindow& window = context.window;
     JobResult result = JobResult::Failed;
     try {
-        SetControlsEnabled(false);
+        if (window.enableControls) window.enableControls(false);
         PaintLevel(options, progress);
         result = JobResult::Completed;
     } catch (const JobStopped&) {
@@ -392,7 +394,7 @@ JobResult RunJob(JobOptions options) {
     } catch (const FatalError& error) {
         // Shown, not logged: the log ends with the last step that was reached.
         progress.EndLine();
-        ShowFatalMessage(error.text.c_str());
+        if (window.showFatal) window.showFatal(error.text.c_str());
         // The message stays the fixed text; the command line gets the reason
         // below it.
         if (progress.CommandLine()) {
@@ -401,8 +403,8 @@ JobResult RunJob(JobOptions options) {
         }
     } catch (...) {
         progress.EndLine();
-        ShowFatalMessage("Very bad unspecific error");
+        if (window.showFatal) window.showFatal("Very bad unspecific error");
     }
-    SetControlsEnabled(true);
+    if (window.enableControls) window.enableControls(true);
     return result;
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <new>
@@ -11,8 +12,9 @@
 #include <vector>
 
 #include "common/platform/platform.h"
-#include "painter/app/job_thread.h"
+#include "painter/app/dialog_jobs.h"
 #include "painter/app/report.h"
+#include "painter/app/worker_threads.h"
 #include "tests/support/paint_test_files.h"
 #include "tests/support/recording_ui.h"
 #include "tests/support/temp_folder.h"
@@ -51,7 +53,6 @@ protected:
         recording_ui::Clear();
         commandThrowsBadAlloc = false;
         failingCommand.clear();
-        previousRunner_ = platform::ReplaceCommandRunner(RecordCommand);
         fs::current_path(level_.path());
         WriteFileBytes("Heightdata.con",
                        "terrain.setName island\r\n"
@@ -68,12 +69,9 @@ protected:
         fs::create_directory("paint");
         fs::current_path("paint");
         paint_test::WriteMaterialSet();
-        ASSERT_TRUE(OpenLog("log.txt"));
+        ASSERT_TRUE(log_.Open("log.txt"));
     }
-    void TearDown() override {
-        CloseLog();
-        platform::ReplaceCommandRunner(previousRunner_);
-    }
+    void TearDown() override { log_.Close(); }
     static void MakeTemporaries() {
         for (const char* name : kTemporaries) WriteFileBytes(name, "x");
     }
@@ -95,15 +93,26 @@ protected:
         return events;
     }
 
+    // A job as the command line runs it, showing itself to the recorder.
+    JobResult Run(JobOptions options) {
+        return RunJob(options, JobContext{log_, nullptr, recording_ui::Window(), nullptr, true,
+                                          RecordCommand});
+    }
+    // A job as the dialog runs it, on a thread of its own.
+    bool StartFromDialog(JobOptions options) {
+        return StartDialogJob(dialogThreads_, log_, RecordCommand, options, recording_ui::Window());
+    }
+
     TempWorkingFolder level_;
-    platform::CommandRunner previousRunner_ = nullptr;
+    Log log_;
+    WorkerThreads dialogThreads_;
 };
 
 const std::string kReadPrimary = "Reading \"../HeightmapPrimary.raw\" (16-bit 5x2x0.00300000)";
 
 TEST_F(JobTest, PaintsThePrimaryMapsAndSplitsThem) {
     MakeTemporaries();
-    EXPECT_EQ(RunJob(JobOptions{true, true, false}), JobResult::Completed);
+    EXPECT_EQ(Run(JobOptions{true, true, false}), JobResult::Completed);
 
     EXPECT_EQ(Events(), (std::vector<std::string>{
                             "controls: off",
@@ -126,7 +135,7 @@ TEST_F(JobTest, PaintsThePrimaryMapsAndSplitsThem) {
 }
 
 TEST_F(JobTest, PaintsEachSurroundingMapBeforeReadingTheNextAndSplitsLast) {
-    EXPECT_EQ(RunJob(JobOptions{false, false, true}), JobResult::Completed);
+    EXPECT_EQ(Run(JobOptions{false, false, true}), JobResult::Completed);
     EXPECT_TRUE(fs::is_directory("lowdetailmaps"));
 
     std::vector<std::string> expected = {"controls: off", "status: " + kReadPrimary,
@@ -201,7 +210,7 @@ TEST_F(JobTest, AFailureIsShownExactlyAndNothingMoreIsDone) {
         for (const char* name : {"detailbig.tga", "colourbig.tga", "ctemp.tga", "dtemp.tga"})
             fs::remove(name);
         c.breakLevel();
-        EXPECT_EQ(RunJob(c.options), JobResult::Failed);
+        EXPECT_EQ(Run(c.options), JobResult::Failed);
 
         const auto events = Events();
         ASSERT_GE(events.size(), 3u);
@@ -270,7 +279,7 @@ TEST_F(JobTest, TellsTheCommandLineWhyAndWarns) {
         recording_ui::Clear();
         c.changeLevel();
         ::testing::internal::CaptureStderr();
-        const JobResult result = RunJob(JobOptions{});
+        const JobResult result = Run(JobOptions{});
         const std::string told = ::testing::internal::GetCapturedStderr();
 
         EXPECT_EQ(result, c.fatal.empty() ? JobResult::Completed : JobResult::Failed);
@@ -299,11 +308,11 @@ TEST_F(JobTest, TellsTheCommandLineWhyAndWarns) {
 TEST_F(JobTest, ADialogsJobKeepsToItsFixedMessage) {
     paint_test::Write(paint_test::Picture(Bgr24, 1024, 768), "data/low.tga");
     ::testing::internal::CaptureStderr();
-    ASSERT_TRUE(StartJobThread(JobOptions{}));
-    for (int i = 0; i < 2000 && JobThreadRunning(); ++i) {
+    ASSERT_TRUE(StartFromDialog(JobOptions{}));
+    for (int i = 0; i < 2000 && dialogThreads_.Running(); ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    StopJobThreads([] {});
+    dialogThreads_.StopAll([] {});
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
     const auto events = Events();
     ASSERT_GE(events.size(), 2u);
@@ -326,7 +335,7 @@ TEST_F(JobTest, AFailedConversionOrSplitterRunEndsTheJob) {
         SCOPED_TRACE(c.command);
         recording_ui::Clear();
         failingCommand = c.command;
-        EXPECT_EQ(RunJob(c.options), JobResult::Failed);
+        EXPECT_EQ(Run(c.options), JobResult::Failed);
         const auto events = Events();
         ASSERT_GE(events.size(), 3u);
         EXPECT_EQ(events[events.size() - 3].rfind(std::string("run: ") + c.command, 0), 0u);
@@ -341,7 +350,7 @@ TEST_F(JobTest, AFailedConversionOrSplitterRunEndsTheJob) {
 
 TEST_F(JobTest, AnExceptionThatIsNotTextIsShownInGeneralWords) {
     commandThrowsBadAlloc = true;
-    EXPECT_EQ(RunJob(JobOptions{}), JobResult::Failed);
+    EXPECT_EQ(Run(JobOptions{}), JobResult::Failed);
     const auto events = Events();
     EXPECT_EQ(events[events.size() - 2], "fatal: Very bad unspecific error");
     EXPECT_EQ(events.back(), "controls: on");
@@ -353,7 +362,7 @@ TEST_F(JobTest, DeletesTheBigMapsOnlyWhenAskedAndTheTemporariesAlways) {
         MakeTemporaries();
         JobOptions options;
         options.deleteTemporaries = deleteTemporaries;
-        ASSERT_EQ(RunJob(options), JobResult::Completed);
+        ASSERT_EQ(Run(options), JobResult::Completed);
         EXPECT_EQ(fs::exists("detailbig.tga"), !deleteTemporaries);
         EXPECT_EQ(fs::exists("colourbig.tga"), !deleteTemporaries);
         EXPECT_FALSE(fs::exists("ctemp.tga"));
@@ -361,10 +370,21 @@ TEST_F(JobTest, DeletesTheBigMapsOnlyWhenAskedAndTheTemporariesAlways) {
     }
 }
 
+// A step is shown as it is logged, and still shown once the log has closed
+// under the job (the dialog's thread closes it as the program ends).
+TEST_F(JobTest, StepsStillShowWhenTheLogHasClosed) {
+    log_.Close();
+    EXPECT_EQ(Run(JobOptions{}), JobResult::Completed);
+    const auto events = Events();
+    EXPECT_NE(std::find(events.begin(), events.end(), "status: " + kReadPrimary), events.end());
+    EXPECT_NE(std::find(events.begin(), events.end(), "status: Completed (TIME)"), events.end());
+    EXPECT_EQ(ReadFileBytes("log.txt"), "");
+}
+
 TEST_F(JobTest, AnExistingOrBlockedOutputFolderIsPassedOver) {
     fs::create_directory("detailmaps");
     WriteFileBytes("colormaps", "a file where a folder should be");
-    EXPECT_EQ(RunJob(JobOptions{}), JobResult::Completed);
+    EXPECT_EQ(Run(JobOptions{}), JobResult::Completed);
 }
 
 // A dialog's job asked to stop at a given step: it stops at its next band or
@@ -384,14 +404,14 @@ TEST_F(JobTest, AJobAskedToStopEndsQuietlyAndLeavesNothingHalfWritten) {
         WriteFileBytes("colormaps/tx00x00.dds.partial", "left by a killed run");
         WriteFileBytes("ctemp.tga.partial", "left by a killed run");
         const std::string askedAt = c.askedAt;
-        recording_ui::SetEventHook([askedAt](const std::string& event) {
-            if (event == askedAt) RequestJobStop();
+        recording_ui::SetEventHook([this, askedAt](const std::string& event) {
+            if (event == askedAt) dialogThreads_.RequestStop();
         });
-        ASSERT_TRUE(StartJobThread(JobOptions{true, false, true}));
-        for (int i = 0; i < 2000 && JobThreadRunning(); ++i) {
+        ASSERT_TRUE(StartFromDialog(JobOptions{true, false, true}));
+        for (int i = 0; i < 2000 && dialogThreads_.Running(); ++i) {
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
-        StopJobThreads([] {});
+        dialogThreads_.StopAll([] {});
 
         const std::vector<std::string> events = Events();
         ASSERT_GE(events.size(), 2u);

@@ -1,47 +1,45 @@
 // The options dialog with GTK 3: the same controls as on Windows, laid out
 // alike. It runs GTK's main loop on the main thread; each Go starts a job on
-// a thread of its own, which reaches the widgets through that loop (ui_gtk.cpp).
+// a thread of its own, which reaches the widgets through that loop
+// (job_window_gtk.cpp).
 #include "painter/app/options_dialog_gtk.h"
 
-#include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
+#include <utility>
 
-#include "common/platform/platform.h"
+#include "painter/app/console_message.h"
 #include "painter/app/dialog_controls.h"
 #include "painter/app/dialog_title.h"
-#include "painter/app/job_thread.h"
+#include "painter/app/gtk_dialog_session.h"
+#include "painter/app/job_window_gtk.h"
 #include "painter/app/ui.h"
 
 namespace {
 
-constexpr int FirstId = IdMirrorColour;
-constexpr int ControlCount = IdClose - IdMirrorColour + 1;
+// The key under which the dialog's window holds its session, for tests.
+constexpr const char* SessionKey = "marvane-options-dialog";
 
-struct Dialog {
-    GtkWidget* window = nullptr;
-    GtkWidget* controls[ControlCount] = {};
-};
+using Session = GtkDialogSession;
 
-Dialog* shownDialog = nullptr;         // main thread only
-std::atomic<bool> dialogShown{false};  // read by the job's thread
-
-void StartJobFromBoxes() {
-    GtkWidget* go = OptionsDialogControl(IdGo);
+void StartJobFromBoxes(Session& session) {
+    GtkWidget* go = session.Control(IdGo);
     // A second Go queued behind the first (a double click, a held Enter key)
     // must not start a second job on the same files.
     if (!gtk_widget_get_sensitive(go)) return;
-    const JobOptions options = OptionsFromBoxes([](int id) {
-        return gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(OptionsDialogControl(id))) != FALSE;
+    const JobOptions options = OptionsFromBoxes([&session](int id) {
+        return gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(session.Control(id))) != FALSE;
     });
     gtk_widget_set_sensitive(go, FALSE);  // the job enables it again as its last step
-    if (!StartJobThread(options)) {
+    JobWindow window = GtkJobWindow(session.shared_from_this());
+    if (!session.host.startJob(options, window)) {
         gtk_widget_set_sensitive(go, TRUE);
-        ShowFatalMessage("Very bad unspecific error");
+        window.showFatal("Very bad unspecific error");
     }
 }
 
-void OnGo(GtkButton*, gpointer) { StartJobFromBoxes(); }
+void OnGo(GtkButton*, gpointer session) { StartJobFromBoxes(*static_cast<Session*>(session)); }
 
 void OnClose(GtkButton*, gpointer) { gtk_main_quit(); }
 
@@ -50,24 +48,25 @@ gboolean OnDelete(GtkWidget*, GdkEvent*, gpointer) {
     return TRUE;  // the window goes when RunOptionsDialog returns
 }
 
-GtkWidget* AddBox(Dialog& dialog, int id, const char* caption) {
+GtkWidget* AddBox(Session& dialog, int id, const char* caption) {
     GtkWidget* box = gtk_check_button_new_with_label(caption);
     gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(box), TRUE);  // all options start on
-    dialog.controls[id - FirstId] = box;
+    dialog.controls[id - Session::FirstId] = box;
     return box;
 }
 
-GtkWidget* AddButton(Dialog& dialog, int id, const char* caption, GCallback onClicked) {
+GtkWidget* AddButton(Session& dialog, int id, const char* caption, GCallback onClicked) {
     GtkWidget* button = gtk_button_new_with_label(caption);
-    g_signal_connect(button, "clicked", onClicked, nullptr);
-    dialog.controls[id - FirstId] = button;
+    g_signal_connect(button, "clicked", onClicked, &dialog);
+    dialog.controls[id - Session::FirstId] = button;
     return button;
 }
 
-void Build(Dialog& dialog) {
+void Build(Session& dialog) {
     GtkWidget* window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
     dialog.window = window;
-    gtk_window_set_title(GTK_WINDOW(window), DialogTitle(platform::CurrentFolder(), '/').c_str());
+    g_object_set_data(G_OBJECT(window), SessionKey, &dialog);
+    gtk_window_set_title(GTK_WINDOW(window), DialogTitle(dialog.host.currentFolder(), '/').c_str());
     gtk_window_set_resizable(GTK_WINDOW(window), FALSE);
     gtk_container_set_border_width(GTK_CONTAINER(window), 10);
     g_signal_connect(window, "delete-event", G_CALLBACK(OnDelete), nullptr);
@@ -97,7 +96,7 @@ void Build(Dialog& dialog) {
     gtk_widget_set_sensitive(status, FALSE);
     gtk_entry_set_width_chars(GTK_ENTRY(status), 48);
     gtk_widget_set_margin_top(status, 6);
-    dialog.controls[IdStatusField - FirstId] = status;
+    dialog.controls[IdStatusField - Session::FirstId] = status;
     gtk_grid_attach(GTK_GRID(grid), status, 0, 3, 2, 1);
 
     // Go is the default button: Enter presses it.
@@ -115,33 +114,40 @@ bool DisplayAvailable() {
 
 }  // namespace
 
-GtkWidget* OptionsDialogWindow() { return shownDialog ? shownDialog->window : nullptr; }
-
-GtkWidget* OptionsDialogControl(int id) {
-    if (!shownDialog || id < FirstId || id >= FirstId + ControlCount) return nullptr;
-    return shownDialog->controls[id - FirstId];
+GtkWidget* OptionsDialogControl(GtkWidget* window, int id) {
+    if (!window) return nullptr;
+    const auto* session =
+        static_cast<const Session*>(g_object_get_data(G_OBJECT(window), SessionKey));
+    return session ? session->Control(id) : nullptr;
 }
 
-bool OptionsDialogShown() { return dialogShown.load(); }
-
-bool RunOptionsDialog() {
+bool RunOptionsDialog(const DialogHost& host) {
     if (!DisplayAvailable() || !gtk_init_check(nullptr, nullptr)) {
         std::fputs("Marvane: no display for the options dialog\n", stderr);
         return false;
     }
-    Dialog dialog;
-    Build(dialog);
-    shownDialog = &dialog;
-    dialogShown = true;
-    gtk_widget_show_all(dialog.window);
-    gtk_window_set_focus(GTK_WINDOW(dialog.window), nullptr);  // no control has the focus at first
+    // Shared with the jobs started from it, which may outlive this call.
+    const auto session = std::make_shared<Session>();
+    session->host = host;
+    Build(*session);
+    session->shown = true;
+    gtk_widget_show_all(session->window);
+    // No control has the focus at first.
+    gtk_window_set_focus(GTK_WINDOW(session->window), nullptr);
     gtk_main();
 
     // A job still running reaches the widgets no more: its queued updates
     // find no dialog, and a fatal message it shows waits for nobody.
-    dialogShown = false;
-    shownDialog = nullptr;
-    CloseErrorBoxes();
-    gtk_widget_destroy(dialog.window);
+    session->shown = false;
+    GtkWidget* window = std::exchange(session->window, nullptr);
+    g_object_set_data(G_OBJECT(window), SessionKey, nullptr);
+    CloseErrorBoxes(*session);
+    gtk_widget_destroy(window);
     return true;
 }
+
+// The painter's own fatal messages come before the dialog shows, and a
+// dialog's job shows its own in the dialog: this one has no dialog.
+void ShowFatalMessage(const char* text) { PrintFatalMessage(text); }
+
+void AnswerWindowSystem() {}

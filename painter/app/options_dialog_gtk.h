@@ -2,17 +2,8 @@
 
 #include <gtk/gtk.h>
 
-// The GTK options dialog's widgets, for the window-system layer and for
-// tests. Main thread only (the thread in RunOptionsDialog), and only while
-// the dialog is shown: otherwise they are null.
-GtkWidget* OptionsDialogWindow();
-// A control by its id in dialog_controls.h (1000 to 1005).
-GtkWidget* OptionsDialogControl(int id);
-
-// From any thread: whether the dialog is shown, so that the job's status
-// and controls go to it.
-bool OptionsDialogShown();
-
-// Main thread, once the dialog has closed: closes the fatal-error boxes the
-// window-system layer (ui_gtk.cpp) still shows; nobody waits for them.
-void CloseErrorBoxes();
+// For tests, which find the dialog's window among the toplevels by its
+// title: the control with this id (dialog_controls.h) of the options dialog
+// shown in `window`; null for another window or once the dialog has closed.
+// Main thread only.
+GtkWidget* OptionsDialogControl(GtkWidget* window, int id);

@@ -24,11 +24,12 @@
 #include <stdexcept>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "common/platform/platform.h"
 #include "painter/app/dialog_controls.h"
-#include "painter/app/job_thread.h"
+#include "painter/app/dialog_jobs.h"
 #include "painter/app/painter_main.h"
 #include "painter/app/report.h"
 #include "painter/app/ui.h"
@@ -114,7 +115,27 @@ void WaitUntil(const std::function<bool()>& condition, const char* what) {
     }
 }
 
-GtkWidget* Control(int id) { return OptionsDialogControl(id); }
+// The log and the dialog's job threads of the current test, as the painter
+// keeps them (PainterMain's own with RunPainterWith).
+PainterRun* run = nullptr;
+
+// The options dialog's window while it is shown, found as a user would.
+GtkWidget* OptionsDialogWindow() {
+    GtkWidget* found = nullptr;
+    GList* windows = gtk_window_list_toplevels();
+    for (GList* item = windows; item; item = item->next) {
+        GtkWidget* window = GTK_WIDGET(item->data);
+        const char* title = gtk_window_get_title(GTK_WINDOW(window));
+        if (title && std::strcmp(title, Title) == 0 && gtk_widget_get_visible(window) &&
+            OptionsDialogControl(window, IdGo)) {
+            found = window;
+        }
+    }
+    g_list_free(windows);
+    return found;
+}
+
+GtkWidget* Control(int id) { return OptionsDialogControl(OptionsDialogWindow(), id); }
 bool Sensitive(int id) { return gtk_widget_get_sensitive(Control(id)) != FALSE; }
 bool Checked(int id) { return gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(Control(id))); }
 std::string StatusText() { return gtk_entry_get_text(GTK_ENTRY(Control(IdStatusField))); }
@@ -163,7 +184,7 @@ GtkWidget* FatalBox() {
     return found;
 }
 
-bool IdleAfterJob() { return Sensitive(IdGo) && !JobThreadRunning(); }
+bool IdleAfterJob() { return Sensitive(IdGo) && !run->dialogThreads.Running(); }
 
 bool CompletedShown() {
     static const std::regex completed(R"(Completed \([0-9]+\.[0-9]{4}s\))");
@@ -191,7 +212,12 @@ void RunDialogWith(const std::function<void()>& user) {
             ADD_FAILURE() << failure.what();
         }
     });
-    EXPECT_TRUE(RunOptionsDialog());
+    const DialogHost host{[](JobOptions options, JobWindow window) {
+                              return StartDialogJob(run->dialogThreads, run->log, run->runCommand,
+                                                    options, std::move(window));
+                          },
+                          platform::CurrentFolder};
+    EXPECT_TRUE(RunOptionsDialog(host));
     userThread.join();
 }
 
@@ -204,16 +230,19 @@ protected:
             std::lock_guard<std::mutex> lock(gate.mutex);
             gate.arrived = gate.released = 0;
         }
-        previousRunner_ = platform::ReplaceCommandRunner(GatedCommand);
-        ASSERT_TRUE(OpenLog("log.txt"));
+        run_.runCommand = GatedCommand;
+        run = &run_;
+        ASSERT_TRUE(run_.log.Open("log.txt"));
     }
     void TearDown() override {
-        CloseLog();
-        platform::ReplaceCommandRunner(previousRunner_);
+        run_.dialogThreads.StopAll(nullptr);
+        run_.log.Close();
+        run = nullptr;
     }
 
+    PainterRun run_;
+
     TempWorkingFolder folder_;
-    platform::CommandRunner previousRunner_ = nullptr;
 };
 
 TEST_F(GtkOptionsDialog, OpensReadyWithTheLevelInItsTitle) {
@@ -263,7 +292,7 @@ TEST_F(GtkOptionsDialog, GoRunsJobsWithTheBoxesAsTheyAreAndGreysTheControlsMeanw
             EXPECT_TRUE(ShowsWaitCursor());
             return true;
         });
-        EXPECT_TRUE(JobThreadRunning());
+        EXPECT_TRUE(run->dialogThreads.Running());
         ReleaseSplitter();
         WaitUntil(IdleAfterJob, "the first job has ended");
         OnDialogThread([] {
@@ -327,7 +356,7 @@ TEST_F(GtkOptionsDialog, AFailedJobShowsItsMessageAndTheDialogStaysUsable) {
             EXPECT_TRUE(Sensitive(IdClose));
             return true;
         });
-        EXPECT_TRUE(JobThreadRunning());
+        EXPECT_TRUE(run->dialogThreads.Running());
         OnDialogThread([] {
             gtk_dialog_response(GTK_DIALOG(FatalBox()), GTK_RESPONSE_OK);
             return true;
@@ -382,7 +411,7 @@ int RunPainterWith(const std::function<void()>& user) {
             std::_Exit(3);
         }
     });
-    const int status = PainterMain("");
+    const int status = PainterMain("", *run);
     returned = true;
     userThread.join();
     return status;
@@ -413,9 +442,9 @@ TEST_F(GtkOptionsDialog, ClosingWhileAJobRunsEndsThePainterOnceTheJobHasEnded) {
         });
     });
     EXPECT_EQ(status, 0);
-    EXPECT_TRUE(JobStopRequested());
-    EXPECT_FALSE(JobThreadRunning());
-    LogLine("after the end");  // the log is closed: dropped
+    EXPECT_TRUE(run->dialogThreads.StopRequested());
+    EXPECT_FALSE(run->dialogThreads.Running());
+    run->log.Line("after the end");  // the log is closed: dropped
     const auto lines = LogLines();
     ASSERT_GE(lines.size(), 5u);
     EXPECT_EQ(lines[1], "Marvane v0.33");
@@ -447,7 +476,7 @@ TEST_F(GtkOptionsDialog, ClosingWhileAFailedJobShowsItsMessageEndsThePainter) {
         });
     });
     EXPECT_EQ(status, 0);
-    EXPECT_FALSE(JobThreadRunning());
+    EXPECT_FALSE(run->dialogThreads.Running());
     EXPECT_EQ(FatalBox(), nullptr);  // gone with the dialog
 }
 

@@ -2,12 +2,12 @@
 // modally on the main thread; each Go runs a job on a thread of its own.
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "painter/app/dialog_title.h"
-#include "painter/app/job_thread.h"
 #include "painter/app/ui.h"
-#include "painter/app/win32_dialog_state.h"
+#include "painter/app/win32_dialog_session.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ std::wstring CurrentFolderWide() {
     }
 }
 
-void StartJobFromBoxes(HWND dialog) {
+void StartJobFromBoxes(Win32DialogSession& session, HWND dialog) {
     const HWND go = ::GetDlgItem(dialog, IdGo);
     // A second Go queued behind the first (a double click, a held Enter key)
     // must not start a second job on the same files.
@@ -55,24 +55,34 @@ void StartJobFromBoxes(HWND dialog) {
     const JobOptions options = OptionsFromBoxes(
         [dialog](int id) { return ::IsDlgButtonChecked(dialog, id) == BST_CHECKED; });
     ::EnableWindow(go, FALSE);  // the job enables it again as its last step
-    if (!StartJobThread(options)) {
+    JobWindow window = Win32JobWindow(session.shared_from_this());
+    if (!session.host.startJob(options, window)) {
         ::EnableWindow(go, TRUE);
-        ShowFatalMessage("Very bad unspecific error");
+        window.showFatal("Very bad unspecific error");
     }
 }
 
-INT_PTR CALLBACK OptionsDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK OptionsDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        // The session comes with this first message of the dialog's own and
+        // stays with its window; the few messages before it (WM_SETFONT)
+        // are left to the default handling.
+        auto* session = reinterpret_cast<Win32DialogSession*>(lParam);
+        ::SetWindowLongPtrW(dialog, GWLP_USERDATA, static_cast<LONG_PTR>(lParam));
+        ::CheckDlgButton(dialog, IdMirrorColour, BST_CHECKED);
+        ::CheckDlgButton(dialog, IdDeleteTemporaries, BST_CHECKED);
+        ::CheckDlgButton(dialog, IdPaintSurrounding, BST_CHECKED);
+        session->window = dialog;
+        session->cursor = ::LoadCursor(nullptr, IDC_ARROW);
+        UpdateWindowTitle(dialog);
+        return FALSE;  // no control gets the keyboard focus
+    }
+    auto* session =
+        reinterpret_cast<Win32DialogSession*>(::GetWindowLongPtrW(dialog, GWLP_USERDATA));
+    if (!session) return FALSE;
     switch (message) {
-        case WM_INITDIALOG:
-            ::CheckDlgButton(dialog, IdMirrorColour, BST_CHECKED);
-            ::CheckDlgButton(dialog, IdDeleteTemporaries, BST_CHECKED);
-            ::CheckDlgButton(dialog, IdPaintSurrounding, BST_CHECKED);
-            dialogWindow = dialog;
-            currentCursor = ::LoadCursor(nullptr, IDC_ARROW);
-            UpdateWindowTitle(dialog);
-            return FALSE;  // no control gets the keyboard focus
         case WM_SETCURSOR:
-            ::SetCursor(currentCursor.load());
+            ::SetCursor(session->cursor.load());
             // Handled for the control under the mouse as well, which would
             // otherwise put its own cursor back.
             ::SetWindowLongPtrW(dialog, DWLP_MSGRESULT, TRUE);
@@ -82,13 +92,13 @@ INT_PTR CALLBACK OptionsDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM)
             return TRUE;
         case WM_DESTROY:
             // A job still running reaches the dialog no more.
-            dialogWindow = nullptr;
+            session->window = nullptr;
             return FALSE;
         case WM_COMMAND:
             // Escape's IDCANCEL is left alone: it must not close the dialog.
             switch (LOWORD(wParam)) {
                 case IdGo:
-                    StartJobFromBoxes(dialog);
+                    StartJobFromBoxes(*session, dialog);
                     return FALSE;
                 case IdClose:
                     ::EndDialog(dialog, 1);
@@ -106,9 +116,13 @@ void UpdateWindowTitle(HWND dialog) {
     ::SetWindowTextW(dialog, title.c_str());
 }
 
-bool RunOptionsDialog() {
-    const INT_PTR result = ::DialogBoxParamW(
-        ::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IdOptionsDialog), nullptr, OptionsDialog, 0);
-    dialogWindow = nullptr;
+bool RunOptionsDialog(const DialogHost& host) {
+    // Shared with the jobs started from it, which may outlive this call.
+    const auto session = std::make_shared<Win32DialogSession>();
+    session->host = host;
+    const INT_PTR result =
+        ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IdOptionsDialog), nullptr,
+                          OptionsDialog, reinterpret_cast<LPARAM>(session.get()));
+    session->window = nullptr;
     return result != -1;
 }

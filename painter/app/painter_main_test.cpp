@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "common/platform/platform.h"
-#include "painter/app/job_thread.h"
 #include "painter/app/report.h"
 #include "tests/support/recording_ui.h"
 #include "tests/support/temp_folder.h"
@@ -31,24 +30,22 @@ std::vector<std::string> LogLines(const fs::path& path = "log.txt") {
 const std::vector<std::string> Banner = {"-----------------", "Marvane v0.33", "-----------------"};
 
 // Waits, within reason, until no job started from the dialog runs.
-bool JobsEnded() {
-    for (int i = 0; i < 3000 && JobThreadRunning(); ++i) std::this_thread::sleep_for(10ms);
-    return !JobThreadRunning();
+bool JobsEnded(const WorkerThreads& threads) {
+    for (int i = 0; i < 3000 && threads.Running(); ++i) std::this_thread::sleep_for(10ms);
+    return !threads.Running();
 }
 
 class PainterMainTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        recording_ui::Clear();
-        previousRunner_ = platform::ReplaceCommandRunner(NoCommand);
-    }
-    void TearDown() override {
-        recording_ui::Clear();
-        platform::ReplaceCommandRunner(previousRunner_);
+    void SetUp() override { recording_ui::Clear(); }
+    void TearDown() override { recording_ui::Clear(); }
+    // A run whose jobs' commands do nothing.
+    static PainterRun& QuietRun(PainterRun& run) {
+        run.runCommand = NoCommand;
+        return run;
     }
 
     TempWorkingFolder folder_;
-    platform::CommandRunner previousRunner_ = nullptr;
 };
 
 TEST_F(PainterMainTest, WithoutAllThreeOptionsTheDialogRunsBetweenBannerAndClosedLog) {
@@ -56,11 +53,13 @@ TEST_F(PainterMainTest, WithoutAllThreeOptionsTheDialogRunsBetweenBannerAndClose
          {"", "-mirror 1 -surround 1", "-surround 1 -mirror 1 -deltemps 1"}) {
         SCOPED_TRACE(commandLine);
         recording_ui::Clear();
-        recording_ui::SetDialogScript([] { LogLine("while the dialog is shown"); });
-        EXPECT_EQ(PainterMain(commandLine), 0);
+        PainterRun run;
+        recording_ui::SetDialogScript(
+            [&run](const DialogHost&) { run.log.Line("while the dialog is shown"); });
+        EXPECT_EQ(PainterMain(commandLine, QuietRun(run)), 0);
         EXPECT_EQ(recording_ui::Events(),
                   (std::vector<std::string>{"dialog: shown", "dialog: closed"}));
-        LogLine("after the end");  // the log is closed: dropped
+        run.log.Line("after the end");  // the log is closed: dropped
         std::vector<std::string> expected = Banner;
         expected.push_back("while the dialog is shown");
         EXPECT_EQ(LogLines(), expected);
@@ -68,7 +67,8 @@ TEST_F(PainterMainTest, WithoutAllThreeOptionsTheDialogRunsBetweenBannerAndClose
 }
 
 TEST_F(PainterMainTest, WithTheOptionsNoDialogIsShown) {
-    PainterMain("-mirror 1 -surround 0 -deltemps 1");
+    PainterRun run;
+    PainterMain("-mirror 1 -surround 0 -deltemps 1", QuietRun(run));
     for (const std::string& event : recording_ui::Events()) EXPECT_NE(event, "dialog: shown");
 }
 
@@ -77,14 +77,15 @@ TEST_F(PainterMainTest, AJobStartedFromTheDialogRunsOnItsOwnThreadWithItsOwnOpti
     recording_ui::SetEventHook([&](const std::string& event) {
         if (event == "controls: off") jobThread = std::this_thread::get_id();
     });
-    recording_ui::SetDialogScript([&] {
+    PainterRun run;
+    recording_ui::SetDialogScript([&](const DialogHost& host) {
         dialogThread = std::this_thread::get_id();
         JobOptions options;
         options.paintSurrounding = true;
-        ASSERT_TRUE(StartJobThread(options));
-        ASSERT_TRUE(JobsEnded());
+        ASSERT_TRUE(host.startJob(options, recording_ui::Window()));
+        ASSERT_TRUE(JobsEnded(run.dialogThreads));
     });
-    EXPECT_EQ(PainterMain(""), 0);
+    EXPECT_EQ(PainterMain("", QuietRun(run)), 0);
 
     const auto events = recording_ui::Events();
     ASSERT_GE(events.size(), 4u);
@@ -100,23 +101,27 @@ TEST_F(PainterMainTest, AJobStartedFromTheDialogRunsOnItsOwnThreadWithItsOwnOpti
 TEST_F(PainterMainTest, ClosingTheDialogWhileAJobRunsStopsItAndEndsOnceItHasEnded) {
     std::atomic<bool> jobStarted{false};
     std::atomic<bool> stopSeen{false};
+    PainterRun run;
     // The job is held at its first step until it is asked to stop, as a job
     // busy with a band of rows would be.
     recording_ui::SetEventHook([&](const std::string& event) {
         if (event != "controls: off") return;
         jobStarted = true;
-        for (int i = 0; i < 30000 && !JobStopRequested(); ++i) std::this_thread::sleep_for(1ms);
-        stopSeen = JobStopRequested();
-        LogLine("the job goes on after the close");
+        const WorkerThreads& threads = run.dialogThreads;
+        for (int i = 0; i < 30000 && !threads.StopRequested(); ++i) {
+            std::this_thread::sleep_for(1ms);
+        }
+        stopSeen = threads.StopRequested();
+        run.log.Line("the job goes on after the close");
     });
-    recording_ui::SetDialogScript([&jobStarted] {
-        ASSERT_TRUE(StartJobThread(JobOptions{}));
+    recording_ui::SetDialogScript([&](const DialogHost& host) {
+        ASSERT_TRUE(host.startJob(JobOptions{}, recording_ui::Window()));
         while (!jobStarted) std::this_thread::sleep_for(1ms);
-        LogLine("closing the dialog");
+        run.log.Line("closing the dialog");
     });
-    EXPECT_EQ(PainterMain(""), 0);
+    EXPECT_EQ(PainterMain("", QuietRun(run)), 0);
     EXPECT_TRUE(stopSeen);
-    EXPECT_FALSE(JobThreadRunning());
+    EXPECT_FALSE(run.dialogThreads.Running());
 
     // The job had ended before the program did: its last step is recorded,
     // and its lines after the close are in the log, which closed after them.
@@ -124,7 +129,7 @@ TEST_F(PainterMainTest, ClosingTheDialogWhileAJobRunsStopsItAndEndsOnceItHasEnde
     const auto closed = std::find(events.begin(), events.end(), "dialog: closed");
     ASSERT_NE(closed, events.end());
     EXPECT_NE(std::find(closed, events.end(), "controls: on"), events.end());
-    LogLine("after the end");
+    run.log.Line("after the end");
     const auto lines = LogLines();
     std::vector<std::string> start = Banner;
     start.push_back("closing the dialog");

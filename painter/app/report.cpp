@@ -1,54 +1,33 @@
 #include "painter/app/report.h"
 
 #include <cstdarg>
-#include <cstdio>
-#include <mutex>
+#include <string>
 
-#include "painter/app/ui.h"
-
-namespace {
-
-// The job's thread writes lines while the dialog's thread may close the log,
-// so every use of the stream happens under this lock.
-std::mutex logMutex;
-std::FILE* logFile = nullptr;
-
-void WriteLogLine(const char* text) {
-    std::lock_guard<std::mutex> lock(logMutex);
-    if (!logFile) return;
-    std::fputs(text, logFile);
-    std::fputc('\n', logFile);  // a text stream: CR LF on Windows
-    std::fflush(logFile);
+bool Log::Open(const char* path) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (file_) std::fclose(file_);
+    file_ = std::fopen(path, "w");
+    return file_ != nullptr;
 }
 
-}  // namespace
-
-bool OpenLog(const char* path) {
-    std::lock_guard<std::mutex> lock(logMutex);
-    if (logFile) std::fclose(logFile);
-    logFile = std::fopen(path, "w");
-    return logFile != nullptr;
+void Log::Close() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (file_) std::fclose(file_);
+    file_ = nullptr;
 }
 
-void CloseLog() {
-    std::lock_guard<std::mutex> lock(logMutex);
-    if (logFile) std::fclose(logFile);
-    logFile = nullptr;
-}
-
-void LogLine(const char* format, ...) {
+void Log::Line(const char* format, ...) {
     va_list args;
     va_start(args, format);
     const std::string text = FormatCV(format, args, MessageCapacity - 1);
     va_end(args);
-    WriteLogLine(text.c_str());
+    Text(text.c_str());
 }
 
-void ShowStatus(const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    const std::string text = FormatCV(format, args, MessageCapacity - 1);
-    va_end(args);
-    WriteLogLine(text.c_str());
-    SetStatusField(text.c_str());
+void Log::Text(const char* text) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!file_) return;
+    std::fputs(text, file_);
+    std::fputc('\n', file_);  // a text stream: CR LF on Windows
+    std::fflush(file_);
 }

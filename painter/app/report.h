@@ -1,17 +1,31 @@
 #pragma once
 
+#include <cstdio>
+#include <mutex>
+
 #include "common/status/status.h"
 
-// Reporting for every part of the painter: the log file, the status field and
-// fatal errors. Messages use the printf convention and hold at most 511
-// characters; longer texts are cut.
+// The painter's log file. Lines use the printf convention and hold at most
+// 511 characters; longer texts are cut. A job's thread may write lines while
+// the dialog's thread closes the log, so every use of the stream is locked.
+class Log {
+public:
+    Log() = default;
+    Log(const Log&) = delete;
+    Log& operator=(const Log&) = delete;
+    ~Log() { Close(); }
 
-// Opens log.txt (or another path, for tests) empty. False when it cannot be created.
-bool OpenLog(const char* path);
-// Closes the log; later lines are dropped. Safe from any thread.
-void CloseLog();
+    // Opens log.txt (or another path, for tests) empty. False when it cannot be created.
+    bool Open(const char* path);
+    // Closes the log; later lines are dropped.
+    void Close();
 
-// Writes one line to the log and flushes it; dropped when no log is open.
-void LogLine(const char* format, ...) MARVANE_PRINTF(1, 2);
-// Logs one line and shows the same text in the dialog's status field.
-void ShowStatus(const char* format, ...) MARVANE_PRINTF(1, 2);
+    // Writes one line and flushes it; dropped when the log is not open.
+    void Line(const char* format, ...) MARVANE_PRINTF(2, 3);
+    // The same for a text already formatted, which is written as it is.
+    void Text(const char* text);
+
+private:
+    std::mutex mutex_;
+    std::FILE* file_ = nullptr;
+};

@@ -1,27 +1,35 @@
 #pragma once
 
-// The painter's thin window-system layer: everything the entry and the job
-// show to the user goes through these functions. The program links the
-// Win32 or the console implementation, or on Linux with GTK the one that
-// forwards to the dialog module once it is loaded (ui_module.cpp, with
-// ui_gtk.cpp in the module); tests link a recorder instead.
-// The job may call the first three from its worker thread.
+#include <functional>
+#include <string>
 
-// Shows a text in the dialog's status field; nothing without a dialog.
-void SetStatusField(const char* text);
+#include "painter/app/job_context.h"
+#include "painter/app/job_options.h"
 
-// Enables or disables the three option boxes and Go, and switches the
-// dialog's cursor between the arrow (enabled) and the wait cursor.
-void SetControlsEnabled(bool enabled);
+// The painter's thin window-system layer. The program links the Win32 or the
+// console implementation, or on Linux with GTK the one that loads the dialog
+// module (ui_module.cpp, with the dialog's code in the module); tests link a
+// recorder instead.
 
-// Shows a fatal error and returns when the user has dismissed it.
+// What the program lends its options dialog: how each Go starts a job, and
+// the working folder the title names.
+struct DialogHost {
+    // Starts a job with these options on a thread of its own, which shows
+    // itself in `window`; false when no thread could be started (the job
+    // did not run).
+    std::function<bool(JobOptions options, JobWindow window)> startJob;
+    std::function<std::string()> currentFolder;
+};
+
+// Shows a fatal error of the program or of its command-line job, with no
+// dialog shown, and returns when the user has dismissed it.
 void ShowFatalMessage(const char* text);
 
 // Shows the options dialog and returns when the user has closed it; each Go
-// starts a job on a thread of its own (StartJobThread), which may still be
-// running on return. Returns false at once, showing nothing, when this build
-// or this session has no window system to show it on.
-bool RunOptionsDialog();
+// starts a job through `host`, which may still be running on return.
+// Returns false at once, showing nothing, when this build or this session
+// has no window system to show it on.
+bool RunOptionsDialog(const DialogHost& host);
 
 // Called every few milliseconds on the dialog's thread while the program
 // waits, after the dialog has closed, for a job to stop. Whatever the job

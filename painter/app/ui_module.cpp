@@ -1,7 +1,7 @@
 // The window-system layer of the Linux painter whose GTK dialog is a module
-// (dialog_module.h). Until the module is loaded, which only a start without
-// options does, the layer is the console's: the status goes only to the log
-// and a fatal message to standard error.
+// (dialog_module.h), loaded only by a start without options. The painter's
+// own fatal messages and a command-line job's go to standard error; a
+// dialog's job shows its own in the dialog.
 //
 // The module is looked for beside the painter (a working folder holding the
 // programs and the module together), then in MARVANE_DIALOG_MODULE_DIR
@@ -9,29 +9,22 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cstdio>
 #include <string>
 
 #include "common/platform/platform.h"
 #include "painter/app/console_message.h"
 #include "painter/app/dialog_module.h"
-#include "painter/app/job_thread.h"
 #include "painter/app/ui.h"
 
 namespace {
 
-const DialogHost host{StartJobThread, JobStopRequested, platform::CurrentFolder};
-
-// Filled in by the module on the main thread before its dialog shows, so
-// before any job thread that reads it starts.
-WindowSystem moduleTable{};
-std::atomic<const WindowSystem*> loaded{nullptr};
-
-const char* const RunWithOptions =
+constexpr const char* RunWithOptions =
     "run the painter with -mirror 0|1 -surround 0|1 -deltemps 0|1 instead";
 
-bool LoadDialogModule() {
+// The module's table, or false after saying on standard error why there is
+// none. Loading it again (a second dialog) finds the module already loaded.
+bool LoadDialogModule(WindowSystem& table) {
     const std::string beside = platform::ExecutableFolder();
     std::string found;
     for (const std::string& path :
@@ -68,34 +61,18 @@ bool LoadDialogModule() {
                      found.c_str(), RunWithOptions);
         return false;
     }
-    entry(&host, &moduleTable);
-    loaded = &moduleTable;
+    entry(&table);
     return true;
 }
 
 }  // namespace
 
-void SetStatusField(const char* text) {
-    if (const WindowSystem* module = loaded.load()) module->setStatusField(text);
+void ShowFatalMessage(const char* text) { PrintFatalMessage(text); }
+
+bool RunOptionsDialog(const DialogHost& host) {
+    WindowSystem module{};
+    return LoadDialogModule(module) && module.runOptionsDialog(host);
 }
 
-void SetControlsEnabled(bool enabled) {
-    if (const WindowSystem* module = loaded.load()) module->setControlsEnabled(enabled);
-}
-
-void ShowFatalMessage(const char* text) {
-    if (const WindowSystem* module = loaded.load()) {
-        module->showFatalMessage(text);
-    } else {
-        PrintFatalMessage(text);
-    }
-}
-
-bool RunOptionsDialog() {
-    if (!loaded.load() && !LoadDialogModule()) return false;
-    return loaded.load()->runOptionsDialog();
-}
-
-void AnswerWindowSystem() {
-    if (const WindowSystem* module = loaded.load()) module->answerWindowSystem();
-}
+// The module's own does nothing: GTK delivers nothing to a thread that waits.
+void AnswerWindowSystem() {}

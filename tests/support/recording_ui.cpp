@@ -8,7 +8,7 @@ namespace recording_ui {
 namespace {
 std::mutex eventsMutex;
 std::vector<std::string> events;
-std::function<void()> dialogScript;
+std::function<void(const DialogHost&)> dialogScript;
 std::function<void(const std::string&)> eventHook;
 }  // namespace
 
@@ -34,9 +34,17 @@ void Record(std::string event) {
     if (hook) hook(event);
 }
 
-void SetDialogScript(std::function<void()> script) {
+void SetDialogScript(std::function<void(const DialogHost&)> script) {
     std::lock_guard<std::mutex> lock(eventsMutex);
     dialogScript = std::move(script);
+}
+
+JobWindow Window() {
+    return JobWindow{
+        [](const char* text) { Record(std::string("status: ") + text); },
+        [](bool enabled) { Record(enabled ? "controls: on" : "controls: off"); },
+        [](const char* text) { Record(std::string("fatal: ") + text); },
+    };
 }
 
 void SetEventHook(std::function<void(const std::string&)> hook) {
@@ -46,22 +54,16 @@ void SetEventHook(std::function<void(const std::string&)> hook) {
 
 }  // namespace recording_ui
 
-void SetStatusField(const char* text) { recording_ui::Record(std::string("status: ") + text); }
-
-void SetControlsEnabled(bool enabled) {
-    recording_ui::Record(enabled ? "controls: on" : "controls: off");
-}
-
 void ShowFatalMessage(const char* text) { recording_ui::Record(std::string("fatal: ") + text); }
 
-bool RunOptionsDialog() {
+bool RunOptionsDialog(const DialogHost& host) {
     recording_ui::Record("dialog: shown");
-    std::function<void()> script;
+    std::function<void(const DialogHost&)> script;
     {
         std::lock_guard<std::mutex> lock(recording_ui::eventsMutex);
         script = recording_ui::dialogScript;
     }
-    if (script) script();
+    if (script) script(host);
     recording_ui::Record("dialog: closed");
     return true;
 }

@@ -1,27 +1,16 @@
-// The window-system layer with GTK 3. The job calls these from its worker
-// thread, and GTK is not thread-safe: every change is queued to the main
-// loop, which applies it on the dialog's thread in the order it was asked for.
-// Without a dialog (a command-line run) the status goes only to the log and a
-// fatal message to standard error. Changes still queued when the dialog has
-// closed find no widgets and change nothing.
-#include <atomic>
+#include "painter/app/job_window_gtk.h"
+
 #include <chrono>
 #include <functional>
 #include <future>
-#include <memory>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "painter/app/console_message.h"
-#include "painter/app/dialog_controls.h"
-#include "painter/app/job_thread.h"
-#include "painter/app/options_dialog_gtk.h"
-#include "painter/app/ui.h"
 
 namespace {
 
-std::vector<GtkWidget*> openErrorBoxes;  // main thread only
+using Session = std::shared_ptr<GtkDialogSession>;
 
 void RunOnDialogThread(std::function<void()> action) {
     auto* task = new std::function<void()>(std::move(action));
@@ -34,16 +23,18 @@ void RunOnDialogThread(std::function<void()> action) {
         task, [](gpointer data) { delete static_cast<std::function<void()>*>(data); });
 }
 
-// The modal error box; `done` is called once it is dismissed.
-void ShowErrorBox(const std::string& text, std::function<void()> done) {
+void ForgetErrorBox(GtkWidget* gone, gpointer data) {
+    std::erase(static_cast<GtkDialogSession*>(data)->openErrorBoxes, gone);
+}
+
+// The modal error box; `done` is called once it is dismissed. The session
+// outlives its boxes: they are closed with the dialog.
+void ShowErrorBox(GtkDialogSession& session, const std::string& text, std::function<void()> done) {
     GtkWidget* box = gtk_message_dialog_new(nullptr, GtkDialogFlags(0), GTK_MESSAGE_ERROR,
                                             GTK_BUTTONS_OK, "%s", text.c_str());
     gtk_window_set_title(GTK_WINDOW(box), "Marvane Fatal Error");
-    openErrorBoxes.push_back(box);
-    g_signal_connect(box, "destroy", G_CALLBACK(+[](GtkWidget* gone, gpointer) {
-                         std::erase(openErrorBoxes, gone);
-                     }),
-                     nullptr);
+    session.openErrorBoxes.push_back(box);
+    g_signal_connect(box, "destroy", G_CALLBACK(ForgetErrorBox), &session);
     auto* onDismissed = new std::function<void()>(std::move(done));
     g_signal_connect_data(
         box, "response", G_CALLBACK(+[](GtkDialog* dialog, gint, gpointer data) {
@@ -67,25 +58,23 @@ std::string ValidUtf8(const char* text) {
     return result;
 }
 
-}  // namespace
-
-void SetStatusField(const char* text) {
-    if (!OptionsDialogShown()) return;
-    RunOnDialogThread([text = ValidUtf8(text)] {
-        if (GtkWidget* field = OptionsDialogControl(IdStatusField)) {
+void SetStatusField(const Session& session, const char* text) {
+    if (!session->shown) return;
+    RunOnDialogThread([session, text = ValidUtf8(text)] {
+        if (GtkWidget* field = session->Control(IdStatusField)) {
             gtk_entry_set_text(GTK_ENTRY(field), text.c_str());
         }
     });
 }
 
-void SetControlsEnabled(bool enabled) {
-    if (!OptionsDialogShown()) return;
-    RunOnDialogThread([enabled] {
-        GtkWidget* window = OptionsDialogWindow();
+void SetControlsEnabled(const Session& session, bool enabled) {
+    if (!session->shown) return;
+    RunOnDialogThread([session, enabled] {
+        GtkWidget* window = session->window;
         if (!window) return;
         SwitchJobControls(
             enabled,
-            [](int id, bool on) { gtk_widget_set_sensitive(OptionsDialogControl(id), on); },
+            [&session](int id, bool on) { gtk_widget_set_sensitive(session->Control(id), on); },
             [window](bool wait) {
                 // On the window itself, which its controls inherit.
                 GdkWindow* surface = gtk_widget_get_window(window);
@@ -99,8 +88,8 @@ void SetControlsEnabled(bool enabled) {
     });
 }
 
-void ShowFatalMessage(const char* text) {
-    if (!OptionsDialogShown()) {
+void ShowFatal(const Session& session, const char* text) {
+    if (!session->shown) {
         PrintFatalMessage(text);
         return;
     }
@@ -108,7 +97,7 @@ void ShowFatalMessage(const char* text) {
     if (g_main_context_is_owner(g_main_context_default())) {
         // Already on the dialog's thread: wait in a nested loop.
         GMainLoop* loop = g_main_loop_new(nullptr, FALSE);
-        ShowErrorBox(message, [loop] { g_main_loop_quit(loop); });
+        ShowErrorBox(*session, message, [loop] { g_main_loop_quit(loop); });
         g_main_loop_run(loop);
         g_main_loop_unref(loop);
         return;
@@ -116,26 +105,34 @@ void ShowFatalMessage(const char* text) {
     // From the job's thread: the box is shown by the dialog's thread, and only
     // this thread waits for it. The dialog stays usable meanwhile. Once the
     // dialog has closed, its loop no longer runs to show or answer the box:
-    // the wait ends then (or when the job is asked to stop), and a box not
-    // shown yet never is.
+    // the wait ends then (the program asks its jobs to stop only after that),
+    // and a box not shown yet never is.
     auto dismissed = std::make_shared<std::promise<void>>();
     auto abandoned = std::make_shared<std::atomic<bool>>(false);
     std::future<void> waited = dismissed->get_future();
-    RunOnDialogThread([message = std::move(message), dismissed, abandoned] {
-        if (*abandoned || !OptionsDialogShown()) return;
-        ShowErrorBox(message, [dismissed] { dismissed->set_value(); });
+    RunOnDialogThread([session, message = std::move(message), dismissed, abandoned] {
+        if (*abandoned || !session->shown) return;
+        ShowErrorBox(*session, message, [dismissed] { dismissed->set_value(); });
     });
     while (waited.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
-        if (!OptionsDialogShown() || JobStopRequested()) {
+        if (!session->shown) {
             *abandoned = true;
             return;
         }
     }
 }
 
-void CloseErrorBoxes() {
-    // Destroying a box removes it from the list.
-    while (!openErrorBoxes.empty()) gtk_widget_destroy(openErrorBoxes.back());
+}  // namespace
+
+JobWindow GtkJobWindow(std::shared_ptr<GtkDialogSession> session) {
+    return JobWindow{
+        [session](const char* text) { SetStatusField(session, text); },
+        [session](bool enabled) { SetControlsEnabled(session, enabled); },
+        [session](const char* text) { ShowFatal(session, text); },
+    };
 }
 
-void AnswerWindowSystem() {}
+void CloseErrorBoxes(GtkDialogSession& session) {
+    // Destroying a box removes it from the list.
+    while (!session.openErrorBoxes.empty()) gtk_widget_destroy(session.openErrorBoxes.back());
+}
