@@ -21,15 +21,17 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "common/image/tga_image.h"
 #include "common/platform/platform.h"
 #include "common/status/status.h"
+#include "level/heightmap_file.h"
+#include "level/settings_file.h"
 #include "painter/paint/material_set.h"
 #include "painter/paint/primary_maps.h"
 #include "painter/paint/surrounding_maps.h"
 #include "painter/terrain/height_field.h"
-#include "painter/terrain/terrain_config.h"
 
 namespace {
 
@@ -62,7 +64,7 @@ Level* OpenLevel() {
         platform::PutFolderFirstOnPath(platform::ExecutableFolder());
         try {
             auto opened = std::make_unique<Level>();
-            opened->config = LoadTerrainConfig("../Heightdata.con");
+            if (!level::ReadSettingsFile("../Heightdata.con", opened->config).ok()) return nullptr;
             opened->materials =
                 MaterialSet::Load({materials::kHeightGradientPath, materials::kAngleGradientPath,
                                    materials::kSteepTexturePath, materials::kHighTexturePath,
@@ -82,7 +84,11 @@ Level* LevelOrSkip(benchmark::State& state) {
 }
 
 HeightField LoadField(const char* path, const HeightmapSettings& settings, bool sixteenBit) {
-    HeightField field = HeightField::LoadRaw(path, settings, sixteenBit);
+    level::Heightmap map;
+    if (const Status read = level::ReadHeightmap(path, settings, sixteenBit, map); !read.ok()) {
+        throw FatalError{read.message()};
+    }
+    HeightField field = HeightField::FromHeightmap(std::move(map));
     field.BuildNormalMap();
     return field;
 }

@@ -13,9 +13,9 @@
 #include "common/status/status.h"
 #include "common/text/c_format.h"
 #include "level/base_height.h"
+#include "level/heightmap_file.h"
 #include "level/level_names.h"
-#include "painter/terrain/height_field.h"
-#include "painter/terrain/terrain_config.h"
+#include "level/settings_file.h"
 #include "preview/dds_reader.h"
 #include "preview/slope_grid.h"
 
@@ -40,10 +40,13 @@ bool Exists(const std::string& path) {
 }
 
 // A heightmap as the painter reads it, with the painter's slopes, shrunk to
-// at most `limit` vertices a side.
-void ReadHeights(const std::string& path, const HeightmapSettings& settings, bool sixteenBit,
-                 std::size_t limit, TerrainView& view) {
-    const HeightField field = HeightField::LoadRaw(path, settings, sixteenBit);
+// at most `limit` vertices a side; the reader's message when it is refused.
+Status ReadHeights(const std::string& path, const HeightmapSettings& settings, bool sixteenBit,
+                   std::size_t limit, TerrainView& view) {
+    level::Heightmap field;
+    if (Status read = level::ReadHeightmap(path, settings, sixteenBit, field); !read.ok()) {
+        return read;
+    }
     const std::size_t n = static_cast<std::size_t>(field.size);
     view.side = std::min(n, limit);
     view.heights = AverageVertexGrid(field.heights.data(), n, n, 1, view.side, view.side);
@@ -57,6 +60,7 @@ void ReadHeights(const std::string& path, const HeightmapSettings& settings, boo
     view.heightRange = static_cast<double>(field.heightRange);
     view.spacing = static_cast<double>(field.horizontalScale) * static_cast<double>(n - 1) /
                    static_cast<double>(view.side - 1);
+    return Status();
 }
 
 // Blue, green, red (and alpha) to red, green, blue.
@@ -219,8 +223,7 @@ void ReadMap(const char* bigMap, const char* otherBigMap, const char* tilePatter
 
 }  // namespace
 
-LevelView ReadLevelView() {
-    LevelView view;
+Status ReadLevelView(LevelView& view) {
     std::error_code error;
     view.title = fs::current_path(error).parent_path().filename().string();
 
@@ -228,13 +231,15 @@ LevelView ReadLevelView() {
     // A write of the level that a program ended half-way is completed (or
     // undone) before anything of it is read.
     std::string recovered;
-    if (const Status s = platform::CompleteFilesTogether("..", recovered); !s.ok()) {
-        Fail("%s", s.message().c_str());
-    }
+    if (Status s = platform::CompleteFilesTogether("..", recovered); !s.ok()) return s;
     if (!recovered.empty()) view.notes.push_back(recovered);
-    const TerrainConfig config = LoadTerrainConfig(up + level::kSettingsFile);
-    ReadHeights(up + level::kPrimaryHeightmapFile, config.primary, true, kPreviewPrimarySide,
-                view.primary);
+    TerrainConfig config;
+    if (Status s = level::ReadSettingsFile(up + level::kSettingsFile, config); !s.ok()) return s;
+    if (Status s = ReadHeights(up + level::kPrimaryHeightmapFile, config.primary, true,
+                               kPreviewPrimarySide, view.primary);
+        !s.ok()) {
+        return s;
+    }
     const std::size_t mapSide = 4 * (static_cast<std::size_t>(config.primary.size) - 1);
     view.primary.mapSide = mapSide;
     ReadMap("colourbig.tga", "detailbig.tga", "colormaps/tx0%dx0%d.dds", "colour", mapSide,
@@ -251,11 +256,10 @@ LevelView ReadLevelView() {
         terrain.name = place.name;
         terrain.column = place.column;
         terrain.row = place.row;
-        try {
-            ReadHeights(up + level::SurroundingHeightmapFile(place), config.secondary, false,
-                        kPreviewSurroundingSide, terrain);
-        } catch (const FatalError& failure) {
-            view.notes.push_back("surrounding " + terrain.name + " left out: " + failure.text);
+        if (const Status s = ReadHeights(up + level::SurroundingHeightmapFile(place),
+                                         config.secondary, false, kPreviewSurroundingSide, terrain);
+            !s.ok()) {
+            view.notes.push_back("surrounding " + terrain.name + " left out: " + s.message());
             continue;
         }
         std::vector<std::uint8_t> bytes;
@@ -288,5 +292,5 @@ LevelView ReadLevelView() {
                   .primary
             : std::nullopt;
     view.materials = ReadMaterialView(view.primary.heightRange, base, view.notes);
-    return view;
+    return Status();
 }

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "common/image/tga_image.h"
 #include "common/platform/file_commit.h"
@@ -25,8 +26,9 @@
 #include "painter/paint/primary_maps.h"
 #include "painter/paint/progress.h"
 #include "painter/paint/surrounding_maps.h"
+#include "level/heightmap_file.h"
+#include "level/settings_file.h"
 #include "painter/terrain/height_field.h"
-#include "painter/terrain/terrain_config.h"
 
 // Every file name, temporary and command of a job is here; the painting core
 // only reads and paints what it is given.
@@ -218,6 +220,12 @@ std::string MaterialSetReason(const std::string& message) {
     return "";
 }
 
+// Where a reader of the level's files refuses them, the job ends with the
+// reader's message as it is.
+void FailOnRefusal(const Status& read) {
+    if (!read.ok()) throw FatalError{read.message()};
+}
+
 // Reads one heightmap and builds its slopes, each step in the log.
 HeightField ReadHeightField(JobProgress& progress, const char* path,
                             const HeightmapSettings& settings, bool sixteenBit) {
@@ -225,7 +233,9 @@ HeightField ReadHeightField(JobProgress& progress, const char* path,
     progress.Stepf("Reading \"%s\" (%s-bit %dx%1.0fx%.8f)", path, sixteenBit ? "16" : "8",
                    settings.size, static_cast<double>(settings.horizontalScale),
                    static_cast<double>(settings.verticalScale));
-    HeightField field = HeightField::LoadRaw(path, settings, sixteenBit);
+    level::Heightmap map;
+    FailOnRefusal(level::ReadHeightmap(path, settings, sixteenBit, map));
+    HeightField field = HeightField::FromHeightmap(std::move(map));
     LogLine("    Generating normal map");
     field.BuildNormalMap();
     return field;
@@ -334,7 +344,8 @@ void PaintLevel(const JobOptions& options, JobProgress& progress) {
     // The time covers reading, painting and splitting, not the folders.
     const std::int64_t start = platform::MillisecondClock();
 
-    const TerrainConfig config = LoadTerrainConfig(kSettingsPath);
+    TerrainConfig config;
+    FailOnRefusal(level::ReadSettingsFile(kSettingsPath, config));
     CheckPrimarySize(config.primary);
     const MaterialSet materials = MaterialSet::Load(kMaterialSet);
     WarnOfGradients(progress);
