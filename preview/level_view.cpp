@@ -23,12 +23,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::size_t kTileSide = 512;
+constexpr std::size_t kTileSide = level::kTileSide;
 // Its header and 4 bytes a pixel, the most any tile file takes.
 constexpr std::uint64_t kLargestTileFileBytes = 128 + kTileSide * kTileSide * 4;
 // A surrounding texture of the largest side a DDS file may have, compressed
 // with one byte a pixel (DXT3, DXT5): 256 MiB. Larger files (uncompressed
-// beyond 8192 x 8192) are cut short here and drawn grey, with a note.
+// ones of more than a quarter of that side) are cut short here and drawn
+// grey, with a note.
 constexpr std::uint64_t kLargestTextureFileBytes =
     128 + std::uint64_t{kLargestDdsSide} * std::uint64_t{kLargestDdsSide};
 // A gap where a tile should be: magenta, which no ground is.
@@ -149,7 +150,7 @@ bool ReadBigMap(const char* path, const char* other, std::size_t mapSide, std::s
 
 // The tiles quillet cut, each shrunk into its place; missing ones become
 // gaps. False when there is not a single tile.
-bool ReadTiles(const char* pattern, std::size_t mapSide, std::size_t& side,
+bool ReadTiles(std::string (*tileFile)(int column, int row), std::size_t mapSide, std::size_t& side,
                std::vector<std::uint8_t>& rgb, std::vector<std::string>& notes) {
     const std::size_t tiles = mapSide / kTileSide;
     if (tiles == 0) return false;
@@ -167,8 +168,7 @@ bool ReadTiles(const char* pattern, std::size_t mapSide, std::size_t& side,
         for (std::size_t tile = first; tile < last; ++tile) {
             const std::size_t column = tile / tiles;
             const std::size_t row = tile % tiles;
-            const std::string path =
-                FormatC(pattern, static_cast<int>(column), static_cast<int>(row));
+            const std::string path = tileFile(static_cast<int>(column), static_cast<int>(row));
             // A tile is 512 x 512: no more than the largest such file is
             // read, whatever the file holds (a larger one is cut short, a gap).
             Status read = platform::ReadFileStart(path.c_str(), bytes, kLargestTileFileBytes);
@@ -203,7 +203,7 @@ bool ReadTiles(const char* pattern, std::size_t mapSide, std::size_t& side,
     return found > 0;
 }
 
-void ReadMap(const char* bigMap, const char* otherBigMap, const char* tilePattern,
+void ReadMap(const char* bigMap, const char* otherBigMap, std::string (*tileFile)(int, int),
              const char* what, std::size_t mapSide, std::size_t& side,
              std::vector<std::uint8_t>& rgb, std::vector<std::string>& notes) {
     if (ReadBigMap(bigMap, otherBigMap, mapSide, side, rgb, notes)) {
@@ -211,7 +211,7 @@ void ReadMap(const char* bigMap, const char* otherBigMap, const char* tilePatter
         return;
     }
     std::vector<std::string> gaps;
-    if (ReadTiles(tilePattern, mapSide, side, rgb, gaps)) {
+    if (ReadTiles(tileFile, mapSide, side, rgb, gaps)) {
         notes.push_back(std::string(what) + " map from its tiles");
         notes.insert(notes.end(), gaps.begin(), gaps.end());
         return;
@@ -240,16 +240,17 @@ Status ReadLevelView(LevelView& view) {
         !s.ok()) {
         return s;
     }
-    const std::size_t mapSide = 4 * (static_cast<std::size_t>(config.primary.size) - 1);
+    const std::size_t mapSide =
+        level::kPrimaryTexelsPerStep * (static_cast<std::size_t>(config.primary.size) - 1);
     view.primary.mapSide = mapSide;
-    ReadMap("colourbig.tga", "detailbig.tga", "colormaps/tx0%dx0%d.dds", "colour", mapSide,
+    ReadMap(level::kColourBigMap, level::kDetailBigMap, level::ColourTileFile, "colour", mapSide,
             view.primary.colourSide, view.primary.colour, view.notes);
-    ReadMap("detailbig.tga", "colourbig.tga", "detailmaps/tx0%dx0%d_1.dds", "detail", mapSide,
+    ReadMap(level::kDetailBigMap, level::kColourBigMap, level::DetailTileFile, "detail", mapSide,
             view.primary.detailSide, view.primary.detail, view.notes);
 
     for (std::size_t i = 0; i < std::size(level::kSurroundingPlaces); ++i) {
         const level::SurroundingPlace& place = level::kSurroundingPlaces[i];
-        const std::string texture = FormatC("colormaps/tx_s%zu.dds", i);
+        const std::string texture = level::SurroundingColourFile(i);
         if (!Exists(texture)) continue;  // not painted
         TerrainView terrain;
         terrain.mapSide = 512;  // the painter paints every surrounding map at this side

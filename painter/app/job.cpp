@@ -42,6 +42,7 @@ const std::string kPrimaryPath = std::string("../") + level::kPrimaryHeightmapFi
 // One of the eight surrounding heightmaps, with the index that names its
 // textures.
 struct SurroundingMap {
+    std::size_t number;
     std::string index;
     std::string path;
 };
@@ -50,16 +51,12 @@ constexpr MaterialPaths kMaterialSet{materials::kHeightGradientPath, materials::
                                      materials::kSteepTexturePath, materials::kHighTexturePath,
                                      materials::kLowTexturePath};
 
-// The folders a job writes into; leftovers of a run that was ended half-way
-// are looked for in these and in the working folder itself.
-constexpr const char* kOutputFolders[] = {"detailmaps", "colormaps", "lowdetailmaps"};
-
-// The primary maps are 4 * (size - 1) texels wide, and a TGA file holds
-// sides up to 32767. Checked before anything large is allocated.
-constexpr std::int32_t LargestPrimarySize = 8192;
+// The primary size is checked against the painter's limit before anything
+// large is allocated.
+constexpr std::int32_t LargestPrimarySize = level::kLargestPrimarySize;
 
 // The side of the splitter's tiles; it cuts only whole ones.
-constexpr std::int32_t TileSide = 512;
+constexpr std::int32_t TileSide = level::kTileSide;
 
 // Only a dialog's job can be asked to stop (by closing the dialog); a
 // command-line job runs on the main thread to its end.
@@ -194,12 +191,12 @@ void WarnOfGradients(JobProgress& progress) {
 // The splitter cuts no tile from maps narrower than one: the job would end
 // without a primary tile, and nothing else would say why.
 void WarnOfNoPrimaryTile(JobProgress& progress, std::int32_t size) {
-    const std::int32_t side = 4 * (size - 1);
+    const std::int32_t side = level::kPrimaryTexelsPerStep * (size - 1);
     if (side >= TileSide) return;
     progress.Warnf(
         "%s is %d x %d samples, so its maps are %d texels a side, smaller than one %d x %d "
         "tile: no primary tile will be written (a primary size of at least %d gives one)",
-        kPrimaryPath.c_str(), size, size, side, TileSide, TileSide, TileSide / 4 + 1);
+        kPrimaryPath.c_str(), size, size, side, TileSide, TileSide, level::kSmallestTiledPrimary);
 }
 
 // For a file of the material set that the painter refused, a second line
@@ -241,7 +238,7 @@ HeightField ReadHeightField(JobProgress& progress, const char* path,
     return field;
 }
 
-// "detailbig.tga" and "colourbig.tga", a band at a time as they are painted.
+// The two big maps, a band at a time as they are painted.
 // A map that cannot be written ends the job and leaves no file behind (the
 // splitter would otherwise cut a missing or stale file). As with two saves
 // one after the other, the detail map is finished and put in place first,
@@ -254,24 +251,26 @@ void WritePrimaryMaps(JobProgress& progress, const MaterialSet& materials, const
     // Made again by the next run: no need to wait for the disk.
     TgaFileWriter detailFile(platform::FileCommit::Durability::Scratch);
     TgaFileWriter colourFile(platform::FileCommit::Durability::Scratch);
-    if (!detailFile.Begin("detailbig.tga", Bgr24, side, side).ok()) {
-        Fail("ERROR: writing \"detailbig.tga\"");
+    if (!detailFile.Begin(level::kDetailBigMap, Bgr24, side, side).ok()) {
+        Fail("ERROR: writing \"%s\"", level::kDetailBigMap);
     }
-    bool colourWritten = colourFile.Begin("colourbig.tga", Bgr24, side, side).ok();
+    bool colourWritten = colourFile.Begin(level::kColourBigMap, Bgr24, side, side).ok();
     const std::size_t rowBytes = static_cast<std::size_t>(side) * 3;
     PaintPrimaryMaps(materials, field, side, mirrorColour, progress,
                      [&](const std::uint8_t* detail, const std::uint8_t* colour, std::size_t rows) {
                          if (!detailFile.Write(detail, rows * rowBytes)) {
-                             Fail("ERROR: writing \"detailbig.tga\"");
+                             Fail("ERROR: writing \"%s\"", level::kDetailBigMap);
                          }
                          if (colourWritten)
                              colourWritten = colourFile.Write(colour, rows * rowBytes);
                      });
-    if (!detailFile.Finish().ok()) Fail("ERROR: writing \"detailbig.tga\"");
-    if (!colourWritten || !colourFile.Finish().ok()) Fail("ERROR: writing \"colourbig.tga\"");
+    if (!detailFile.Finish().ok()) Fail("ERROR: writing \"%s\"", level::kDetailBigMap);
+    if (!colourWritten || !colourFile.Finish().ok()) {
+        Fail("ERROR: writing \"%s\"", level::kColourBigMap);
+    }
 }
 
-// One surrounding terrain's two textures, through "ctemp.tga" and "dtemp.tga".
+// One surrounding terrain's two textures, each through its temporary picture.
 void WriteSurroundingMaps(JobProgress& progress, const MaterialSet& materials,
                           const HeightmapSettings& settings, const SurroundingMap& map) {
     SurroundingMaps maps;
@@ -285,24 +284,27 @@ void WriteSurroundingMaps(JobProgress& progress, const MaterialSet& materials,
     // A temporary image that cannot be written ends the job: the converter
     // would otherwise turn the previous map's leftover file into this one.
     constexpr auto scratch = platform::FileCommit::Durability::Scratch;
-    if (!maps.colour.Save("ctemp.tga", scratch).ok()) Fail("ERROR: writing \"ctemp.tga\"");
-    if (!maps.lowDetail.Save("dtemp.tga", scratch).ok()) Fail("ERROR: writing \"dtemp.tga\"");
-    char command[256];
-    std::snprintf(command, sizeof command,
-                  "nvdxt -file ctemp.tga -output colormaps/tx_s%s.dds -u8888 -nomipmap",
-                  map.index.c_str());
-    RunJobCommand(progress, command);
-    std::snprintf(command, sizeof command,
-                  "nvdxt -file dtemp.tga -output lowdetailmaps/tx_s%s.dds -u8888 -nomipmap",
-                  map.index.c_str());
-    RunJobCommand(progress, command);
+    if (!maps.colour.Save(level::kColourTemporary, scratch).ok()) {
+        Fail("ERROR: writing \"%s\"", level::kColourTemporary);
+    }
+    if (!maps.lowDetail.Save(level::kDetailTemporary, scratch).ok()) {
+        Fail("ERROR: writing \"%s\"", level::kDetailTemporary);
+    }
+    RunJobCommand(progress, FormatC("nvdxt -file %s -output %s -u8888 -nomipmap",
+                                    level::kColourTemporary,
+                                    level::SurroundingColourFile(map.number).c_str())
+                                .c_str());
+    RunJobCommand(progress, FormatC("nvdxt -file %s -output %s -u8888 -nomipmap",
+                                    level::kDetailTemporary,
+                                    level::SurroundingLowDetailFile(map.number).c_str())
+                                .c_str());
 }
 
 // What a program ended half-way through writing leaves: "<name>.partial"
 // files, never under a real name.
 void RemoveLeftovers() {
     platform::RemovePartialFiles(".");
-    for (const char* folder : kOutputFolders) platform::RemovePartialFiles(folder);
+    for (const char* folder : level::kOutputFolders) platform::RemovePartialFiles(folder);
 }
 
 // A write of the level (an import) or of the material set that a program
@@ -335,9 +337,9 @@ void PaintLevel(const JobOptions& options, JobProgress& progress) {
             throw FatalError{taken.message()};
         }
     }
-    platform::MakeFolder("detailmaps");
-    platform::MakeFolder("colormaps");
-    if (options.paintSurrounding) platform::MakeFolder("lowdetailmaps");
+    platform::MakeFolder(level::kDetailFolder);
+    platform::MakeFolder(level::kColourFolder);
+    if (options.paintSurrounding) platform::MakeFolder(level::kLowDetailFolder);
     RemoveLeftovers();
     CompleteInterruptedWrites(progress);
 
@@ -360,7 +362,7 @@ void PaintLevel(const JobOptions& options, JobProgress& progress) {
     if (options.paintSurrounding) {
         for (std::size_t i = 0; i < std::size(level::kSurroundingPlaces); ++i) {
             const SurroundingMap map{
-                std::to_string(i),
+                i, std::to_string(i),
                 "../" + level::SurroundingHeightmapFile(level::kSurroundingPlaces[i])};
             if (progress.StopRequested()) throw JobStopped{};
             WriteSurroundingMaps(progress, materials, config.secondary, map);
@@ -369,17 +371,18 @@ void PaintLevel(const JobOptions& options, JobProgress& progress) {
 
     LogLine("");
     progress.Step("Spliting primary");
-    RunJobCommand(progress, "quillet detailbig.tga colourbig.tga");
+    RunJobCommand(progress,
+                  FormatC("quillet %s %s", level::kDetailBigMap, level::kColourBigMap).c_str());
 
     const std::int64_t elapsed = platform::MillisecondClock() - start;
     progress.Stepf("Completed (%.4fs)", static_cast<double>(static_cast<float>(elapsed) * 0.001f));
 
     if (options.deleteTemporaries) {
-        platform::RemoveFile("detailbig.tga");
-        platform::RemoveFile("colourbig.tga");
+        platform::RemoveFile(level::kDetailBigMap);
+        platform::RemoveFile(level::kColourBigMap);
     }
-    platform::RemoveFile("ctemp.tga");
-    platform::RemoveFile("dtemp.tga");
+    platform::RemoveFile(level::kColourTemporary);
+    platform::RemoveFile(level::kDetailTemporary);
 }
 
 }  // namespace
