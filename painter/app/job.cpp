@@ -15,7 +15,9 @@
 #include "common/platform/job_lock.h"
 #include "common/platform/platform.h"
 #include "common/platform/terminal.h"
+#include "level/heightmap_file.h"
 #include "level/level_names.h"
+#include "level/settings_file.h"
 #include "materials/check.h"
 #include "materials/material_files.h"
 #include "painter/app/job_thread.h"
@@ -26,8 +28,6 @@
 #include "painter/paint/primary_maps.h"
 #include "painter/paint/progress.h"
 #include "painter/paint/surrounding_maps.h"
-#include "level/heightmap_file.h"
-#include "level/settings_file.h"
 #include "painter/terrain/height_field.h"
 
 // Every file name, temporary and command of a job is here; the painting core
