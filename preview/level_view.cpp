@@ -231,7 +231,10 @@ Status ReadLevelView(LevelView& view) {
     // A write of the level that a program ended half-way is completed (or
     // undone) before anything of it is read.
     std::string recovered;
-    if (Status s = platform::CompleteFilesTogether("..", recovered); !s.ok()) return s;
+    if (const Status s = platform::CompleteFilesTogether("..", recovered); !s.ok()) {
+        // Cut to a message's length, as every failure the preview shows.
+        return Status::Failuref("%s", s.message().c_str());
+    }
     if (!recovered.empty()) view.notes.push_back(recovered);
     TerrainConfig config;
     if (Status s = level::ReadSettingsFile(up + level::kSettingsFile, config); !s.ok()) return s;
