@@ -10,7 +10,7 @@
 //
 // The level is the paint/ folder named by MARVANE_BENCH_LEVEL (data/ inside,
 // the heightmaps one folder up), in which the job has run once, so that
-// detailbig.tga and colourbig.tga exist for the splitter. Without it, every
+// the two big maps exist for the splitter. Without it, every
 // benchmark here but the two limits skips.
 
 #include <benchmark/benchmark.h>
@@ -18,28 +18,29 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "common/image/tga_image.h"
 #include "common/platform/platform.h"
 #include "common/status/status.h"
+#include "common/text/c_format.h"
+#include "level/heightmap_file.h"
+#include "level/level_names.h"
+#include "level/settings_file.h"
 #include "painter/paint/material_set.h"
 #include "painter/paint/primary_maps.h"
 #include "painter/paint/surrounding_maps.h"
 #include "painter/terrain/height_field.h"
-#include "painter/terrain/terrain_config.h"
 
 namespace {
 
-constexpr const char* SurroundingPaths[] = {
-    "../HeightmapSecondary_L1D1.raw", "../HeightmapSecondary_D1.raw",
-    "../HeightmapSecondary_R1D1.raw", "../HeightmapSecondary_R1.raw",
-    "../HeightmapSecondary_R1U1.raw", "../HeightmapSecondary_U1.raw",
-    "../HeightmapSecondary_L1U1.raw", "../HeightmapSecondary_L1.raw",
-};
-constexpr const char* SurroundingIndexes[] = {"0", "1", "2", "3", "4", "5", "6", "7"};
+// The level's files, one folder up from the working folder, as the job reads them.
+const std::string kSettingsPath = std::string("../") + level::kSettingsFile;
+const std::string kPrimaryPath = std::string("../") + level::kPrimaryHeightmapFile;
 
 // The level, entered once: its settings and its material set. Null when no
 // level is named or it cannot be read.
@@ -62,7 +63,7 @@ Level* OpenLevel() {
         platform::PutFolderFirstOnPath(platform::ExecutableFolder());
         try {
             auto opened = std::make_unique<Level>();
-            opened->config = LoadTerrainConfig("../Heightdata.con");
+            if (!level::ReadSettingsFile(kSettingsPath, opened->config).ok()) return nullptr;
             opened->materials =
                 MaterialSet::Load({materials::kHeightGradientPath, materials::kAngleGradientPath,
                                    materials::kSteepTexturePath, materials::kHighTexturePath,
@@ -81,15 +82,20 @@ Level* LevelOrSkip(benchmark::State& state) {
     return level;
 }
 
-HeightField LoadField(const char* path, const HeightmapSettings& settings, bool sixteenBit) {
-    HeightField field = HeightField::LoadRaw(path, settings, sixteenBit);
+HeightField LoadField(const std::string& path, const HeightmapSettings& settings,
+                      bool sixteenBit) {
+    level::Heightmap map;
+    if (const Status read = level::ReadHeightmap(path, settings, sixteenBit, map); !read.ok()) {
+        throw FatalError{read.message()};
+    }
+    HeightField field = HeightField::FromHeightmap(std::move(map));
     field.BuildNormalMap();
     return field;
 }
 
 const HeightField& Primary(Level& level) {
     if (!level.primary) {
-        level.primary.emplace(LoadField("../HeightmapPrimary.raw", level.config.primary, true));
+        level.primary.emplace(LoadField(kPrimaryPath, level.config.primary, true));
     }
     return *level.primary;
 }
@@ -100,7 +106,7 @@ void BM_Job_PrimaryLoad(benchmark::State& state) {
     Level* level = LevelOrSkip(state);
     if (!level) return;
     for (auto _ : state) {
-        const HeightField field = LoadField("../HeightmapPrimary.raw", level->config.primary, true);
+        const HeightField field = LoadField(kPrimaryPath, level->config.primary, true);
         benchmark::DoNotOptimize(field.normalMap.data());
     }
 }
@@ -170,20 +176,26 @@ void BM_Job_PrimarySaves(benchmark::State& state) {
 }
 BENCHMARK(BM_Job_PrimarySaves)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// As the job paints them: each map through ctemp.tga and dtemp.tga and two
+// As the job paints them: each map through its temporary pictures and two
 // conversions.
 void PaintSurrounding(Level& level) {
-    for (int i = 0; i < 8; ++i) {
+    for (std::size_t i = 0; i < std::size(level::kSurroundingPlaces); ++i) {
         const SurroundingMaps maps = PaintSurroundingMaps(
-            level.materials, LoadField(SurroundingPaths[i], level.config.secondary, false));
-        if (!maps.colour.Save("ctemp.tga").ok() || !maps.lowDetail.Save("dtemp.tga").ok()) return;
-        const std::string index = SurroundingIndexes[i];
-        platform::RunCommand(
-            ("nvdxt -file ctemp.tga -output colormaps/tx_s" + index + ".dds -u8888 -nomipmap")
-                .c_str());
-        platform::RunCommand(
-            ("nvdxt -file dtemp.tga -output lowdetailmaps/tx_s" + index + ".dds -u8888 -nomipmap")
-                .c_str());
+            level.materials,
+            LoadField("../" + level::SurroundingHeightmapFile(level::kSurroundingPlaces[i]),
+                      level.config.secondary, false));
+        if (!maps.colour.Save(level::kColourTemporary).ok() ||
+            !maps.lowDetail.Save(level::kDetailTemporary).ok()) {
+            return;
+        }
+        platform::RunCommand(FormatC("nvdxt -file %s -output %s -u8888 -nomipmap",
+                                     level::kColourTemporary,
+                                     level::SurroundingColourFile(i).c_str())
+                                 .c_str());
+        platform::RunCommand(FormatC("nvdxt -file %s -output %s -u8888 -nomipmap",
+                                     level::kDetailTemporary,
+                                     level::SurroundingLowDetailFile(i).c_str())
+                                 .c_str());
     }
 }
 
@@ -214,12 +226,12 @@ void BM_Job_OneConversion(benchmark::State& state) {
         state.SkipWithError("cannot save the tile");
         return;
     }
-    for (auto _ : state) {
-        platform::RunCommand(
-            "nvdxt -file bench_tile.tga -output colormaps/bench_tile.dds -u8888 -nomipmap");
-    }
+    const std::string output = std::string(level::kColourFolder) + "/bench_tile.dds";
+    const std::string command =
+        FormatC("nvdxt -file bench_tile.tga -output %s -u8888 -nomipmap", output.c_str());
+    for (auto _ : state) platform::RunCommand(command.c_str());
     platform::RemoveFile("bench_tile.tga");
-    platform::RemoveFile("colormaps/bench_tile.dds");
+    platform::RemoveFile(output.c_str());
 }
 BENCHMARK(BM_Job_OneConversion)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -233,12 +245,15 @@ void BM_Job_Splitter(benchmark::State& state) {
     Level* level = LevelOrSkip(state);
     if (!level) return;
     std::error_code error;
-    if (!std::filesystem::exists("detailbig.tga", error) ||
-        !std::filesystem::exists("colourbig.tga", error)) {
-        state.SkipWithError("no detailbig.tga: run the job in the level once");
+    if (!std::filesystem::exists(level::kDetailBigMap, error) ||
+        !std::filesystem::exists(level::kColourBigMap, error)) {
+        const std::string why = FormatC("no %s: run the job in the level once", level::kDetailBigMap);
+        state.SkipWithError(why.c_str());
         return;
     }
-    for (auto _ : state) platform::RunCommand("quillet detailbig.tga colourbig.tga >/dev/null");
+    const std::string command =
+        FormatC("quillet %s %s >/dev/null", level::kDetailBigMap, level::kColourBigMap);
+    for (auto _ : state) platform::RunCommand(command.c_str());
 }
 BENCHMARK(BM_Job_Splitter)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -1,4 +1,4 @@
-// HeightField::FromRaw with both its inputs fuzzed: the settings text that
+// The heightmap reader and the height field with both their inputs fuzzed: the settings text that
 // gives size and scales, and the raw samples. Whatever they hold, it either
 // fails with an "ERROR: " message before allocating what the bytes cannot back,
 // or gives heights that are the samples times the vertical scale, a slope in
@@ -14,12 +14,13 @@
 #include <limits>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "common/status/status.h"
 #include "fuzz/fuzz_support.h"
+#include "level/heightmap_file.h"
 #include "painter/paint/blend_weights.h"
 #include "painter/terrain/height_field.h"
-#include "painter/terrain/terrain_config.h"
 
 namespace {
 
@@ -72,15 +73,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint64_t fileBytes = magnitude * magnitude * sampleBytes;
     if (settings.size > LargestSide && fileBytes <= rawSize) return 0;
 
-    std::unique_ptr<HeightField> field;
-    try {
-        field = std::make_unique<HeightField>(
-            HeightField::FromRaw({raw, rawSize}, "Heightmap.raw", settings, sixteenBit));
-        field->BuildNormalMap();
-    } catch (const FatalError& error) {
-        FUZZ_CHECK(error.text.rfind("ERROR: ", 0) == 0);
+    level::Heightmap map;
+    if (const Status read =
+            level::HeightmapFromBytes({raw, rawSize}, "Heightmap.raw", settings, sixteenBit, map);
+        !read.ok()) {
+        FUZZ_CHECK(read.message().rfind("ERROR: ", 0) == 0);
         return 0;
     }
+    const auto field = std::make_unique<HeightField>(HeightField::FromHeightmap(std::move(map)));
+    field->BuildNormalMap();
 
     FUZZ_CHECK(field->size == settings.size && field->size >= 2);
     FUZZ_CHECK(field->size <= LargestSide && fileBytes <= rawSize);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "fuzz/fuzz_support.h"
+#include "level/heightmap_samples.h"
 #include "level/terrain_settings.h"
 
 namespace {
@@ -24,8 +25,8 @@ bool AllZero(const HeightmapSettings& settings) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const TerrainConfig config =
         ParseTerrainConfig(std::string_view(reinterpret_cast<const char*>(data), size));
-    FUZZ_CHECK(Same(config.primary.heightRange, config.primary.verticalScale * 65536.0f));
-    FUZZ_CHECK(Same(config.secondary.heightRange, config.secondary.verticalScale * 256.0f));
+    FUZZ_CHECK(Same(config.primary.heightRange, config.primary.verticalScale * level::FullSampleRange(true)));
+    FUZZ_CHECK(Same(config.secondary.heightRange, config.secondary.verticalScale * level::FullSampleRange(false)));
     // A whole number held as a float: never a fraction or not a number.
     for (const HeightmapSettings* settings : {&config.primary, &config.secondary}) {
         FUZZ_CHECK(std::isfinite(settings->horizontalScale));

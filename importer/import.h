@@ -8,7 +8,7 @@
 
 // One import: reads the input, resamples it to the output side, turns it
 // into 16-bit samples and a vertical scale, and replaces the level's
-// HeightmapPrimary.raw and the primary lines of its Heightdata.con together.
+// primary heightmap and the primary lines of its settings file together.
 // On success `report` holds the lines to show the user; on failure the
 // level is as it was and the message names the file at fault, and `report`
 // holds at most the line saying that a write of the level ended half-way by

@@ -201,10 +201,9 @@ Status ParseImportOptions(int count, const char* const* arguments, ImportOptions
         } else if (option == "--size") {
             std::size_t side = 0;
             if (!ParseSide(value, kMaxOutputSide, side)) {
-                return Bad(
-                    "--size needs a whole number from 3 to 8192 (the painter's limit), "
-                    "not \"" +
-                    std::string(value) + "\"");
+                return Bad("--size needs a whole number from " + std::to_string(kMinOutputSide) +
+                           " to " + std::to_string(kMaxOutputSide) + " (the painter's limit), not \"" +
+                           std::string(value) + "\"");
             }
             options.size = side;
         } else if (option == "--spacing") {

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "painter/terrain/terrain_config.h"
+#include "level/terrain_settings.h"
 #include "tests/support/temp_folder.h"
 
 using testing_support::ReadFileBytes;

@@ -10,9 +10,9 @@
 // The files of a level that an import replaces.
 struct LevelFiles {
     std::string folder;
-    std::string settings;   // folder/Heightdata.con
-    std::string heightmap;  // folder/HeightmapPrimary.raw
-    // folder/HeightmapSecondary_<place>.raw, in the painter's order.
+    std::string settings;   // folder/ the settings file
+    std::string heightmap;  // folder/ the primary heightmap
+    // folder/ each surrounding heightmap, in the painter's order.
     std::vector<std::string> surrounding;
 
     explicit LevelFiles(const std::string& levelFolder);

@@ -10,7 +10,7 @@ namespace {
 // Distances in 16 bits keep the fill's memory at 2 bytes a sample: the
 // longest a sweep meets, 4 × (side − 1) along a diagonal plus one step,
 // stays below the mark for "not yet reached" on grids up to 16383 a side
-// (outputs stop at 8192). Larger grids count in 32 bits, so that no
+// (outputs stop at the painter's limit). Larger grids count in 32 bits, so that no
 // distance can wrap round and pass for a short one.
 constexpr std::size_t kLargestNarrowSide = 16383;
 

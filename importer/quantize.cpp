@@ -53,12 +53,14 @@ void ExtendRange(const std::vector<double>& values, double& low, double& high) {
 Status Quantize(const std::vector<double>& values, std::size_t side, double low, double high,
                 double metresPerUnit, bool keepValues, const std::string& name, Quantized& out,
                 double steps) {
+    // The painter divides heights by V times the whole 16-bit sample range.
+    constexpr double kFullRange = level::FullSampleRange(true);
     out = Quantized();
     const std::size_t n = side;
 
     if (keepValues) {
         out.verticalScale = static_cast<float>(metresPerUnit);
-        if (static_cast<double>(out.verticalScale) * 65536.0 > kPainterHeightLimit) {
+        if (static_cast<double>(out.verticalScale) * kFullRange > kPainterHeightLimit) {
             return Status::Failuref(
                 "ERROR: %s: a vertical scale of %g m per step puts heights "
                 "beyond the painter's 1e+18 m",
@@ -70,7 +72,7 @@ Status Quantize(const std::vector<double>& values, std::size_t side, double low,
         out.lowest = low * metresPerUnit;
         out.highest = high * metresPerUnit;
         const double span = out.highest - out.lowest;
-        if (span / steps * 65536.0 > kPainterHeightLimit) {
+        if (span / steps * kFullRange > kPainterHeightLimit) {
             return Status::Failuref(
                 "ERROR: %s: its heights span %g m, more than the painter's "
                 "1e+18 m",

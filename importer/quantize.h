@@ -34,7 +34,7 @@ struct Quantized {
 // as a float no smaller (a level input writes 0 and V = 1/65535). With
 // `keepValues` the values are written rounded, unscaled, and
 // V = metresPerUnit. Fails, naming `name`, when the heights span more than
-// the painter takes (V × 65536 above 1e18). `steps` replaces the 65535
+// the painter takes (V times the full 16-bit sample range above 1e18). `steps` replaces the 65535
 // steps of the range: 65280 = 255 × 256 leaves room for the range in 8 bits
 // with 256 × V, for maps that share the scale.
 Status Quantize(const std::vector<double>& values, std::size_t side, double low, double high,

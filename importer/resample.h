@@ -7,11 +7,12 @@
 
 #include "common/status/status.h"
 #include "importer/height_grid.h"
+#include "level/level_names.h"
 
 // Output sides the painter takes (its maps are 4 × (N − 1) texels wide, at
 // most 32764), and the largest side chosen without --size.
 constexpr std::size_t kMinOutputSide = 3;
-constexpr std::size_t kMaxOutputSide = 8192;
+constexpr std::size_t kMaxOutputSide = level::kLargestPrimarySize;
 constexpr std::size_t kMaxDefaultSide = 4097;
 
 // What to do with an input that is not square.

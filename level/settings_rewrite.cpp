@@ -156,18 +156,36 @@ SettingsEdit RewriteSurroundingSettings(std::string_view old, std::size_t size,
     return edit;
 }
 
+std::string SettingsFileText(const SettingsFileContent& content) {
+    std::string text;
+    auto line = [&](const std::string& content) { text += content + "\r\n"; };
+    auto section = [&](const SettingsFileSection& section) {
+        for (const std::string& other : section.lines) line(other);
+        line(SizeLine(section.size));
+        line(ScaleLine(section.spacing, section.vertical));
+    };
+    for (const std::string& header : content.header) line(header);
+    section(content.primary);
+    if (content.surrounding) section(*content.surrounding);
+    for (const std::string& trailer : content.trailer) line(trailer);
+    return text;
+}
+
 std::string NewSettingsText(std::size_t size, std::int64_t spacing, float vertical) {
-    // Level files come from Windows tools: CR LF line ends.
-    return "rem Terrain settings written by marvane_import: the primary heightmap only\r\n" +
-           SizeLine(size) + "\r\n" + ScaleLine(spacing, vertical) + "\r\n";
+    return SettingsFileText(
+        {{"rem Terrain settings written by marvane_import: the primary heightmap only"},
+         {{}, size, spacing, vertical},
+         std::nullopt,
+         {}});
 }
 
 std::string NewSettingsText(std::size_t size, std::int64_t spacing, float vertical,
                             std::size_t surroundingSize, std::int64_t surroundingSpacing,
                             float surroundingVertical) {
-    return "rem Terrain settings written by marvane_import: the primary heightmap, then the "
-           "surrounding ones\r\n" +
-           SizeLine(size) + "\r\n" + ScaleLine(spacing, vertical) + "\r\n" +
-           SizeLine(surroundingSize) + "\r\n" + ScaleLine(surroundingSpacing, surroundingVertical) +
-           "\r\n";
+    return SettingsFileText({{"rem Terrain settings written by marvane_import: the primary "
+                              "heightmap, then the surrounding ones"},
+                             {{}, size, spacing, vertical},
+                             SettingsFileSection{{}, surroundingSize, surroundingSpacing,
+                                                 surroundingVertical},
+                             {}});
 }

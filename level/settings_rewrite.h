@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,6 +44,24 @@ SettingsEdit RewritePrimarySettings(std::string_view old, std::size_t size, std:
 // with a second scale line but no size line gets the size line before it.
 SettingsEdit RewriteSurroundingSettings(std::string_view old, std::size_t size,
                                         std::int64_t spacing, float vertical);
+
+// A whole settings file as a level's writers make it, every line ending in
+// CR LF (level files come from Windows tools): the header's lines, then each
+// section's own lines followed by its size and scale lines, the surrounding
+// maps' section when there is one, then the trailer's lines.
+struct SettingsFileSection {
+    std::vector<std::string> lines;  // before its size line: remarks, other keys
+    std::size_t size = 0;
+    std::int64_t spacing = 0;
+    float vertical = 0.0f;
+};
+struct SettingsFileContent {
+    std::vector<std::string> header;
+    SettingsFileSection primary;
+    std::optional<SettingsFileSection> surrounding;
+    std::vector<std::string> trailer;
+};
+std::string SettingsFileText(const SettingsFileContent& content);
 
 // The settings file of a level that has none: the primary section only.
 std::string NewSettingsText(std::size_t size, std::int64_t spacing, float vertical);

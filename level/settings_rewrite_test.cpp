@@ -78,6 +78,26 @@ TEST(SettingsRewriteTest, ThePainterReadsBackTheSameNumbers) {
     EXPECT_EQ(ParseTerrainConfig(NewSettingsText(129, 4, 0.25f)).primary.size, 129);
 }
 
+// The one writer of whole settings files: every line in its place, each
+// ending in CR LF, and the surrounding section only when there is one.
+TEST(SettingsRewriteTest, WritesAWholeFileInOrder) {
+    SettingsFileContent content;
+    content.header = {"rem a"};
+    content.primary = {{"heightmap.setCluster 0"}, 5, 2, 0.5f};
+    content.trailer = {"", "terrain.setDetailRepeat 8"};
+    EXPECT_EQ(SettingsFileText(content),
+              "rem a\r\nheightmap.setCluster 0\r\nheightmap.setSize 5\r\n"
+              "heightmap.setScale 2/0.5\r\n\r\nterrain.setDetailRepeat 8\r\n");
+    content.surrounding = SettingsFileSection{{}, 3, 7, 0.25f};
+    const TerrainConfig config = ParseTerrainConfig(SettingsFileText(content));
+    EXPECT_EQ(config.primary.size, 5);
+    EXPECT_EQ(config.secondary.size, 3);
+    EXPECT_EQ(config.secondary.horizontalScale, 7.0f);
+    EXPECT_EQ(NewSettingsText(9, 1, 0.5f),
+              "rem Terrain settings written by marvane_import: the primary heightmap only\r\n"
+              "heightmap.setSize 9\r\nheightmap.setScale 1/0.5\r\n");
+}
+
 // The surrounding maps' lines change the same way, inserted where the
 // painter looks for them when missing; the primary lines stay.
 TEST(SettingsRewriteTest, ReplacesTheSurroundingLines) {

@@ -124,7 +124,7 @@ inline float SlopeOfNormal(float x, float y, float z) {
 
 // The slope of one vertex (see MeanNormal), 0 level to 1 vertical. Needs
 // spacing != 0, which makes every length positive, and height differences
-// within 1e18 (LoadRaw's limit), which keeps every square in range.
+// within 1e18 (the heightmap reader's limit), which keeps every square in range.
 inline float VertexSlope(float centre, const float ring[8], float spacing, TriangleArc arc) {
     if (arc.count == 0) return 0.0f;  // a lone vertex: nothing tilts it
     const Vec3<float> n = MeanNormal(centre, ring, spacing, arc);

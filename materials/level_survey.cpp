@@ -5,14 +5,16 @@
 #include <cstddef>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "common/parallel/parallel_rows.h"
 #include "common/platform/read_file.h"
+#include "level/heightmap_file.h"
 #include "level/heightmap_samples.h"
 #include "level/level_names.h"
+#include "level/settings_file.h"
 #include "painter/paint/blend_weights.h"
 #include "painter/paint/material_set.h"
-#include "painter/terrain/terrain_config.h"
 
 namespace materials {
 
@@ -49,6 +51,14 @@ Shares MeanWeights(const HeightField& field, const GradientTable& heights,
     return {total[0] / texels, total[1] / texels, total[2] / texels};
 }
 
+// The readers' message as one line: the settings reader's ends with a line
+// end of its own, which the survey's report does not want.
+Status WithoutLineEnd(const Status& read) {
+    std::string text = read.message();
+    while (!text.empty() && text.back() == '\n') text.pop_back();
+    return Status::Failure(text);
+}
+
 }  // namespace
 
 std::string InFolder(const std::string& dir, const std::string& path) {
@@ -71,20 +81,21 @@ double SurveyedLevel::FullScale() const {
 }
 
 Status SurveyLevel(const LevelPaths& paths, SurveyedLevel& level) {
-    try {
-        level.config = LoadTerrainConfig(paths.settings);
-        std::vector<std::uint8_t> bytes;
-        if (platform::ReadFileStart(paths.settings.c_str(), bytes).ok()) {
-            level.base = level::ReadBaseHeights(
-                std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-        }
-        level.primary = HeightField::LoadRaw(paths.primary, level.config.primary, true);
-        level.primary.BuildNormalMap();
-    } catch (const FatalError& error) {
-        std::string text = error.text;
-        while (!text.empty() && text.back() == '\n') text.pop_back();
-        return Status::Failure(text);
+    if (const Status read = level::ReadSettingsFile(paths.settings, level.config); !read.ok()) {
+        return WithoutLineEnd(read);
     }
+    std::vector<std::uint8_t> bytes;
+    if (platform::ReadFileStart(paths.settings.c_str(), bytes).ok()) {
+        level.base = level::ReadBaseHeights(
+            std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    }
+    level::Heightmap primary;
+    if (const Status read = level::ReadHeightmap(paths.primary, level.config.primary, true, primary);
+        !read.ok()) {
+        return WithoutLineEnd(read);
+    }
+    level.primary = HeightField::FromHeightmap(std::move(primary));
+    level.primary.BuildNormalMap();
     const auto [lowest, highest] =
         std::minmax_element(level.primary.heights.begin(), level.primary.heights.end());
     level.lowest = level.Base() + *lowest;
@@ -109,17 +120,16 @@ Status SurveySurrounding(const LevelPaths& paths, const SurveyedLevel& level,
     for (std::size_t i = 0; i < paths.surrounding.size(); ++i) {
         std::error_code error;
         if (!std::filesystem::is_regular_file(paths.surrounding[i], error)) continue;
-        try {
-            HeightField field =
-                HeightField::LoadRaw(paths.surrounding[i], level.config.secondary, false);
-            field.BuildNormalMap();
-            maps.push_back({static_cast<int>(i), paths.surrounding[i],
-                            MeanWeights(field, heights, slopes, MaterialSize)});
-        } catch (const FatalError& failure) {
-            std::string text = failure.text;
-            while (!text.empty() && text.back() == '\n') text.pop_back();
-            return Status::Failure(text);
+        level::Heightmap map;
+        if (const Status read =
+                level::ReadHeightmap(paths.surrounding[i], level.config.secondary, false, map);
+            !read.ok()) {
+            return WithoutLineEnd(read);
         }
+        HeightField field = HeightField::FromHeightmap(std::move(map));
+        field.BuildNormalMap();
+        maps.push_back({static_cast<int>(i), paths.surrounding[i],
+                        MeanWeights(field, heights, slopes, MaterialSize)});
     }
     return Status();
 }

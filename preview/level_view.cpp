@@ -13,9 +13,9 @@
 #include "common/status/status.h"
 #include "common/text/c_format.h"
 #include "level/base_height.h"
+#include "level/heightmap_file.h"
 #include "level/level_names.h"
-#include "painter/terrain/height_field.h"
-#include "painter/terrain/terrain_config.h"
+#include "level/settings_file.h"
 #include "preview/dds_reader.h"
 #include "preview/slope_grid.h"
 
@@ -23,12 +23,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::size_t kTileSide = 512;
+constexpr std::size_t kTileSide = level::kTileSide;
 // Its header and 4 bytes a pixel, the most any tile file takes.
 constexpr std::uint64_t kLargestTileFileBytes = 128 + kTileSide * kTileSide * 4;
 // A surrounding texture of the largest side a DDS file may have, compressed
 // with one byte a pixel (DXT3, DXT5): 256 MiB. Larger files (uncompressed
-// beyond 8192 x 8192) are cut short here and drawn grey, with a note.
+// ones of more than a quarter of that side) are cut short here and drawn
+// grey, with a note.
 constexpr std::uint64_t kLargestTextureFileBytes =
     128 + std::uint64_t{kLargestDdsSide} * std::uint64_t{kLargestDdsSide};
 // A gap where a tile should be: magenta, which no ground is.
@@ -40,10 +41,13 @@ bool Exists(const std::string& path) {
 }
 
 // A heightmap as the painter reads it, with the painter's slopes, shrunk to
-// at most `limit` vertices a side.
-void ReadHeights(const std::string& path, const HeightmapSettings& settings, bool sixteenBit,
-                 std::size_t limit, TerrainView& view) {
-    const HeightField field = HeightField::LoadRaw(path, settings, sixteenBit);
+// at most `limit` vertices a side; the reader's message when it is refused.
+Status ReadHeights(const std::string& path, const HeightmapSettings& settings, bool sixteenBit,
+                   std::size_t limit, TerrainView& view) {
+    level::Heightmap field;
+    if (Status read = level::ReadHeightmap(path, settings, sixteenBit, field); !read.ok()) {
+        return read;
+    }
     const std::size_t n = static_cast<std::size_t>(field.size);
     view.side = std::min(n, limit);
     view.heights = AverageVertexGrid(field.heights.data(), n, n, 1, view.side, view.side);
@@ -57,6 +61,7 @@ void ReadHeights(const std::string& path, const HeightmapSettings& settings, boo
     view.heightRange = static_cast<double>(field.heightRange);
     view.spacing = static_cast<double>(field.horizontalScale) * static_cast<double>(n - 1) /
                    static_cast<double>(view.side - 1);
+    return Status();
 }
 
 // Blue, green, red (and alpha) to red, green, blue.
@@ -145,7 +150,7 @@ bool ReadBigMap(const char* path, const char* other, std::size_t mapSide, std::s
 
 // The tiles quillet cut, each shrunk into its place; missing ones become
 // gaps. False when there is not a single tile.
-bool ReadTiles(const char* pattern, std::size_t mapSide, std::size_t& side,
+bool ReadTiles(std::string (*tileFile)(int column, int row), std::size_t mapSide, std::size_t& side,
                std::vector<std::uint8_t>& rgb, std::vector<std::string>& notes) {
     const std::size_t tiles = mapSide / kTileSide;
     if (tiles == 0) return false;
@@ -163,8 +168,7 @@ bool ReadTiles(const char* pattern, std::size_t mapSide, std::size_t& side,
         for (std::size_t tile = first; tile < last; ++tile) {
             const std::size_t column = tile / tiles;
             const std::size_t row = tile % tiles;
-            const std::string path =
-                FormatC(pattern, static_cast<int>(column), static_cast<int>(row));
+            const std::string path = tileFile(static_cast<int>(column), static_cast<int>(row));
             // A tile is 512 x 512: no more than the largest such file is
             // read, whatever the file holds (a larger one is cut short, a gap).
             Status read = platform::ReadFileStart(path.c_str(), bytes, kLargestTileFileBytes);
@@ -199,7 +203,7 @@ bool ReadTiles(const char* pattern, std::size_t mapSide, std::size_t& side,
     return found > 0;
 }
 
-void ReadMap(const char* bigMap, const char* otherBigMap, const char* tilePattern,
+void ReadMap(const char* bigMap, const char* otherBigMap, std::string (*tileFile)(int, int),
              const char* what, std::size_t mapSide, std::size_t& side,
              std::vector<std::uint8_t>& rgb, std::vector<std::string>& notes) {
     if (ReadBigMap(bigMap, otherBigMap, mapSide, side, rgb, notes)) {
@@ -207,7 +211,7 @@ void ReadMap(const char* bigMap, const char* otherBigMap, const char* tilePatter
         return;
     }
     std::vector<std::string> gaps;
-    if (ReadTiles(tilePattern, mapSide, side, rgb, gaps)) {
+    if (ReadTiles(tileFile, mapSide, side, rgb, gaps)) {
         notes.push_back(std::string(what) + " map from its tiles");
         notes.insert(notes.end(), gaps.begin(), gaps.end());
         return;
@@ -219,8 +223,7 @@ void ReadMap(const char* bigMap, const char* otherBigMap, const char* tilePatter
 
 }  // namespace
 
-LevelView ReadLevelView() {
-    LevelView view;
+Status ReadLevelView(LevelView& view) {
     std::error_code error;
     view.title = fs::current_path(error).parent_path().filename().string();
 
@@ -229,33 +232,38 @@ LevelView ReadLevelView() {
     // undone) before anything of it is read.
     std::string recovered;
     if (const Status s = platform::CompleteFilesTogether("..", recovered); !s.ok()) {
-        Fail("%s", s.message().c_str());
+        // Cut to a message's length, as every failure the preview shows.
+        return Status::Failuref("%s", s.message().c_str());
     }
     if (!recovered.empty()) view.notes.push_back(recovered);
-    const TerrainConfig config = LoadTerrainConfig(up + level::kSettingsFile);
-    ReadHeights(up + level::kPrimaryHeightmapFile, config.primary, true, kPreviewPrimarySide,
-                view.primary);
-    const std::size_t mapSide = 4 * (static_cast<std::size_t>(config.primary.size) - 1);
+    TerrainConfig config;
+    if (Status s = level::ReadSettingsFile(up + level::kSettingsFile, config); !s.ok()) return s;
+    if (Status s = ReadHeights(up + level::kPrimaryHeightmapFile, config.primary, true,
+                               kPreviewPrimarySide, view.primary);
+        !s.ok()) {
+        return s;
+    }
+    const std::size_t mapSide =
+        level::kPrimaryTexelsPerStep * (static_cast<std::size_t>(config.primary.size) - 1);
     view.primary.mapSide = mapSide;
-    ReadMap("colourbig.tga", "detailbig.tga", "colormaps/tx0%dx0%d.dds", "colour", mapSide,
+    ReadMap(level::kColourBigMap, level::kDetailBigMap, level::ColourTileFile, "colour", mapSide,
             view.primary.colourSide, view.primary.colour, view.notes);
-    ReadMap("detailbig.tga", "colourbig.tga", "detailmaps/tx0%dx0%d_1.dds", "detail", mapSide,
+    ReadMap(level::kDetailBigMap, level::kColourBigMap, level::DetailTileFile, "detail", mapSide,
             view.primary.detailSide, view.primary.detail, view.notes);
 
     for (std::size_t i = 0; i < std::size(level::kSurroundingPlaces); ++i) {
         const level::SurroundingPlace& place = level::kSurroundingPlaces[i];
-        const std::string texture = FormatC("colormaps/tx_s%zu.dds", i);
+        const std::string texture = level::SurroundingColourFile(i);
         if (!Exists(texture)) continue;  // not painted
         TerrainView terrain;
         terrain.mapSide = 512;  // the painter paints every surrounding map at this side
         terrain.name = place.name;
         terrain.column = place.column;
         terrain.row = place.row;
-        try {
-            ReadHeights(up + level::SurroundingHeightmapFile(place), config.secondary, false,
-                        kPreviewSurroundingSide, terrain);
-        } catch (const FatalError& failure) {
-            view.notes.push_back("surrounding " + terrain.name + " left out: " + failure.text);
+        if (const Status s = ReadHeights(up + level::SurroundingHeightmapFile(place),
+                                         config.secondary, false, kPreviewSurroundingSide, terrain);
+            !s.ok()) {
+            view.notes.push_back("surrounding " + terrain.name + " left out: " + s.message());
             continue;
         }
         std::vector<std::uint8_t> bytes;
@@ -288,5 +296,5 @@ LevelView ReadLevelView() {
                   .primary
             : std::nullopt;
     view.materials = ReadMaterialView(view.primary.heightRange, base, view.notes);
-    return view;
+    return Status();
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/status/status.h"
 #include "preview/material_view.h"
 
 // What the preview shows of a painted level, read from a working folder (the
@@ -47,9 +48,9 @@ struct LevelView {
     MaterialView materials;
 };
 
-// Reads the level as the painter does (its messages, thrown as FatalError,
+// Reads the level into `view` as the painter does (failing with its messages
 // when the settings or the primary heightmap are missing or refused), and
 // the maps the last job left: the big maps when they are there, else their
 // tiles; a tile that is missing or unreadable becomes a marked gap and a
 // note. Surrounding terrains are shown when their textures were painted.
-LevelView ReadLevelView();
+Status ReadLevelView(LevelView& view);

@@ -6,6 +6,7 @@
 
 #include "common/image/tga_image.h"
 #include "common/platform/read_file.h"
+#include "level/level_names.h"
 #include "materials/check.h"
 #include "materials/gradients.h"
 #include "materials/material_files.h"
@@ -63,7 +64,9 @@ std::string RulesFromTables(const MaterialView& view) {
 std::optional<bool> MirrorFromMaps(const MaterialView& view) {
     TgaMappedFile colour;
     TgaMappedFile detail;
-    if (!colour.Open("colourbig.tga").ok() || !detail.Open("detailbig.tga").ok()) return std::nullopt;
+    if (!colour.Open(level::kColourBigMap).ok() || !detail.Open(level::kDetailBigMap).ok()) {
+        return std::nullopt;
+    }
     const TgaPixels& c = colour.Pixels();
     const TgaPixels& d = detail.Pixels();
     if (c.format != Bgr24 || d.format != Bgr24 || c.width != c.height || c.width < 2 * static_cast<std::int32_t>(kSide) ||

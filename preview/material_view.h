@@ -29,8 +29,8 @@ struct MaterialView {
 };
 
 // Reads data/ of the working folder. `fullScale` and `base` place the height
-// table in metres (the primary's vertical scale × 65536, and the base-height
-// record). A set the painter would refuse gives live = false and a note
+// table in metres (the primary's vertical scale × its full sample range, and
+// the base-height record). A set the painter would refuse gives live = false and a note
 // naming the file; a materials.txt that does not read gives the rules read
 // back from the tables and a note with marvane_materials' message.
 MaterialView ReadMaterialView(double fullScale, std::optional<double> base,

@@ -129,7 +129,14 @@ int main(int argc, char** argv) {
     }
     RemoveLeftPages(output);
     try {
-        const LevelView view = ReadLevelView();
+        LevelView view;
+        if (const Status read = ReadLevelView(view); !read.ok()) {
+            // The settings reader's message ends its own line.
+            const std::string& text = read.message();
+            std::fputs(text.c_str(), stderr);
+            if (text.empty() || text.back() != '\n') std::fputc('\n', stderr);
+            return 1;
+        }
         const std::string page = PreviewPage(view, ViewerBundle());
         platform::FileCommit file;
         Status written = file.Open(output.c_str());
@@ -155,10 +162,6 @@ int main(int argc, char** argv) {
             }
         }
         return 0;
-    } catch (const FatalError& error) {
-        std::fputs(error.text.c_str(), stderr);
-        if (error.text.empty() || error.text.back() != '\n') std::fputc('\n', stderr);
-        return 1;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "ERROR: %s\n", error.what());
         return 1;

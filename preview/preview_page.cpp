@@ -5,6 +5,7 @@
 #include <future>
 
 #include "common/text/c_format.h"
+#include "level/level_names.h"
 #include "preview/base64.h"
 #include "preview/image_encode.h"
 
@@ -128,7 +129,9 @@ std::string PreviewPage(const LevelView& view, std::string_view viewer) {
     for (std::size_t i = 0; i < view.notes.size(); ++i) {
         data += (i ? "," : "") + Quoted(view.notes[i]);
     }
-    data += "],\"primary\":" + Terrain(view.primary, true) + ",\"surroundings\":[";
+    // The viewer refuses any grid side above the painter's own limit.
+    data += "],\"largestSide\":" + std::to_string(level::kLargestPrimarySize) +
+            ",\"primary\":" + Terrain(view.primary, true) + ",\"surroundings\":[";
     for (std::size_t i = 0; i < view.surroundings.size(); ++i) {
         data += (i ? "," : "") + Terrain(view.surroundings[i], false);
     }

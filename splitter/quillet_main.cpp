@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
     }
 
     // Run by hand, the splitter keeps a painting job out of the folder (and
-    // waits for none): both would write dtemp.tga and ctemp.tga. Started
+    // waits for none): both would write the same temporary pictures. Started
     // by a job, it works under the job's lock.
     platform::JobLock lock;
     if (const Status taken = lock.Take(); taken.code() == platform::JobLockBusy) {

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "common/platform/platform.h"
+#include "level/level_names.h"
 #include "splitter/tile_cut.h"
 
 namespace {
@@ -30,7 +31,7 @@ Status ConvertMapTile(const TgaPixels& map, std::int32_t mapWidth, std::int32_t 
                                TileOutsideMap);
     }
     // Read once by the converter and overwritten by the next tile. The
-    // failure names the tile and says why ("ERROR: writing dtemp.tga (No
+    // failure names the tile and says why ("ERROR: writing <temporary> (No
     // space left on device)").
     if (const Status saved = image.Save(temporary, platform::FileCommit::Durability::Scratch);
         !saved.ok()) {
@@ -51,11 +52,10 @@ Status ConvertMapTile(const TgaPixels& map, std::int32_t mapWidth, std::int32_t 
 
 void FormatTileCommands(std::int32_t x, std::int32_t y, char (&detailCommand)[CommandSize],
                         char (&colourCommand)[CommandSize]) {
-    std::snprintf(detailCommand, CommandSize,
-                  "nvdxt -file dtemp.tga -output detailmaps/tx0%dx0%d_1.dds -u8888 -nomipmap", x,
-                  y);
-    std::snprintf(colourCommand, CommandSize,
-                  "nvdxt -file ctemp.tga -output colormaps/tx0%dx0%d.dds -u8888 -nomipmap", x, y);
+    std::snprintf(detailCommand, CommandSize, "nvdxt -file %s -output %s -u8888 -nomipmap",
+                  level::kDetailTemporary, level::DetailTileFile(x, y).c_str());
+    std::snprintf(colourCommand, CommandSize, "nvdxt -file %s -output %s -u8888 -nomipmap",
+                  level::kColourTemporary, level::ColourTileFile(x, y).c_str());
 }
 
 Status ConvertAllTiles(const SplitterState& state, const TgaPixels& detail,
@@ -74,8 +74,8 @@ Status ConvertAllTiles(const SplitterState& state, const TgaPixels& detail,
         for (std::int32_t r = 0; r < n; ++r) {
             // The maps store their bottom row first; names count from the top.
             FormatTileCommands(x, n - 1 - r, detailCommand, colourCommand);
-            if (state.haveDetail) convert(detail, x, r, "dtemp.tga", detailCommand);
-            if (state.haveColour) convert(colour, x, r, "ctemp.tga", colourCommand);
+            if (state.haveDetail) convert(detail, x, r, level::kDetailTemporary, detailCommand);
+            if (state.haveColour) convert(colour, x, r, level::kColourTemporary, colourCommand);
             if (listener.tileRowDone) listener.tileRowDone(r);
         }
     }

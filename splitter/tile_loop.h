@@ -26,8 +26,8 @@ enum TileFailure : int {
     ConversionFailed = 3,  // the converter ran and failed
 };
 
-// Cuts tile (x, r) of one map, writes it to `temporary` ("dtemp.tga" or
-// "ctemp.tga") and runs `command`. A temporary file that cannot be written is
+// Cuts tile (x, r) of one map, writes it to `temporary` (the level's detail
+// or colour temporary) and runs `command`. A temporary file that cannot be written is
 // a failure and its conversion is skipped, since the converter would
 // otherwise turn a stale tile into a new one. The failure's message is the
 // line quillet shows.

@@ -78,28 +78,24 @@ int HorizontalScale(int side) {
 std::string SettingsText(const LevelOptions& options) {
     const std::string primary = std::to_string(options.primarySide);
     const std::string secondary = std::to_string(options.secondarySide);
-    // Level files come from Windows tools: CRLF line ends.
-    const char* const eol = "\r\n";
-    std::string text;
-    auto line = [&](const std::string& content) { text += content + eol; };
-    line("rem Terrain settings of a sample level (marvane_sample_level --primary " + primary +
-         " --secondary " + secondary + " --seed " + std::to_string(options.seed) + ")");
-    line("rem Heightmap row 0 is the northern edge, column 0 the western edge.");
-    line("heightmap.setCluster 0");
-    line("heightmap.setBitResolution 16");
-    line(SizeLine(static_cast<std::size_t>(options.primarySide)));
-    line(ScaleLine(HorizontalScale(options.primarySide), kPrimaryVerticalScale));
-    line("");
-    line("rem Surrounding terrain: eight 8-bit heightmaps, each as wide as the primary.");
-    line("heightmap.setCluster 1");
-    line("heightmap.setBitResolution 8");
-    line(SizeLine(static_cast<std::size_t>(options.secondarySide)));
-    line(ScaleLine(HorizontalScale(options.secondarySide), kSecondaryVerticalScale));
-    line("");
-    line("terrain.setLightmapSize 1024");
-    line("terrain.setDetailRepeat 8");
-    line("terrain.setFogColour 158/172/186");
-    return text;
+    SettingsFileContent content;
+    content.header = {"rem Terrain settings of a sample level (marvane_sample_level --primary " +
+                          primary + " --secondary " + secondary + " --seed " +
+                          std::to_string(options.seed) + ")",
+                      "rem Heightmap row 0 is the northern edge, column 0 the western edge."};
+    content.primary = {{"heightmap.setCluster 0", "heightmap.setBitResolution 16"},
+                       static_cast<std::size_t>(options.primarySide),
+                       HorizontalScale(options.primarySide),
+                       kPrimaryVerticalScale};
+    content.surrounding = SettingsFileSection{
+        {"", "rem Surrounding terrain: eight 8-bit heightmaps, each as wide as the primary.",
+         "heightmap.setCluster 1", "heightmap.setBitResolution 8"},
+        static_cast<std::size_t>(options.secondarySide),
+        HorizontalScale(options.secondarySide),
+        kSecondaryVerticalScale};
+    content.trailer = {"", "terrain.setLightmapSize 1024", "terrain.setDetailRepeat 8",
+                       "terrain.setFogColour 158/172/186"};
+    return SettingsFileText(content);
 }
 
 Status WriteLevel(const LevelOptions& options) {

@@ -4,12 +4,13 @@
 #include <string>
 
 #include "common/status/status.h"
+#include "level/level_names.h"
 
 // Writes a complete sample level for the painter:
 //
-//   <out>/Heightdata.con                 terrain settings (CRLF line ends)
-//   <out>/HeightmapPrimary.raw           primary × primary 16-bit samples
-//   <out>/HeightmapSecondary_*.raw       eight secondary × secondary 8-bit maps
+//   <out>/ the settings file             terrain settings (CRLF line ends)
+//   <out>/ the primary heightmap         primary × primary 16-bit samples
+//   <out>/ the eight surrounding ones    secondary × secondary 8-bit samples
 //   <out>/paint/data/low.tga, high.tga, steep.tga           512 × 512 Bgr24
 //   <out>/paint/data/grad_height.tga, grad_angle.tga        512 × 1 Grey8
 //
@@ -27,14 +28,14 @@ struct LevelOptions {
 // shade, and above it the painter's primary map (4 × (side − 1) texels
 // across) would not fit a TGA header.
 inline constexpr int kMinSide = 3;
-inline constexpr int kMaxSide = 8192;
+inline constexpr int kMaxSide = level::kLargestPrimarySize;
 
 // The whole-number distance between samples that keeps a tile of `side`
 // samples about 2048 world units wide, so that slopes, and with them the
 // cliffs, look alike at every resolution.
 int HorizontalScale(int side);
 
-// The text of Heightdata.con for these options.
+// The text of the level's settings file for these options.
 std::string SettingsText(const LevelOptions& options);
 
 // Writes every file of the level. Fails, with a message that begins

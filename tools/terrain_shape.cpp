@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/noise/noise.h"
+#include "level/heightmap_samples.h"
 
 namespace sample_level {
 
@@ -81,7 +82,7 @@ double TerrainShape::Height(double u, double v) const {
 }
 
 std::uint32_t QuantiseHeight(double fraction, int bits) {
-    const double steps = bits == 16 ? 65536.0 : 256.0;
+    const double steps = level::FullSampleRange(bits == 16);
     const double top = steps - 1.0;
     const double value = fraction * steps + 0.5;
     if (!(value > 0.0)) return 0;

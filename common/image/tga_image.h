@@ -172,8 +172,8 @@ private:
     std::uint8_t descriptor_ = 0;
 };
 
-// Files up to this size are mapped whole at once: a 8192 × 8192 map (192 MiB)
-// is, a 16384 × 16384 one is not.
+// Files up to this size are mapped whole at once: a 24-bit map of 192 MiB
+// is, one twice as wide (768 MiB) is not.
 constexpr std::uint64_t TgaPopulateLimit = std::uint64_t{256} << 20;
 
 // Writes a TGA file a piece at a time, for an image that is composed a band

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "common/image/tga_image.h"
 #include "common/platform/file_commit.h"
@@ -14,7 +15,9 @@
 #include "common/platform/job_lock.h"
 #include "common/platform/platform.h"
 #include "common/platform/terminal.h"
+#include "level/heightmap_file.h"
 #include "level/level_names.h"
+#include "level/settings_file.h"
 #include "materials/check.h"
 #include "materials/material_files.h"
 #include "painter/app/terminal_progress.h"
@@ -23,7 +26,6 @@
 #include "painter/paint/progress.h"
 #include "painter/paint/surrounding_maps.h"
 #include "painter/terrain/height_field.h"
-#include "painter/terrain/terrain_config.h"
 
 // Every file name, temporary and command of a job is here; the painting core
 // only reads and paints what it is given.
@@ -37,6 +39,7 @@ const std::string kPrimaryPath = std::string("../") + level::kPrimaryHeightmapFi
 // One of the eight surrounding heightmaps, with the index that names its
 // textures.
 struct SurroundingMap {
+    std::size_t number;
     std::string index;
     std::string path;
 };
@@ -45,16 +48,12 @@ constexpr MaterialPaths kMaterialSet{materials::kHeightGradientPath, materials::
                                      materials::kSteepTexturePath, materials::kHighTexturePath,
                                      materials::kLowTexturePath};
 
-// The folders a job writes into; leftovers of a run that was ended half-way
-// are looked for in these and in the working folder itself.
-constexpr const char* kOutputFolders[] = {"detailmaps", "colormaps", "lowdetailmaps"};
-
-// The primary maps are 4 * (size - 1) texels wide, and a TGA file holds
-// sides up to 32767. Checked before anything large is allocated.
-constexpr std::int32_t LargestPrimarySize = 8192;
+// The primary size is checked against the painter's limit before anything
+// large is allocated.
+constexpr std::int32_t LargestPrimarySize = level::kLargestPrimarySize;
 
 // The side of the splitter's tiles; it cuts only whole ones.
-constexpr std::int32_t TileSide = 512;
+constexpr std::int32_t TileSide = level::kTileSide;
 
 // What the job tells the user, where its context says: each step's text
 // goes to the log and the status field; a stop is asked for by closing the
@@ -195,12 +194,12 @@ void WarnOfGradients(JobProgress& progress) {
 // The splitter cuts no tile from maps narrower than one: the job would end
 // without a primary tile, and nothing else would say why.
 void WarnOfNoPrimaryTile(JobProgress& progress, std::int32_t size) {
-    const std::int32_t side = 4 * (size - 1);
+    const std::int32_t side = level::kPrimaryTexelsPerStep * (size - 1);
     if (side >= TileSide) return;
     progress.Warnf(
         "%s is %d x %d samples, so its maps are %d texels a side, smaller than one %d x %d "
         "tile: no primary tile will be written (a primary size of at least %d gives one)",
-        kPrimaryPath.c_str(), size, size, side, TileSide, TileSide, TileSide / 4 + 1);
+        kPrimaryPath.c_str(), size, size, side, TileSide, TileSide, level::kSmallestTiledPrimary);
 }
 
 // For a file of the material set that the painter refused, a second line
@@ -221,6 +220,12 @@ std::string MaterialSetReason(const std::string& message) {
     return "";
 }
 
+// Where a reader of the level's files refuses them, the job ends with the
+// reader's message as it is.
+void FailOnRefusal(const Status& read) {
+    if (!read.ok()) throw FatalError{read.message()};
+}
+
 // Reads one heightmap and builds its slopes, each step in the log.
 HeightField ReadHeightField(JobProgress& progress, const char* path,
                             const HeightmapSettings& settings, bool sixteenBit) {
@@ -228,13 +233,15 @@ HeightField ReadHeightField(JobProgress& progress, const char* path,
     progress.Stepf("Reading \"%s\" (%s-bit %dx%1.0fx%.8f)", path, sixteenBit ? "16" : "8",
                    settings.size, static_cast<double>(settings.horizontalScale),
                    static_cast<double>(settings.verticalScale));
-    HeightField field = HeightField::LoadRaw(path, settings, sixteenBit);
+    level::Heightmap map;
+    FailOnRefusal(level::ReadHeightmap(path, settings, sixteenBit, map));
+    HeightField field = HeightField::FromHeightmap(std::move(map));
     progress.Context().log.Line("    Generating normal map");
     field.BuildNormalMap();
     return field;
 }
 
-// "detailbig.tga" and "colourbig.tga", a band at a time as they are painted.
+// The two big maps, a band at a time as they are painted.
 // A map that cannot be written ends the job and leaves no file behind (the
 // splitter would otherwise cut a missing or stale file). As with two saves
 // one after the other, the detail map is finished and put in place first,
@@ -247,24 +254,26 @@ void WritePrimaryMaps(JobProgress& progress, const MaterialSet& materials, const
     // Made again by the next run: no need to wait for the disk.
     TgaFileWriter detailFile(platform::FileCommit::Durability::Scratch);
     TgaFileWriter colourFile(platform::FileCommit::Durability::Scratch);
-    if (!detailFile.Begin("detailbig.tga", Bgr24, side, side).ok()) {
-        Fail("ERROR: writing \"detailbig.tga\"");
+    if (!detailFile.Begin(level::kDetailBigMap, Bgr24, side, side).ok()) {
+        Fail("ERROR: writing \"%s\"", level::kDetailBigMap);
     }
-    bool colourWritten = colourFile.Begin("colourbig.tga", Bgr24, side, side).ok();
+    bool colourWritten = colourFile.Begin(level::kColourBigMap, Bgr24, side, side).ok();
     const std::size_t rowBytes = static_cast<std::size_t>(side) * 3;
     PaintPrimaryMaps(materials, field, side, mirrorColour, progress,
                      [&](const std::uint8_t* detail, const std::uint8_t* colour, std::size_t rows) {
                          if (!detailFile.Write(detail, rows * rowBytes)) {
-                             Fail("ERROR: writing \"detailbig.tga\"");
+                             Fail("ERROR: writing \"%s\"", level::kDetailBigMap);
                          }
                          if (colourWritten)
                              colourWritten = colourFile.Write(colour, rows * rowBytes);
                      });
-    if (!detailFile.Finish().ok()) Fail("ERROR: writing \"detailbig.tga\"");
-    if (!colourWritten || !colourFile.Finish().ok()) Fail("ERROR: writing \"colourbig.tga\"");
+    if (!detailFile.Finish().ok()) Fail("ERROR: writing \"%s\"", level::kDetailBigMap);
+    if (!colourWritten || !colourFile.Finish().ok()) {
+        Fail("ERROR: writing \"%s\"", level::kColourBigMap);
+    }
 }
 
-// One surrounding terrain's two textures, through "ctemp.tga" and "dtemp.tga".
+// One surrounding terrain's two textures, each through its temporary picture.
 void WriteSurroundingMaps(JobProgress& progress, const MaterialSet& materials,
                           const HeightmapSettings& settings, const SurroundingMap& map) {
     SurroundingMaps maps;
@@ -278,24 +287,27 @@ void WriteSurroundingMaps(JobProgress& progress, const MaterialSet& materials,
     // A temporary image that cannot be written ends the job: the converter
     // would otherwise turn the previous map's leftover file into this one.
     constexpr auto scratch = platform::FileCommit::Durability::Scratch;
-    if (!maps.colour.Save("ctemp.tga", scratch).ok()) Fail("ERROR: writing \"ctemp.tga\"");
-    if (!maps.lowDetail.Save("dtemp.tga", scratch).ok()) Fail("ERROR: writing \"dtemp.tga\"");
-    char command[256];
-    std::snprintf(command, sizeof command,
-                  "nvdxt -file ctemp.tga -output colormaps/tx_s%s.dds -u8888 -nomipmap",
-                  map.index.c_str());
-    RunJobCommand(progress, command);
-    std::snprintf(command, sizeof command,
-                  "nvdxt -file dtemp.tga -output lowdetailmaps/tx_s%s.dds -u8888 -nomipmap",
-                  map.index.c_str());
-    RunJobCommand(progress, command);
+    if (!maps.colour.Save(level::kColourTemporary, scratch).ok()) {
+        Fail("ERROR: writing \"%s\"", level::kColourTemporary);
+    }
+    if (!maps.lowDetail.Save(level::kDetailTemporary, scratch).ok()) {
+        Fail("ERROR: writing \"%s\"", level::kDetailTemporary);
+    }
+    RunJobCommand(progress, FormatC("nvdxt -file %s -output %s -u8888 -nomipmap",
+                                    level::kColourTemporary,
+                                    level::SurroundingColourFile(map.number).c_str())
+                                .c_str());
+    RunJobCommand(progress, FormatC("nvdxt -file %s -output %s -u8888 -nomipmap",
+                                    level::kDetailTemporary,
+                                    level::SurroundingLowDetailFile(map.number).c_str())
+                                .c_str());
 }
 
 // What a program ended half-way through writing leaves: "<name>.partial"
 // files, never under a real name.
 void RemoveLeftovers() {
     platform::RemovePartialFiles(".");
-    for (const char* folder : kOutputFolders) platform::RemovePartialFiles(folder);
+    for (const char* folder : level::kOutputFolders) platform::RemovePartialFiles(folder);
 }
 
 // A write of the level (an import) or of the material set that a program
@@ -328,16 +340,17 @@ void PaintLevel(const JobOptions& options, JobProgress& progress) {
             throw FatalError{taken.message()};
         }
     }
-    platform::MakeFolder("detailmaps");
-    platform::MakeFolder("colormaps");
-    if (options.paintSurrounding) platform::MakeFolder("lowdetailmaps");
+    platform::MakeFolder(level::kDetailFolder);
+    platform::MakeFolder(level::kColourFolder);
+    if (options.paintSurrounding) platform::MakeFolder(level::kLowDetailFolder);
     RemoveLeftovers();
     CompleteInterruptedWrites(progress);
 
     // The time covers reading, painting and splitting, not the folders.
     const std::int64_t start = platform::MillisecondClock();
 
-    const TerrainConfig config = LoadTerrainConfig(kSettingsPath);
+    TerrainConfig config;
+    FailOnRefusal(level::ReadSettingsFile(kSettingsPath, config));
     CheckPrimarySize(config.primary);
     const MaterialSet materials = MaterialSet::Load(kMaterialSet);
     WarnOfGradients(progress);
@@ -352,7 +365,7 @@ void PaintLevel(const JobOptions& options, JobProgress& progress) {
     if (options.paintSurrounding) {
         for (std::size_t i = 0; i < std::size(level::kSurroundingPlaces); ++i) {
             const SurroundingMap map{
-                std::to_string(i),
+                i, std::to_string(i),
                 "../" + level::SurroundingHeightmapFile(level::kSurroundingPlaces[i])};
             if (progress.StopRequested()) throw JobStopped{};
             WriteSurroundingMaps(progress, materials, config.secondary, map);
@@ -361,17 +374,18 @@ void PaintLevel(const JobOptions& options, JobProgress& progress) {
 
     progress.Context().log.Line("");
     progress.Step("Spliting primary");
-    RunJobCommand(progress, "quillet detailbig.tga colourbig.tga");
+    RunJobCommand(progress,
+                  FormatC("quillet %s %s", level::kDetailBigMap, level::kColourBigMap).c_str());
 
     const std::int64_t elapsed = platform::MillisecondClock() - start;
     progress.Stepf("Completed (%.4fs)", static_cast<double>(static_cast<float>(elapsed) * 0.001f));
 
     if (options.deleteTemporaries) {
-        platform::RemoveFile("detailbig.tga");
-        platform::RemoveFile("colourbig.tga");
+        platform::RemoveFile(level::kDetailBigMap);
+        platform::RemoveFile(level::kColourBigMap);
     }
-    platform::RemoveFile("ctemp.tga");
-    platform::RemoveFile("dtemp.tga");
+    platform::RemoveFile(level::kColourTemporary);
+    platform::RemoveFile(level::kDetailTemporary);
 }
 
 }  // namespace

@@ -3,13 +3,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <filesystem>
-#include <optional>
-#include <system_error>
-
-#include "common/platform/read_file.h"
-#include "common/status/status.h"
-#include "level/heightmap_samples.h"
+#include <utility>
 
 namespace {
 
@@ -60,114 +54,16 @@ void InterpolateCells(const float* values, std::int32_t size, GridPosition row, 
     }
 }
 
-// The slope kernel squares height differences, and products of their
-// reciprocals appear in its cross products, all in single precision. Heights
-// (all of one sign) up to this size keep both in range: squares up to 1e36,
-// products down to 1e-36, against a float range of 1e-38 to 3e38. So every
-// slope is a number; far beyond it a lone spike's triangle normals turn
-// horizontal and can cancel to a zero vector. Real maps stay below 1e6.
-constexpr float LargestHeight = 1e18f;
-
-// Bytes of size * size samples, in 64 bits: a side of 100000 must not wrap
-// into a small number.
-std::uint64_t SampleBytes(std::int32_t size, bool sixteenBit) {
-    return level::HeightmapBytes(size, sixteenBit);
-}
-
-// A file of exactly k * k samples for another k than the settings' size is
-// the classic off-by-one (a 513-wide map under a size line of 512): read
-// with the wrong row length, it paints sheared stripes. Any other length
-// is taken as it always was: the samples from the file's start.
-void CheckSampleCount(std::string_view name, std::uint64_t length,
-                      const HeightmapSettings& settings, bool sixteenBit) {
-    if (length <= SampleBytes(settings.size, sixteenBit)) return;
-    const std::optional<std::uint64_t> side = level::ExactSide(length, sixteenBit);
-    if (!side) return;
-    Fail("ERROR: %.*s holds %llu x %llu %s-bit samples, but the settings give its size as %d",
-         static_cast<int>(name.size()), name.data(), static_cast<unsigned long long>(*side),
-         static_cast<unsigned long long>(*side), sixteenBit ? "16" : "8", settings.size);
-}
-
 }  // namespace
 
-void HeightField::CheckSettings(std::string_view name, const HeightmapSettings& settings,
-                                bool sixteenBit) {
-    const std::string path(name);
-    if (settings.size < 2 && !settings.sizeBeyondRange.empty()) {
-        Fail("ERROR: %s: size %s is outside 2 to %d (line %d of the settings: \"%s\")",
-             path.c_str(), settings.sizeBeyondRange.c_str(), INT32_MAX, settings.sizeLineNumber,
-             settings.sizeLine.c_str());
-    }
-    if (settings.horizontalScale == 0.0f && !settings.horizontalScaleBeyondRange.empty()) {
-        Fail("ERROR: %s: horizontal scale %s is outside %d to %d (line %d of the settings: \"%s\")",
-             path.c_str(), settings.horizontalScaleBeyondRange.c_str(), INT32_MIN, INT32_MAX,
-             settings.scaleLineNumber, settings.scaleLine.c_str());
-    }
-    if (settings.size < 2) {
-        Fail("ERROR: %s: size %d leaves no cell to sample (at least 2 samples per side)",
-             path.c_str(), settings.size);
-    }
-    if (settings.horizontalScale == 0.0f || !std::isfinite(settings.horizontalScale)) {
-        Fail("ERROR: %s: horizontal scale %g leaves every slope undefined", path.c_str(),
-             static_cast<double>(settings.horizontalScale));
-    }
-    // A scale that reads as zero or less (a comma for a point, a blank
-    // before the slash) would paint every map as level ground.
-    if (settings.verticalScale <= 0.0f) {
-        if (settings.scaleLineNumber > 0) {
-            Fail("ERROR: %s: vertical scale %g is not above 0 (line %d of the settings: \"%s\")",
-                 path.c_str(), static_cast<double>(settings.verticalScale),
-                 settings.scaleLineNumber, settings.scaleLine.c_str());
-        }
-        Fail("ERROR: %s: vertical scale %g is not above 0 (the settings have no scale line for it)",
-             path.c_str(), static_cast<double>(settings.verticalScale));
-    }
-    const float largestSample = sixteenBit ? 65535.0f : 255.0f;
-    if (!(largestSample * std::fabs(settings.verticalScale) <= LargestHeight)) {
-        Fail("ERROR: %s: vertical scale %g puts heights beyond %g", path.c_str(),
-             static_cast<double>(settings.verticalScale), static_cast<double>(LargestHeight));
-    }
-}
-
-HeightField HeightField::FromRaw(std::span<const std::uint8_t> bytes, std::string_view name,
-                                 const HeightmapSettings& settings, bool sixteenBit) {
-    CheckSettings(name, settings, sixteenBit);
-    CheckSampleCount(name, bytes.size(), settings, sixteenBit);
-    const std::uint64_t needed = SampleBytes(settings.size, sixteenBit);
-    if (bytes.size() < needed) {
-        Fail("ERROR: %.*s holds %llu bytes, fewer than the %llu of %d x %d %s-bit samples",
-             static_cast<int>(name.size()), name.data(),
-             static_cast<unsigned long long>(bytes.size()), static_cast<unsigned long long>(needed),
-             settings.size, settings.size, sixteenBit ? "16" : "8");
-    }
-
+HeightField HeightField::FromHeightmap(level::Heightmap map) {
     HeightField field;
-    field.size = settings.size;
-    field.horizontalScale = settings.horizontalScale;
-    field.verticalScale = settings.verticalScale;
-    field.heightRange = settings.heightRange;
-    const std::size_t side = static_cast<std::size_t>(field.size);
-    field.heights.resize(side * side);
-    const float scale = field.verticalScale;
-    for (std::size_t i = 0; i < field.heights.size(); ++i) {
-        field.heights[i] = static_cast<float>(level::Sample(bytes, i, sixteenBit)) * scale;
-    }
+    field.heights = std::move(map.heights);
+    field.size = map.size;
+    field.horizontalScale = map.horizontalScale;
+    field.verticalScale = map.verticalScale;
+    field.heightRange = map.heightRange;
     return field;
-}
-
-HeightField HeightField::LoadRaw(const std::string& path, const HeightmapSettings& settings,
-                                 bool sixteenBit) {
-    // The settings first: a size that no file could back is refused before
-    // the file is even opened.
-    CheckSettings(path, settings, sixteenBit);
-    std::error_code error;
-    const std::uintmax_t length = std::filesystem::file_size(path, error);
-    if (!error) CheckSampleCount(path, length, settings, sixteenBit);
-    std::vector<std::uint8_t> bytes;
-    if (!platform::ReadFileStart(path.c_str(), bytes, SampleBytes(settings.size, sixteenBit)).ok()) {
-        Fail("ERROR: opening %s", path.c_str());
-    }
-    return FromRaw(bytes, path, settings, sixteenBit);
 }
 
 double HeightField::SampleHeight(float x, float y) const {

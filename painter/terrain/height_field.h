@@ -2,12 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <span>
-#include <string>
-#include <string_view>
 #include <vector>
 
-#include "painter/terrain/terrain_config.h"
+#include "level/heightmap_file.h"
 
 // Where a grid coordinate lies once the samplers have clamped it: the cell
 // (its first column or row) and how far across it, 0 to just below 1.
@@ -47,24 +44,9 @@ struct HeightField {
     float verticalScale = 0.0f;
     float heightRange = 0.0f;
 
-    // Refuses settings that leave no cell to sample (size < 2), no defined
-    // slope (horizontal scale 0) or heights beyond +-1e18, with an "ERROR: "
-    // message that names the heightmap. Cheap: callers check before reading.
-    static void CheckSettings(std::string_view name, const HeightmapSettings& settings,
-                              bool sixteenBit);
-
-    // A height field from a raw heightmap held in memory: size * size
-    // samples, row 0 first, 16-bit little-endian or 8-bit unsigned; bytes
-    // after them are ignored. Checks the settings, then that the bytes hold
-    // every sample (failing with a message that names the heightmap) before
-    // anything is allocated. The slope map is not built yet.
-    static HeightField FromRaw(std::span<const std::uint8_t> bytes, std::string_view name,
-                               const HeightmapSettings& settings, bool sixteenBit);
-
-    // FromRaw on the start of the file at `path`, read no further than the
-    // samples reach. Fails with "ERROR: opening <path>" when it cannot be read.
-    static HeightField LoadRaw(const std::string& path, const HeightmapSettings& settings,
-                               bool sixteenBit);
+    // A height field of the heights read from a raw heightmap (see
+    // level::ReadHeightmap), taken over whole. The slope map is not built yet.
+    static HeightField FromHeightmap(level::Heightmap map);
 
     // Fills normalMap from heights, size and horizontalScale (not 0), on every
     // core; the same floats for any number of threads. Fails with "ERROR:

@@ -9,9 +9,9 @@ export const NEIGHBOUR_CELLS = {
 };
 
 // Bounds on the grid size. A side of 2 is the smallest surface; the upper
-// bound keeps a corrupt "side" from asking the browser for gigabytes.
+// bound, the painter's size limit, comes with the data ("largestSide") and
+// keeps a corrupt "side" from asking the browser for gigabytes.
 export const MIN_SIDE = 2;
-export const MAX_SIDE = 8193;
 
 export function decodeBase64(text) {
   if (typeof text !== 'string') throw new Error('heights are not a base64 string');
@@ -60,9 +60,9 @@ export function isImageDataUri(value) {
   return typeof value === 'string' && /^data:image\/(png|jpeg|jpg|webp|gif|bmp);base64,/i.test(value);
 }
 
-function checkGrid(t, what) {
-  if (!Number.isInteger(t.side) || t.side < MIN_SIDE || t.side > MAX_SIDE) {
-    throw new Error(`${what}: side ${JSON.stringify(t.side)} is not an integer in ${MIN_SIDE}..${MAX_SIDE}`);
+function checkGrid(t, what, largestSide) {
+  if (!Number.isInteger(t.side) || t.side < MIN_SIDE || t.side > largestSide) {
+    throw new Error(`${what}: side ${JSON.stringify(t.side)} is not an integer in ${MIN_SIDE}..${largestSide}`);
   }
   if (typeof t.spacing !== 'number' || !Number.isFinite(t.spacing) || t.spacing <= 0) {
     throw new Error(`${what}: spacing ${JSON.stringify(t.spacing)} is not a positive number`);
@@ -96,10 +96,14 @@ export function parseLevel(data) {
   if (!data || typeof data !== 'object') throw new Error('level data is not an object');
   const notes = Array.isArray(data.notes) ? data.notes.map(String) : [];
   const title = typeof data.title === 'string' ? data.title : 'Level preview';
+  const largestSide = data.largestSide;
+  if (!Number.isInteger(largestSide) || largestSide < MIN_SIDE) {
+    throw new Error(`level data: largestSide ${JSON.stringify(largestSide)} is not an integer of at least ${MIN_SIDE}`);
+  }
 
   const p = data.primary;
   if (!p || typeof p !== 'object') throw new Error('level data has no primary terrain');
-  const pd = checkGrid(p, 'primary terrain');
+  const pd = checkGrid(p, 'primary terrain', largestSide);
   if (pd.note) notes.push(pd.note);
   const primary = {
     name: 'primary', column: 0, row: 0, side: p.side, spacing: p.spacing,
@@ -126,7 +130,7 @@ export function parseLevel(data) {
       if (named && (named[0] !== column || named[1] !== row)) {
         notes.push(`${what}: name disagrees with column/row; placed by column/row`);
       }
-      const d = checkGrid(s, what);
+      const d = checkGrid(s, what, largestSide);
       if (d.note) notes.push(d.note);
       const width = (s.side - 1) * s.spacing;
       if (Math.abs(width - primary.width) > 1e-3 * primary.width) {

@@ -43,6 +43,7 @@ test('broken surroundings are skipped with a note; a broken primary is fatal', (
   const h = b64(grid(3, () => 0));
   const level = parseLevel({
     title: 't',
+    largestSide: 8192,
     primary: { side: 3, spacing: 5, heights: h, colour: 'https://example.com/x.png' },
     surroundings: [
       { name: 'R1', column: 1, row: 0, side: 3, spacing: 5, heights: h, colour: null },
@@ -54,8 +55,12 @@ test('broken surroundings are skipped with a note; a broken primary is fatal', (
   assert.equal(level.primary.colour, null);
   assert.deepEqual(level.surroundings.map((s) => s.name), ['R1']);
   assert.equal(level.notes.length, 5, level.notes.join('\n'));
-  assert.throws(() => parseLevel({ primary: { side: 3, spacing: 5, heights: b64([1]) } }), /expected 36/);
-  assert.throws(() => parseLevel({ primary: { side: 1e6, spacing: 5, heights: h } }), /side/);
+  assert.throws(() => parseLevel({ largestSide: 8192, primary: { side: 3, spacing: 5, heights: b64([1]) } }), /expected 36/);
+  assert.throws(() => parseLevel({ largestSide: 8192, primary: { side: 1e6, spacing: 5, heights: h } }), /side/);
+  // The limit is the page's: a side just above it is refused, and a page
+  // without one shows nothing rather than trusting any side.
+  assert.throws(() => parseLevel({ largestSide: 2, primary: { side: 3, spacing: 5, heights: h } }), /side 3 is not an integer in 2\.\.2/);
+  assert.throws(() => parseLevel({ primary: { side: 3, spacing: 5, heights: h } }), /largestSide undefined/);
 });
 
 test('sun bearing and starting camera use compass directions (north is -z)', () => {

@@ -13,8 +13,10 @@
 //   {
 //     "title": "string",
 //     "notes": ["string", ...],          // gaps, missing tiles; shown as text
+//     "largestSide": L,                  // the painter's size limit: no grid
+//                                        // side is larger
 //     "primary": {
-//       "side": N,                       // vertices per edge, 2..8193
+//       "side": N,                       // vertices per edge, 2..L
 //       "spacing": H,                    // world units between vertices
 //       "heights": "base64",             // N*N float32 little-endian, world
 //                                        // units; row 0 = north edge,
