@@ -11,14 +11,14 @@
 
 namespace {
 
-constexpr int Side = 4096;
+constexpr int kSide = 4096;
 
 std::string BenchFile() {
     return (std::filesystem::temp_directory_path() / "marvane-image-bench.tga").string();
 }
 
 TgaImage MakeMap() {
-    TgaImage image = TgaImage::Make(Bgr24, Side, Side);
+    TgaImage image = TgaImage::Make(Bgr24, kSide, kSide);
     for (size_t i = 0; i < image.ByteCount(); ++i)
         image.pixels[i] = static_cast<std::uint8_t>(i * 7);
     return image;
@@ -47,7 +47,7 @@ void BM_TgaLoad4096Bgr24(benchmark::State& state) {
         if (!image.Load(path.c_str()).ok()) state.SkipWithError("Load failed");
         benchmark::DoNotOptimize(image.pixels.get());
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * Side * Side * 3);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * kSide * kSide * 3);
     std::remove(path.c_str());
 }
 BENCHMARK(BM_TgaLoad4096Bgr24)->Unit(benchmark::kMillisecond)->UseRealTime();

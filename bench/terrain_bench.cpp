@@ -18,11 +18,11 @@
 
 namespace {
 
-constexpr int Side = 1025;
-constexpr int OutputSide = 4 * (Side - 1);
+constexpr int kSide = 1025;
+constexpr int kOutputSide = 4 * (kSide - 1);
 
 HeightmapSettings PrimarySettings() {
-    return {Side, 2.0f, 0.003f, 0.003f * level::FullSampleRange(true), 0, {}, 0, {}, {}, {}};
+    return {kSide, 2.0f, 0.003f, 0.003f * level::FullSampleRange(true), 0, {}, 0, {}, {}, {}};
 }
 
 // The heightmap as the painter reads it; empty when it cannot be read.
@@ -36,10 +36,10 @@ HeightField ReadPrimary(const std::string& path) {
 // stretches that would make the work easier than a real level's.
 std::string MakeHeightmap() {
     std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(Side) * Side * 2);
+    bytes.reserve(static_cast<std::size_t>(kSide) * kSide * 2);
     std::uint32_t noise = 12345;
-    for (int r = 0; r < Side; ++r) {
-        for (int c = 0; c < Side; ++c) {
+    for (int r = 0; r < kSide; ++r) {
+        for (int c = 0; c < kSide; ++c) {
             noise = noise * 1664525u + 1013904223u;
             const double hills = 12000.0 * std::sin(r * 0.011) * std::cos(c * 0.017);
             const double ridge = 20000.0 * std::exp(-std::pow((c - r * 0.7 - 200) / 60.0, 2));
@@ -77,7 +77,7 @@ void BM_LoadRaw1025Primary(benchmark::State& state) {
         field.BuildNormalMap();
         benchmark::DoNotOptimize(field.normalMap.data());
     }
-    state.SetItemsProcessed(state.iterations() * Side * Side);
+    state.SetItemsProcessed(state.iterations() * kSide * kSide);
 }
 BENCHMARK(BM_LoadRaw1025Primary)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -97,7 +97,7 @@ void BM_BuildNormalMap1025(benchmark::State& state) {
         field.BuildNormalMap();
         benchmark::DoNotOptimize(field.normalMap.data());
     }
-    state.SetItemsProcessed(state.iterations() * Side * Side);
+    state.SetItemsProcessed(state.iterations() * kSide * kSide);
 }
 BENCHMARK(BM_BuildNormalMap1025)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -110,17 +110,17 @@ void SampleRows(benchmark::State& state) {
         return;
     }
     const HeightField& field = Primary();
-    const float step = static_cast<float>(static_cast<double>(Side - 1) / (OutputSide - 1));
+    const float step = static_cast<float>(static_cast<double>(kSide - 1) / (kOutputSide - 1));
     int row = 0;
     for (auto _ : state) {
         const float y = static_cast<float>(row) * step;
         double sum = 0.0;
-        for (int j = 0; j < OutputSide; ++j)
+        for (int j = 0; j < kOutputSide; ++j)
             sum += (field.*Sampler)(static_cast<float>(j) * step, y);
         benchmark::DoNotOptimize(sum);
-        row = (row + 1) % OutputSide;
+        row = (row + 1) % kOutputSide;
     }
-    state.SetItemsProcessed(state.iterations() * OutputSide);
+    state.SetItemsProcessed(state.iterations() * kOutputSide);
 }
 
 void BM_SampleHeight(benchmark::State& state) { SampleRows<&HeightField::SampleHeight>(state); }

@@ -14,11 +14,11 @@
 
 namespace {
 
-constexpr int MapSide = 4096;
+constexpr int kMapSide = 4096;
 
 const TgaImage& Map() {
     static const TgaImage map = [] {
-        TgaImage image = TgaImage::Make(Bgr24, MapSide, MapSide);
+        TgaImage image = TgaImage::Make(Bgr24, kMapSide, kMapSide);
         for (size_t i = 0; i < image.ByteCount(); ++i)
             image.pixels[i] = static_cast<std::uint8_t>(i * 7);
         return image;
@@ -30,7 +30,7 @@ void BM_CutTile(benchmark::State& state) {
     const TgaImage& map = Map();
     int tile = 0;
     for (auto _ : state) {
-        const TgaImage cut = CutTile(map, MapSide, tile % 8, tile / 8 % 8);
+        const TgaImage cut = CutTile(map, kMapSide, tile % 8, tile / 8 % 8);
         benchmark::DoNotOptimize(cut.pixels.get());
         ++tile;
     }
@@ -43,7 +43,7 @@ BENCHMARK(BM_CutTile)->Unit(benchmark::kMicrosecond);
 void EncodeTiles(benchmark::State& state, bool cold) {
     const TgaImage& map = Map();
     std::vector<TgaImage> tiles;
-    for (int t = 0; t < (cold ? 64 : 1); ++t) tiles.push_back(CutTile(map, MapSide, t % 8, t / 8));
+    for (int t = 0; t < (cold ? 64 : 1); ++t) tiles.push_back(CutTile(map, kMapSide, t % 8, t / 8));
     std::vector<std::uint8_t> slice(64 * 1024);
     const size_t rows = slice.size() / (TileSize * 4);
     size_t next = 0;

@@ -14,7 +14,7 @@ namespace {
 
 // Bytes encoded per write: small, so that the buffer stays in the cache and
 // a tile's conversion needs little fresh memory.
-constexpr size_t SliceBytes = 64 * 1024;
+constexpr size_t kSliceBytes = 64 * 1024;
 
 }  // namespace
 
@@ -32,7 +32,7 @@ Status ConvertTgaToDds(const char* input, const char* output) {
     const size_t width = static_cast<size_t>(image.width);
     const size_t height = static_cast<size_t>(image.height);
     const size_t rowBytes = width * 4;
-    const size_t sliceRows = std::max<size_t>(1, SliceBytes / rowBytes);
+    const size_t sliceRows = std::max<size_t>(1, kSliceBytes / rowBytes);
     // A job's output, made again by running the job again: the speed of
     // not waiting for the disk, for each of its many tiles, counts more.
     platform::FileCommit dds(platform::FileCommit::Durability::Scratch);

@@ -10,7 +10,7 @@
 // Both file formats are little-endian, and so is every machine we build for;
 // the header is copied into the file as it lies in memory.
 static_assert(std::endian::native == std::endian::little);
-static_assert(DdsPreambleSize == 4 + sizeof(DdsHeader));
+static_assert(kDdsPreambleSize == 4 + sizeof(DdsHeader));
 
 namespace {
 
@@ -78,9 +78,9 @@ TgaOrigin OriginOfDescriptor(std::uint8_t descriptor) {
     return origin;
 }
 
-std::array<std::uint8_t, DdsPreambleSize> DdsPreamble(std::uint32_t width, std::uint32_t height) {
-    std::array<std::uint8_t, DdsPreambleSize> preamble;
-    const std::uint32_t magic = DdsMagic;
+std::array<std::uint8_t, kDdsPreambleSize> DdsPreamble(std::uint32_t width, std::uint32_t height) {
+    std::array<std::uint8_t, kDdsPreambleSize> preamble;
+    const std::uint32_t magic = kDdsMagic;
     const DdsHeader header = MakeBgra32Header(width, height);
     std::memcpy(preamble.data(), &magic, 4);
     std::memcpy(preamble.data() + 4, &header, sizeof header);
@@ -108,10 +108,10 @@ std::vector<std::uint8_t> EncodeDds(const TgaPixels& image, TgaOrigin origin) {
     if (!CanEncodeDds(image)) return {};
     const size_t width = static_cast<size_t>(image.width);
     const size_t height = static_cast<size_t>(image.height);
-    std::vector<std::uint8_t> file(DdsPreambleSize + width * height * 4);
+    std::vector<std::uint8_t> file(kDdsPreambleSize + width * height * 4);
     const auto preamble =
         DdsPreamble(static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height));
     std::memcpy(file.data(), preamble.data(), preamble.size());
-    EncodeDdsRows(image, origin, 0, height, file.data() + DdsPreambleSize);
+    EncodeDdsRows(image, origin, 0, height, file.data() + kDdsPreambleSize);
     return file;
 }

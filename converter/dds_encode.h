@@ -20,8 +20,8 @@ TgaOrigin OriginOfDescriptor(std::uint8_t descriptor);
 
 // The bytes in front of a DDS file's pixels: "DDS " and the 124-byte header
 // of a width × height picture of 32-bit pixels without mipmaps.
-constexpr size_t DdsPreambleSize = 128;
-std::array<std::uint8_t, DdsPreambleSize> DdsPreamble(std::uint32_t width, std::uint32_t height);
+constexpr size_t kDdsPreambleSize = 128;
+std::array<std::uint8_t, kDdsPreambleSize> DdsPreamble(std::uint32_t width, std::uint32_t height);
 
 // Whether EncodeDdsRows can take the image: a known format and pixels.
 bool CanEncodeDds(const TgaPixels& image);

@@ -46,18 +46,18 @@ static_assert(offsetof(DdsHeader, pixelFormat) == 72);
 static_assert(offsetof(DdsHeader, caps) == 104);
 
 // "DDS " as it is read from the first four bytes of the file.
-constexpr std::uint32_t DdsMagic = 0x20534444;
+constexpr std::uint32_t kDdsMagic = 0x20534444;
 
-constexpr std::uint32_t DdsCaps = 0x1;
-constexpr std::uint32_t DdsHeight = 0x2;
-constexpr std::uint32_t DdsWidth = 0x4;
-constexpr std::uint32_t DdsPitch = 0x8;
-constexpr std::uint32_t DdsPixelFormatFlag = 0x1000;
+constexpr std::uint32_t kDdsCaps = 0x1;
+constexpr std::uint32_t kDdsHeight = 0x2;
+constexpr std::uint32_t kDdsWidth = 0x4;
+constexpr std::uint32_t kDdsPitch = 0x8;
+constexpr std::uint32_t kDdsPixelFormatFlag = 0x1000;
 
-constexpr std::uint32_t DdsAlphaPixels = 0x1;
-constexpr std::uint32_t DdsRgb = 0x40;
+constexpr std::uint32_t kDdsAlphaPixels = 0x1;
+constexpr std::uint32_t kDdsRgb = 0x40;
 
-constexpr std::uint32_t DdsCapsTexture = 0x1000;
+constexpr std::uint32_t kDdsCapsTexture = 0x1000;
 
 // Header of a width × height picture of 32-bit pixels stored blue, green, red,
 // alpha, without mipmaps.

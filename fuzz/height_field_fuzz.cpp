@@ -25,13 +25,13 @@
 namespace {
 
 // Larger maps are left alone when the file could back them: a run stays fast.
-constexpr std::int64_t LargestSide = 256;
+constexpr std::int64_t kLargestSide = 256;
 
 // Ramps for both gradients: a lookup at any entry gives another value.
 struct Ramps {
     GradientTable heights, angles;
     Ramps() {
-        for (int k = 0; k < GradientSize; ++k) {
+        for (int k = 0; k < kGradientSize; ++k) {
             heights.entries[static_cast<std::size_t>(k)] =
                 GradientEntry(static_cast<std::uint8_t>(k / 2));
             angles.entries[static_cast<std::size_t>(k)] =
@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint64_t magnitude =
         static_cast<std::uint64_t>(std::abs(std::int64_t{settings.size}));
     const std::uint64_t fileBytes = magnitude * magnitude * sampleBytes;
-    if (settings.size > LargestSide && fileBytes <= rawSize) return 0;
+    if (settings.size > kLargestSide && fileBytes <= rawSize) return 0;
 
     level::Heightmap map;
     if (const Status read =
@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     field->BuildNormalMap();
 
     FUZZ_CHECK(field->size == settings.size && field->size >= 2);
-    FUZZ_CHECK(field->size <= LargestSide && fileBytes <= rawSize);
+    FUZZ_CHECK(field->size <= kLargestSide && fileBytes <= rawSize);
     const std::int64_t n = std::int64_t{field->size} * field->size;
     FUZZ_CHECK(static_cast<std::int64_t>(field->heights.size()) == n);
     FUZZ_CHECK(field->normalMap.size() == field->heights.size());

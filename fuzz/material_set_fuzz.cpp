@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (gradient) {
         GradientTable table;
         const bool made = GradientTable::FromImage(image, table);
-        FUZZ_CHECK(made == (image.ByteCount() >= static_cast<std::size_t>(GradientSize)));
+        FUZZ_CHECK(made == (image.ByteCount() >= static_cast<std::size_t>(kGradientSize)));
         for (float entry : table.entries) FUZZ_CHECK(entry >= 0.0f && entry <= 1.0f);
     } else if (IsMaterialTexture(image)) {
         FUZZ_CHECK(image.format == Bgr24 &&

@@ -53,8 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(image.format == (depth == 8 ? Grey8 : depth == 24 ? Bgr24 : Bgra32));
     FUZZ_CHECK(depth == BytesPerPixel(image.format) * 8);
     FUZZ_CHECK(image.width == SignedField(data, 12) && image.height == SignedField(data, 14));
-    FUZZ_CHECK(image.width >= 1 && image.width <= TgaMaxSide);
-    FUZZ_CHECK(image.height >= 1 && image.height <= TgaMaxSide);
+    FUZZ_CHECK(image.width >= 1 && image.width <= kTgaMaxSide);
+    FUZZ_CHECK(image.height >= 1 && image.height <= kTgaMaxSide);
     const std::size_t bytes = image.ByteCount();
     FUZZ_CHECK(image.pixels && 18 + idLength + bytes <= size);
     FUZZ_CHECK(std::memcmp(image.pixels.get(), data + 18 + idLength, bytes) == 0);

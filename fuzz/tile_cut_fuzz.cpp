@@ -21,19 +21,19 @@ namespace {
 
 // Larger maps are not made: a run stays fast. Up to 2 x 2 tiles fit, or
 // one row of 63 for the widest map.
-constexpr std::size_t LargestBlock = 1024 * 1024 * 3;
+constexpr std::size_t kLargestBlock = 1024 * 1024 * 3;
 
-constexpr std::int32_t Formats[] = {Bgr24, Bgra32, Grey8, 0, 7};
+constexpr std::int32_t kFormats[] = {Bgr24, Bgra32, Grey8, 0, 7};
 
 TgaImage MakeMap(fuzz_support::InputReader& input, bool& tooLarge) {
-    const std::int32_t format = Formats[input.Byte() % 5];
+    const std::int32_t format = kFormats[input.Byte() % 5];
     const std::int32_t width = input.Word() & 0x7FFF;
     const std::int32_t height = input.Word() & 0x7FFF;
     TgaImage probe;
     probe.format = format;
     probe.width = width;
     probe.height = height;
-    if (probe.ByteCount() > LargestBlock) {
+    if (probe.ByteCount() > kLargestBlock) {
         tooLarge = true;
         return TgaImage{};
     }
@@ -41,7 +41,7 @@ TgaImage MakeMap(fuzz_support::InputReader& input, bool& tooLarge) {
     TgaImage map = TgaImage::Make(format, width, height);
     // Every byte tells where it lies, so a tile from the wrong place shows.
     static const std::vector<std::uint8_t> pattern = [] {
-        std::vector<std::uint8_t> bytes(LargestBlock);
+        std::vector<std::uint8_t> bytes(kLargestBlock);
         for (std::size_t i = 0; i < bytes.size(); ++i) {
             bytes[i] = static_cast<std::uint8_t>(i ^ (i >> 8) ^ (i >> 16));
         }

@@ -7,7 +7,7 @@
 std::string ImportText(const char* format, ...) {
     va_list arguments;
     va_start(arguments, format);
-    std::string text = FormatCV(format, arguments, MessageCapacity - 1);
+    std::string text = FormatCV(format, arguments, kMessageCapacity - 1);
     va_end(arguments);
     return text;
 }

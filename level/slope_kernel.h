@@ -18,12 +18,12 @@ namespace slope_kernel {
 // The neighbour ring, (row step, column step) of P0 to P7. Triangle k is the
 // centre with Pk and P(k+1), P8 being P0; in this order every triangle's
 // normal points up.
-inline constexpr int RingRow[8] = {-1, -1, 0, 1, 1, 1, 0, -1};
-inline constexpr int RingColumn[8] = {0, -1, -1, -1, 0, 1, 1, 1};
+inline constexpr int kRingRow[8] = {-1, -1, 0, 1, 1, 1, 0, -1};
+inline constexpr int kRingColumn[8] = {0, -1, -1, -1, 0, 1, 1, 1};
 
 // 2 / pi in single precision: a right angle scales to 1 (to within rounding).
-inline constexpr float RightAngleToOne = 0.63661975f;
-static_assert(std::bit_cast<std::uint32_t>(RightAngleToOne) == 0x3F22F983u);
+inline constexpr float kRightAngleToOne = 0.63661975f;
+static_assert(std::bit_cast<std::uint32_t>(kRightAngleToOne) == 0x3F22F983u);
 
 // The triangles a vertex uses: `count` of them, from `first` on around the
 // ring (k, k + 1, ... modulo 8). The sum of the normals is taken in this order.
@@ -32,7 +32,7 @@ struct TriangleArc {
     int count = 0;
 };
 
-inline constexpr TriangleArc AllTriangles{0, 8};
+inline constexpr TriangleArc kAllTriangles{0, 8};
 
 // The edge policy, in one place: a vertex uses exactly the triangles whose two
 // neighbours both lie in the grid. On an edge that is the half fan facing
@@ -44,7 +44,7 @@ inline constexpr TriangleArc AllTriangles{0, 8};
 inline TriangleArc TrianglesInside(std::int64_t row, std::int64_t column, std::int64_t size) {
     bool neighbourInside[8];
     for (int k = 0; k < 8; ++k) {
-        const std::int64_t r = row + RingRow[k], c = column + RingColumn[k];
+        const std::int64_t r = row + kRingRow[k], c = column + kRingColumn[k];
         neighbourInside[k] = r >= 0 && r < size && c >= 0 && c < size;
     }
     bool triangleInside[8];
@@ -98,8 +98,8 @@ Vec3<F> MeanNormal(F centre, const F ring[8], F spacing, TriangleArc arc) {
     const int edges = arc.count == 8 ? 8 : arc.count + 1;
     for (int e = 0; e < edges; ++e) {
         const int k = (arc.first + e) & 7;
-        const F row = Broadcast<F>(static_cast<float>(RingRow[k]));
-        const F column = Broadcast<F>(static_cast<float>(RingColumn[k]));
+        const F row = Broadcast<F>(static_cast<float>(kRingRow[k]));
+        const F column = Broadcast<F>(static_cast<float>(kRingColumn[k]));
         edge[e] = Unit(Vec3<F>{row * spacing, ring[k] - centre, column * spacing});
     }
     if (arc.count == 8) edge[8] = edge[0];
@@ -119,7 +119,7 @@ Vec3<F> MeanNormal(F centre, const F ring[8], F spacing, TriangleArc arc) {
 inline float SlopeOfNormal(float x, float y, float z) {
     const double nx = x, ny = y, nz = z;
     const double cosine = ny / std::sqrt(nx * nx + ny * ny + nz * nz);
-    return static_cast<float>(std::acos(cosine) * static_cast<double>(RightAngleToOne));
+    return static_cast<float>(std::acos(cosine) * static_cast<double>(kRightAngleToOne));
 }
 
 // The slope of one vertex (see MeanNormal), 0 level to 1 vertical. Needs

@@ -71,8 +71,8 @@ std::string TableRuns(const GradientTable& table, std::string (*at)(double),
     static const char* const kNames[] = {"none", "some", "all"};
     std::string text;
     int from = 0;
-    for (int k = 1; k <= GradientSize; ++k) {
-        if (k < GradientSize && kind(k) == kind(from)) continue;
+    for (int k = 1; k <= kGradientSize; ++k) {
+        if (k < kGradientSize && kind(k) == kind(from)) continue;
         if (!text.empty()) text += ", ";
         text += std::string(kNames[kind(from)]) + " from " + at(position(from, axis)) + " to " +
                 at(position(k - 1, axis));

@@ -16,8 +16,8 @@ float VertexSlope(const float* heights, std::size_t n, float spacing, std::size_
     const slope_kernel::TriangleArc arc = slope_kernel::TrianglesInside(r, c, size);
     float ring[8] = {};
     for (int k = 0; k < 8; ++k) {
-        const std::int64_t rr = r + slope_kernel::RingRow[k];
-        const std::int64_t cc = c + slope_kernel::RingColumn[k];
+        const std::int64_t rr = r + slope_kernel::kRingRow[k];
+        const std::int64_t cc = c + slope_kernel::kRingColumn[k];
         if (rr >= 0 && rr < size && cc >= 0 && cc < size) {
             ring[k] = heights[static_cast<std::size_t>(rr * size + cc)];
         }

@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr char Usage[] =
+constexpr char kUsage[] =
     "usage: quillet DETAILMAP COLORMAP\n"
     "\n"
     "Cuts a large detail map and a large colour map (24-bit TGA, as the painter\n"
@@ -66,7 +66,7 @@ bool Is(const char* argument, const char* word) { return std::strcmp(argument, w
 
 int main(int argc, char** argv) {
     if (argc == 2 && (Is(argv[1], "-h") || Is(argv[1], "--help") || Is(argv[1], "/?"))) {
-        std::fputs(Usage, stdout);
+        std::fputs(kUsage, stdout);
         return 0;
     }
     if (argc == 2 && Is(argv[1], "--version")) {
@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
     // waits for none): both would write the same temporary pictures. Started
     // by a job, it works under the job's lock.
     platform::JobLock lock;
-    if (const Status taken = lock.Take(); taken.code() == platform::JobLockBusy) {
+    if (const Status taken = lock.Take(); taken.code() == platform::kJobLockBusy) {
         std::fprintf(stderr, "%s\n", taken.message().c_str());
         return 1;
     }

@@ -50,11 +50,11 @@ Status ConvertMapTile(const TgaPixels& map, std::int32_t mapWidth, std::int32_t 
     return Status();
 }
 
-void FormatTileCommands(std::int32_t x, std::int32_t y, char (&detailCommand)[CommandSize],
-                        char (&colourCommand)[CommandSize]) {
-    std::snprintf(detailCommand, CommandSize, "nvdxt -file %s -output %s -u8888 -nomipmap",
+void FormatTileCommands(std::int32_t x, std::int32_t y, char (&detailCommand)[kCommandSize],
+                        char (&colourCommand)[kCommandSize]) {
+    std::snprintf(detailCommand, kCommandSize, "nvdxt -file %s -output %s -u8888 -nomipmap",
                   level::kDetailTemporary, level::DetailTileFile(x, y).c_str());
-    std::snprintf(colourCommand, CommandSize, "nvdxt -file %s -output %s -u8888 -nomipmap",
+    std::snprintf(colourCommand, kCommandSize, "nvdxt -file %s -output %s -u8888 -nomipmap",
                   level::kColourTemporary, level::ColourTileFile(x, y).c_str());
 }
 
@@ -68,8 +68,8 @@ Status ConvertAllTiles(const SplitterState& state, const TgaPixels& detail,
         if (listener.tileDone) listener.tileDone(outcome);
         if (first.ok()) first = std::move(outcome);
     };
-    char detailCommand[CommandSize];
-    char colourCommand[CommandSize];
+    char detailCommand[kCommandSize];
+    char colourCommand[kCommandSize];
     for (std::int32_t x = 0; x < n; ++x) {
         for (std::int32_t r = 0; r < n; ++r) {
             // The maps store their bottom row first; names count from the top.

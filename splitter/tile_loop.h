@@ -15,9 +15,9 @@ struct SplitterState {
 
 // The two converter command lines of the tile named (x, y), y counting tile
 // rows from the top of the picture.
-constexpr size_t CommandSize = 256;
-void FormatTileCommands(std::int32_t x, std::int32_t y, char (&detailCommand)[CommandSize],
-                        char (&colourCommand)[CommandSize]);
+constexpr size_t kCommandSize = 256;
+void FormatTileCommands(std::int32_t x, std::int32_t y, char (&detailCommand)[kCommandSize],
+                        char (&colourCommand)[kCommandSize]);
 
 // How a tile can fail: the code() of its Status.
 enum TileFailure : int {

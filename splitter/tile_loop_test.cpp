@@ -182,7 +182,7 @@ TEST_F(TileLoop, AFailedConversionIsReportedAndTheOtherTilesStillGo) {
 }
 
 TEST(FormatTileCommands, PutsALiteralZeroBeforeEachNumber) {
-    char detail[CommandSize], colour[CommandSize];
+    char detail[kCommandSize], colour[kCommandSize];
     FormatTileCommands(3, 5, detail, colour);
     EXPECT_STREQ(detail, Detail("tx03x05").c_str());
     EXPECT_STREQ(colour, Colour("tx03x05").c_str());

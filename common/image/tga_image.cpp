@@ -47,8 +47,8 @@ static_assert(offsetof(TgaHeader, bitsPerPixel) == 16 && offsetof(TgaHeader, des
 // The header is read and written as it lies in memory.
 static_assert(std::endian::native == std::endian::little, "TGA fields are little-endian");
 
-constexpr std::uint8_t TrueColourType = 2;
-constexpr std::uint8_t GreyscaleType = 3;
+constexpr std::uint8_t kTrueColourType = 2;
+constexpr std::uint8_t kGreyscaleType = 3;
 
 std::int32_t FormatOfDepth(std::uint8_t bitsPerPixel) {
     switch (bitsPerPixel) {
@@ -78,7 +78,7 @@ TgaStatus CheckHeader(std::span<const std::uint8_t> file, TgaHeader& header, Pix
     if (file.size() < sizeof header) return TgaStatus::FileError;
     std::memcpy(&header, file.data(), sizeof header);
     if (header.colourMapType != 0) return TgaStatus::ColourMapped;
-    if (header.imageType != TrueColourType && header.imageType != GreyscaleType) {
+    if (header.imageType != kTrueColourType && header.imageType != kGreyscaleType) {
         return TgaStatus::Unsupported;
     }
     // The format follows from the depth alone: an 8-bit true-colour file is
@@ -99,13 +99,13 @@ TgaStatus CheckHeader(std::span<const std::uint8_t> file, TgaHeader& header, Pix
     return TgaStatus::Ok;
 }
 
-constexpr const char* UnsupportedReason = "unsupported image type, depth or size";
+constexpr const char* kUnsupportedReason = "unsupported image type, depth or size";
 
 // The message of a refused file, in the words nvdxt shows its users.
 Status ReadFailure(const char* name, TgaStatus code) {
     const char* why = "cannot be opened, or holds less than its header promises";
     if (code == TgaStatus::ColourMapped) why = "colour-mapped images are not supported";
-    if (code == TgaStatus::Unsupported) why = UnsupportedReason;
+    if (code == TgaStatus::Unsupported) why = kUnsupportedReason;
     return TgaFailure(std::string("ERROR: reading ") + name + " (" + why + ")", code);
 }
 
@@ -191,7 +191,7 @@ Status TgaImage::Save(const char* path, platform::FileCommit::Durability durabil
     // is kept: a side that does not fit the header would make it lie.
     const size_t bytes = ByteCount();
     if (bytes == 0 || !pixels) {
-        return TgaFailure(std::string("ERROR: writing ") + path + " (" + UnsupportedReason + ")",
+        return TgaFailure(std::string("ERROR: writing ") + path + " (" + kUnsupportedReason + ")",
                           TgaStatus::Unsupported);
     }
     TgaFileWriter writer(durability);
@@ -206,7 +206,7 @@ namespace {
 // The header of every file we write (a format and sides already checked).
 TgaHeader HeaderOf(std::int32_t format, std::int32_t width, std::int32_t height) {
     TgaHeader header{};
-    header.imageType = format == Grey8 ? GreyscaleType : TrueColourType;
+    header.imageType = format == Grey8 ? kGreyscaleType : kTrueColourType;
     header.width = static_cast<std::int16_t>(width);
     header.height = static_cast<std::int16_t>(height);
     header.bitsPerPixel = static_cast<std::uint8_t>(BytesPerPixel(format) * 8);
@@ -218,7 +218,7 @@ TgaHeader HeaderOf(std::int32_t format, std::int32_t width, std::int32_t height)
 
 std::vector<std::uint8_t> EncodeTga(const TgaImage& image) {
     const size_t count = image.ByteCount();
-    if (count == 0 || !image.pixels || image.width > TgaMaxSide || image.height > TgaMaxSide) {
+    if (count == 0 || !image.pixels || image.width > kTgaMaxSide || image.height > kTgaMaxSide) {
         return {};
     }
     const TgaHeader header = HeaderOf(image.format, image.width, image.height);
@@ -232,9 +232,9 @@ Status TgaFileWriter::Begin(const char* path, std::int32_t format, std::int32_t 
                             std::int32_t height) {
     file_.Abandon();
     path_ = path;
-    if (BytesPerPixel(format) == 0 || width <= 0 || height <= 0 || width > TgaMaxSide ||
-        height > TgaMaxSide) {
-        return TgaFailure("ERROR: writing " + path_ + " (" + UnsupportedReason + ")",
+    if (BytesPerPixel(format) == 0 || width <= 0 || height <= 0 || width > kTgaMaxSide ||
+        height > kTgaMaxSide) {
+        return TgaFailure("ERROR: writing " + path_ + " (" + kUnsupportedReason + ")",
                           TgaStatus::Unsupported);
     }
     const TgaHeader header = HeaderOf(format, width, height);
@@ -334,7 +334,7 @@ Status TgaMappedFile::Open(const char* path) {
     const size_t fileBytes = static_cast<size_t>(info.st_size);
     // A file of ordinary size is populated at once: one call instead of a
     // page fault per page. A huge one would then sit in memory whole.
-    const int populate = fileBytes <= TgaPopulateLimit ? MAP_POPULATE : 0;
+    const int populate = fileBytes <= kTgaPopulateLimit ? MAP_POPULATE : 0;
     void* mapping = ::mmap(nullptr, fileBytes, PROT_READ, MAP_PRIVATE | populate, descriptor, 0);
     ::close(descriptor);
     if (mapping == MAP_FAILED) return ReadFailure(path, TgaStatus::FileError);
@@ -349,7 +349,7 @@ Status TgaMappedFile::Open(const char* path) {
 }
 
 void TgaMappedFile::ReleaseRows(std::int32_t firstRow, std::int32_t rowCount) {
-    if (!mapping_ || mappedBytes_ <= TgaPopulateLimit || firstRow < 0 || rowCount <= 0) return;
+    if (!mapping_ || mappedBytes_ <= kTgaPopulateLimit || firstRow < 0 || rowCount <= 0) return;
     const size_t rowBytes = static_cast<size_t>(pixels_.width) * BytesPerPixel(pixels_.format);
     const auto* base = static_cast<const std::uint8_t*>(mapping_);
     const size_t start = static_cast<size_t>(pixels_.pixels - base);

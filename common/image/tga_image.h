@@ -42,7 +42,7 @@ inline Status TgaFailure(std::string message, TgaStatus kind) {
 
 // The largest side a file can declare: the header holds each side in a signed
 // 16-bit field.
-constexpr std::int32_t TgaMaxSide = 32767;
+constexpr std::int32_t kTgaMaxSide = 32767;
 
 // Bytes of one pixel of a format (0 for a value that is not a format).
 int BytesPerPixel(std::int32_t format);
@@ -139,7 +139,7 @@ Status ViewTga(std::span<const std::uint8_t> file, const char* name, TgaPixels& 
 // the same checks as TgaImage::Load and gives the same results. The file
 // must not shrink while it is open.
 //
-// A file of up to TgaPopulateLimit bytes has all its pages mapped at Open,
+// A file of up to kTgaPopulateLimit bytes has all its pages mapped at Open,
 // one call instead of a page fault per page. A larger one (a map of tens of
 // thousands of pixels a side) is mapped page by page as it is read, and its
 // reader hands back what it has finished with through ReleaseRows, so that
@@ -156,7 +156,7 @@ public:
     const TgaPixels& Pixels() const { return pixels_; }
     // The header's image descriptor byte (origin bits), which images drop.
     std::uint8_t Descriptor() const { return descriptor_; }
-    // For a file above TgaPopulateLimit: the pages that hold stored rows
+    // For a file above kTgaPopulateLimit: the pages that hold stored rows
     // firstRow to firstRow + rowCount - 1 leave this process's memory (pages
     // shared with neighbouring rows too). The pixels stay valid: a page read
     // again comes back from the file. Does nothing for a smaller file, whose
@@ -174,7 +174,7 @@ private:
 
 // Files up to this size are mapped whole at once: a 24-bit map of 192 MiB
 // is, one twice as wide (768 MiB) is not.
-constexpr std::uint64_t TgaPopulateLimit = std::uint64_t{256} << 20;
+constexpr std::uint64_t kTgaPopulateLimit = std::uint64_t{256} << 20;
 
 // Writes a TGA file a piece at a time, for an image that is composed a band
 // of rows at a time and never held whole: Begin writes the header, Write

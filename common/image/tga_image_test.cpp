@@ -605,7 +605,7 @@ TEST(TgaMappedFile, AHugeMapGivesBackTheRowsItIsDoneWith) {
     // 32767 × 8193 grey pixels: just above the limit, and a sparse file.
     const Header header{.imageType = 3, .width = 32767, .height = 8193, .bitsPerPixel = 8};
     const std::uint64_t bytes = 18 + std::uint64_t{32767} * 8193;
-    ASSERT_GT(bytes, TgaPopulateLimit);
+    ASSERT_GT(bytes, kTgaPopulateLimit);
     WriteFileBytes("huge.tga", HeaderBytes(header));
     ASSERT_EQ(::truncate("huge.tga", static_cast<off_t>(bytes)), 0);
 

@@ -24,7 +24,7 @@ int RunCommand(const char* commandLine) { return currentRunner(commandLine); }
 int RunCommandUntil(const char* commandLine, const std::function<bool()>& stopRequested,
                     std::string* errorLine) {
     if (errorLine) errorLine->clear();
-    if (stopRequested && stopRequested()) return CommandStopped;
+    if (stopRequested && stopRequested()) return kCommandStopped;
     // A runner that tests put in place sees this command as any other.
     if (currentRunner != RunThroughInterpreter) return RunCommand(commandLine);
     std::fflush(nullptr);

@@ -302,7 +302,7 @@ int RunStoppableCommand(const char* commandLine, const std::function<bool()>& st
             } else {
                 EndGroup(guard);
             }
-            status = CommandStopped;
+            status = kCommandStopped;
             break;
         }
         if (!relay.Pass()) backoff.Pause();

@@ -13,9 +13,9 @@ namespace {
 // How long the wait for the interpreter lasts before `stopRequested` is asked
 // again. The wait ends at once when the interpreter does, so a short command
 // is not held up by it.
-constexpr DWORD StopPollMilliseconds = 5;
+constexpr DWORD kStopPollMilliseconds = 5;
 // How long ended programs may take to go before the caller goes on anyway.
-constexpr DWORD EndTimeLimitMilliseconds = 5000;
+constexpr DWORD kEndTimeLimitMilliseconds = 5000;
 
 class OwnedHandle {
 public:
@@ -77,9 +77,9 @@ void EndAll(HANDLE job, bool inJob, HANDLE interpreter) {
     } else {
         ::TerminateProcess(interpreter, 1);
     }
-    const ULONGLONG end = ::GetTickCount64() + EndTimeLimitMilliseconds;
-    ::WaitForSingleObject(interpreter, EndTimeLimitMilliseconds);
-    while (inJob && JobRuns(job) && ::GetTickCount64() < end) ::Sleep(StopPollMilliseconds);
+    const ULONGLONG end = ::GetTickCount64() + kEndTimeLimitMilliseconds;
+    ::WaitForSingleObject(interpreter, kEndTimeLimitMilliseconds);
+    while (inJob && JobRuns(job) && ::GetTickCount64() < end) ::Sleep(kStopPollMilliseconds);
 }
 
 }  // namespace
@@ -133,8 +133,8 @@ int RunStoppableCommand(const char* commandLine, const std::function<bool()>& st
     ::ResumeThread(thread.get());
 
     for (;;) {
-        const DWORD waited = ::WaitForSingleObject(interpreter.get(),
-                                                   stopRequested ? StopPollMilliseconds : INFINITE);
+        const DWORD waited = ::WaitForSingleObject(
+            interpreter.get(), stopRequested ? kStopPollMilliseconds : INFINITE);
         if (waited == WAIT_OBJECT_0) {
             DWORD exitCode = 0;
             if (!::GetExitCodeProcess(interpreter.get(), &exitCode)) return -1;
@@ -143,7 +143,7 @@ int RunStoppableCommand(const char* commandLine, const std::function<bool()>& st
         if (waited != WAIT_TIMEOUT) return -1;
         if (stopRequested && stopRequested()) {
             EndAll(job.get(), inJob, interpreter.get());
-            return CommandStopped;
+            return kCommandStopped;
         }
     }
 }

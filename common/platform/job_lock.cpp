@@ -20,11 +20,11 @@ bool StartedUnderJobLock() {
     return folder && *folder && CurrentFolder() == folder;
 }
 
-Status JobLockBusy(const std::string& holder) {
+Status kJobLockBusy(const std::string& holder) {
     return Status::Failure("ERROR: another painting job or quillet is at work in this folder (" +
                                CurrentFolder() + ")" + holder + ", so \"" + kJobLockFile +
                                "\" is locked; start again once it has ended",
-                           platform::JobLockBusy);
+                           platform::kJobLockBusy);
 }
 
 }  // namespace detail

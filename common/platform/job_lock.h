@@ -15,7 +15,7 @@ namespace platform {
 constexpr const char* kJobLockFile = "marvane.lock";
 
 // The Status code of a lock that another process holds.
-constexpr int JobLockBusy = 2;
+constexpr int kJobLockBusy = 2;
 
 class JobLock {
 public:
@@ -24,7 +24,7 @@ public:
     JobLock(const JobLock&) = delete;
     JobLock& operator=(const JobLock&) = delete;
 
-    // Takes the lock of the current folder. Fails with code JobLockBusy and a
+    // Takes the lock of the current folder. Fails with code kJobLockBusy and a
     // message that says so when another process holds it, unless the
     // program was started by the job that holds it (see
     // LetCommandsShareJobLock). Any other failure (a read-only folder, a

@@ -50,7 +50,7 @@ Status JobLock::Take() {
                                         std::strerror(error));
             }
             if (detail::StartedUnderJobLock()) return Status();
-            return detail::JobLockBusy(known ? " by process " + std::to_string(holder.l_pid) : "");
+            return detail::kJobLockBusy(known ? " by process " + std::to_string(holder.l_pid) : "");
         }
         struct stat locked{}, named{};
         if (::fstat(fd, &locked) == 0 && ::stat(kJobLockFile, &named) == 0 &&

@@ -12,6 +12,6 @@ bool StartedUnderJobLock();
 
 // The failure of a lock that another process holds; `holder` says which
 // process, when the system tells ("" or " by process N").
-Status JobLockBusy(const std::string& holder);
+Status kJobLockBusy(const std::string& holder);
 
 }  // namespace platform::detail

@@ -25,7 +25,7 @@ Status JobLock::Take() {
                                 static_cast<unsigned long>(error));
     }
     if (detail::StartedUnderJobLock()) return Status();
-    return detail::JobLockBusy("");
+    return detail::kJobLockBusy("");
 }
 
 bool JobLock::Held() const { return handle_ != nullptr; }

@@ -35,11 +35,11 @@ void PutFolderFirstOnPath(const std::string& folder);
 int RunCommand(const char* commandLine);
 
 // What RunCommandUntil returns for a command it ended because it was asked to.
-constexpr int CommandStopped = -2;
+constexpr int kCommandStopped = -2;
 
 // Runs a command line like RunCommand, asking `stopRequested` every few
 // milliseconds while it runs; when that answers true, the command and every
-// program it started are ended and CommandStopped is returned.
+// program it started are ended and kCommandStopped is returned.
 // With `errorLine`, also keeps there the last line the command wrote to
 // standard error that begins with "ERROR: " (its standard error still
 // reaches this program's), so that a caller can repeat why it failed.

@@ -98,7 +98,7 @@ TEST(Platform, RunsCommandsThroughAReplaceableRunner) {
     EXPECT_EQ(platform::RunCommandUntil("quillet c d", [] { return false; }), 7);
     EXPECT_EQ(seen, "quillet c d");
     EXPECT_EQ(platform::RunCommandUntil("quillet e f", [] { return true; }),
-              platform::CommandStopped);
+              platform::kCommandStopped);
     EXPECT_EQ(seen, "quillet c d");
     platform::ReplaceCommandRunner(previous);
 }
@@ -150,7 +150,7 @@ TEST(Platform, AStoppedCommandEndsWithEveryProgramItStarted) {
         return true;
     });
     const auto stopTook = std::chrono::steady_clock::now() - stopAsked;
-    ASSERT_EQ(status, platform::CommandStopped)
+    ASSERT_EQ(status, platform::kCommandStopped)
         << "the helper did not run: " << testing_support::ReadFileBytes("helper.txt");
     EXPECT_LT(stopTook, 10s);
     const std::uintmax_t beats = Beats();

@@ -7,7 +7,7 @@
 // command line through the command interpreter in a group of its own (a job
 // object on Windows), so that the interpreter and everything it started can
 // be ended together, and are ended when this program ends, however it ends.
-// Returns the status std::system would, or CommandStopped once
+// Returns the status std::system would, or kCommandStopped once
 // `stopRequested` (which may be empty: never) answered true and the whole
 // group has ended.
 namespace platform::detail {

@@ -6,7 +6,7 @@ namespace {
 
 // The same text under every locale: numbers with a point.
 std::string Format(const char* format, va_list args) {
-    return FormatCV(format, args, MessageCapacity - 1);
+    return FormatCV(format, args, kMessageCapacity - 1);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 
 // Messages are formatted into this many bytes: at most 511 characters, a
 // longer text is cut.
-constexpr int MessageCapacity = 512;
+constexpr int kMessageCapacity = 512;
 
 // What an operation that can fail gives back: success, or a failure with the
 // message to show the user word for word (it begins "ERROR: "). A library may

@@ -17,14 +17,14 @@ enum : int {
 
 // The controls a running job greys out, in the order they are switched: the
 // three boxes and Go. Close stays usable, and the status field stays as it is.
-inline constexpr int JobControls[] = {IdMirrorColour, IdDeleteTemporaries, IdPaintSurrounding,
-                                      IdGo};
+inline constexpr int kJobControls[] = {IdMirrorColour, IdDeleteTemporaries, IdPaintSurrounding,
+                                       IdGo};
 
 // Switches the job's controls, then the cursor (the wait cursor while they are
 // off). Each window system supplies the two operations.
 template <class EnableControl, class ShowWaitCursor>
 void SwitchJobControls(bool enabled, EnableControl enableControl, ShowWaitCursor showWaitCursor) {
-    for (int id : JobControls) enableControl(id, enabled);
+    for (int id : kJobControls) enableControl(id, enabled);
     showWaitCursor(!enabled);
 }
 

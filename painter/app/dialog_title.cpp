@@ -2,8 +2,8 @@
 
 namespace {
 
-constexpr std::string_view TitleStart = "Harrow's Marvane v0.33 - [";
-constexpr std::string_view TitleEnd = "]";
+constexpr std::string_view kTitleStart = "Harrow's Marvane v0.33 - [";
+constexpr std::string_view kTitleEnd = "]";
 
 }  // namespace
 
@@ -22,15 +22,15 @@ std::string TitleFolderName(std::string_view workingFolder, char separator) {
 
 std::string DialogTitle(std::string_view workingFolder, char separator) {
     const std::string name = TitleFolderName(workingFolder, separator);
-    constexpr size_t room = MaxTitleLength - TitleStart.size() - TitleEnd.size();
+    constexpr size_t room = kMaxTitleLength - kTitleStart.size() - kTitleEnd.size();
     size_t length = name.size();
     if (length > room) {
         length = room;
         // Back off over UTF-8 continuation bytes so no character is split.
         while (length > 0 && (static_cast<unsigned char>(name[length]) & 0xC0) == 0x80) --length;
     }
-    std::string title(TitleStart);
+    std::string title(kTitleStart);
     title.append(name, 0, length);
-    title.append(TitleEnd);
+    title.append(kTitleEnd);
     return title;
 }

@@ -7,7 +7,7 @@
 // The dialog's title names the level: the parent folder of the working folder.
 
 // The longest title the dialog shows; a longer folder name is cut to fit.
-constexpr size_t MaxTitleLength = 127;
+constexpr size_t kMaxTitleLength = 127;
 
 // The parent folder's name in a working folder's full path, with the given
 // separator: "Island" for C:\Levels\Island\paint, "D:" for D:\paint. A
@@ -17,5 +17,5 @@ constexpr size_t MaxTitleLength = 127;
 std::string TitleFolderName(std::string_view workingFolder, char separator);
 
 // "Harrow's Marvane v0.33 - [name]" for the working folder, at most
-// MaxTitleLength bytes: an overlong name is cut, never inside a UTF-8 character.
+// kMaxTitleLength bytes: an overlong name is cut, never inside a UTF-8 character.
 std::string DialogTitle(std::string_view workingFolder, char separator);

@@ -46,11 +46,11 @@ TEST(DialogTitle, LongNamesAreCutSoTheTitleFits) {
     ASSERT_EQ(path.size(), 600u);
     EXPECT_EQ(TitleFolderName(path, '\\'), level);
     const std::string title = DialogTitle(path, '\\');
-    EXPECT_EQ(title.size(), MaxTitleLength);
+    EXPECT_EQ(title.size(), kMaxTitleLength);
     EXPECT_EQ(title, "Harrow's Marvane v0.33 - [" + std::string(100, 'L') + "]");
 
     // The longest name that fits is kept whole; one byte more is cut.
-    EXPECT_EQ(DialogTitle("/" + std::string(100, 'a') + "/w", '/').size(), MaxTitleLength);
+    EXPECT_EQ(DialogTitle("/" + std::string(100, 'a') + "/w", '/').size(), kMaxTitleLength);
     EXPECT_EQ(DialogTitle("/" + std::string(101, 'a') + "/w", '/'),
               "Harrow's Marvane v0.33 - [" + std::string(100, 'a') + "]");
 }

@@ -48,12 +48,6 @@ constexpr MaterialPaths kMaterialSet{materials::kHeightGradientPath, materials::
                                      materials::kSteepTexturePath, materials::kHighTexturePath,
                                      materials::kLowTexturePath};
 
-// The primary size is checked against the painter's limit before anything
-// large is allocated.
-constexpr std::int32_t LargestPrimarySize = level::kLargestPrimarySize;
-
-// The side of the splitter's tiles; it cuts only whole ones.
-constexpr std::int32_t TileSide = level::kTileSide;
 
 // What the job tells the user, where its context says: each step's text
 // goes to the log and the status field; a stop is asked for by closing the
@@ -67,7 +61,7 @@ public:
 
     void Step(const char* text) override {
         // Cut once, so that the log and the field show the same text.
-        const std::string shown = FormatC("%.*s", MessageCapacity - 1, text);
+        const std::string shown = FormatC("%.*s", kMessageCapacity - 1, text);
         context_.log.Text(shown.c_str());
         if (context_.window.showStatus) context_.window.showStatus(shown.c_str());
         if (terminal_) terminal_->Step(text);
@@ -88,7 +82,7 @@ public:
     void Stepf(const char* format, ...) MARVANE_PRINTF(2, 3) {
         va_list args;
         va_start(args, format);
-        const std::string text = FormatCV(format, args, MessageCapacity - 1);
+        const std::string text = FormatCV(format, args, kMessageCapacity - 1);
         va_end(args);
         Step(text.c_str());
     }
@@ -108,7 +102,7 @@ public:
     void Warnf(const char* format, ...) MARVANE_PRINTF(2, 3) {
         va_list args;
         va_start(args, format);
-        const std::string text = FormatCV(format, args, MessageCapacity - 1);
+        const std::string text = FormatCV(format, args, kMessageCapacity - 1);
         va_end(args);
         Tell("Warning: " + text);
     }
@@ -136,10 +130,10 @@ void RunJobCommand(JobProgress& progress, const char* command) {
     std::string errorLine;
     const platform::CommandRunner runner = progress.Context().runCommand;
     const int status =
-        runner ? (progress.StopRequested() ? platform::CommandStopped : runner(command))
+        runner ? (progress.StopRequested() ? platform::kCommandStopped : runner(command))
                : platform::RunCommandUntil(command, progress.Context().stopRequested,
                                            progress.CommandLine() ? &errorLine : nullptr);
-    if (status == platform::CommandStopped) throw JobStopped{};
+    if (status == platform::kCommandStopped) throw JobStopped{};
     if (status != 0) {
         progress.commandError = errorLine;
         Fail("ERROR: running \"%s\" failed", command);
@@ -159,14 +153,14 @@ void CheckPrimarySize(const HeightmapSettings& primary) {
     const std::int32_t size = primary.size;
     if (size < 2 && !primary.sizeBeyondRange.empty()) {
         Fail("ERROR: \"%s\": primary size %s is outside 2 to %d (line %d: \"%s\")",
-             kSettingsPath.c_str(), primary.sizeBeyondRange.c_str(), LargestPrimarySize,
+             kSettingsPath.c_str(), primary.sizeBeyondRange.c_str(), level::kLargestPrimarySize,
              primary.sizeLineNumber, primary.sizeLine.c_str());
     }
-    if (size > LargestPrimarySize) {
+    if (size > level::kLargestPrimarySize) {
         Fail(
             "ERROR: \"%s\": primary size %d is above %d; its maps would be "
             "wider than a TGA file can hold",
-            kSettingsPath.c_str(), size, LargestPrimarySize);
+            kSettingsPath.c_str(), size, level::kLargestPrimarySize);
     }
     const std::uint64_t physical = platform::PhysicalMemoryBytes();
     const std::uint64_t needed = size > 0 ? PrimaryMemoryBytes(size) : 0;
@@ -195,11 +189,12 @@ void WarnOfGradients(JobProgress& progress) {
 // without a primary tile, and nothing else would say why.
 void WarnOfNoPrimaryTile(JobProgress& progress, std::int32_t size) {
     const std::int32_t side = level::kPrimaryTexelsPerStep * (size - 1);
-    if (side >= TileSide) return;
+    if (side >= level::kTileSide) return;
     progress.Warnf(
         "%s is %d x %d samples, so its maps are %d texels a side, smaller than one %d x %d "
         "tile: no primary tile will be written (a primary size of at least %d gives one)",
-        kPrimaryPath.c_str(), size, size, side, TileSide, TileSide, level::kSmallestTiledPrimary);
+        kPrimaryPath.c_str(), size, size, side, level::kTileSide, level::kTileSide,
+        level::kSmallestTiledPrimary);
 }
 
 // For a file of the material set that the painter refused, a second line
@@ -336,7 +331,7 @@ void PaintLevel(const JobOptions& options, JobProgress& progress) {
     // command-line job runs under the lock its program took at the start.
     platform::JobLock lock;
     if (!progress.CommandLine()) {
-        if (const Status taken = lock.Take(); taken.code() == platform::JobLockBusy) {
+        if (const Status taken = lock.Take(); taken.code() == platform::kJobLockBusy) {
             throw FatalError{taken.message()};
         }
     }

@@ -39,7 +39,7 @@ const wchar_t* const Title = L"Harrow's Marvane v0.33 - [Island]";
 const char* const SplitterCalls = "splitter_calls.txt";  // one line per run
 const char* const SplitterWaiting = "splitter_waiting";  // there while a run waits
 const char* const SplitterRelease = "splitter_release";  // lets the waiting run go on
-constexpr auto Patience = 120s;
+constexpr auto kPatience = 120s;
 
 // --- The stand-ins ----------------------------------------------------------
 
@@ -48,7 +48,7 @@ int FakeSplitter(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) call += std::string(" ") + argv[i];
     std::ofstream(SplitterCalls, std::ios::app | std::ios::binary) << call << "\n";
     WriteFileBytes(SplitterWaiting, "");
-    const auto deadline = std::chrono::steady_clock::now() + 2 * Patience;
+    const auto deadline = std::chrono::steady_clock::now() + 2 * kPatience;
     std::error_code ignored;
     while (!fs::exists(SplitterRelease) && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(20ms);
@@ -175,7 +175,7 @@ struct Session {
     // error box it did not expect shows.
     void WaitUntil(const std::function<bool()>& condition, const std::string& what,
                    bool errorBoxExpected = false) const {
-        const auto deadline = std::chrono::steady_clock::now() + Patience;
+        const auto deadline = std::chrono::steady_clock::now() + kPatience;
         while (!condition()) {
             if (!painter.Running()) throw Stop("the painter ended while waiting until " + what);
             if (!errorBoxExpected) {

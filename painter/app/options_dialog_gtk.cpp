@@ -19,7 +19,7 @@
 namespace {
 
 // The key under which the dialog's window holds its session, for tests.
-constexpr const char* SessionKey = "marvane-options-dialog";
+constexpr const char* kSessionKey = "marvane-options-dialog";
 
 using Session = GtkDialogSession;
 
@@ -51,21 +51,21 @@ gboolean OnDelete(GtkWidget*, GdkEvent*, gpointer) {
 GtkWidget* AddBox(Session& dialog, int id, const char* caption) {
     GtkWidget* box = gtk_check_button_new_with_label(caption);
     gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(box), TRUE);  // all options start on
-    dialog.controls[id - Session::FirstId] = box;
+    dialog.controls[id - Session::kFirstId] = box;
     return box;
 }
 
 GtkWidget* AddButton(Session& dialog, int id, const char* caption, GCallback onClicked) {
     GtkWidget* button = gtk_button_new_with_label(caption);
     g_signal_connect(button, "clicked", onClicked, &dialog);
-    dialog.controls[id - Session::FirstId] = button;
+    dialog.controls[id - Session::kFirstId] = button;
     return button;
 }
 
 void Build(Session& dialog) {
     GtkWidget* window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
     dialog.window = window;
-    g_object_set_data(G_OBJECT(window), SessionKey, &dialog);
+    g_object_set_data(G_OBJECT(window), kSessionKey, &dialog);
     gtk_window_set_title(GTK_WINDOW(window), DialogTitle(dialog.host.currentFolder(), '/').c_str());
     gtk_window_set_resizable(GTK_WINDOW(window), FALSE);
     gtk_container_set_border_width(GTK_CONTAINER(window), 10);
@@ -96,7 +96,7 @@ void Build(Session& dialog) {
     gtk_widget_set_sensitive(status, FALSE);
     gtk_entry_set_width_chars(GTK_ENTRY(status), 48);
     gtk_widget_set_margin_top(status, 6);
-    dialog.controls[IdStatusField - Session::FirstId] = status;
+    dialog.controls[IdStatusField - Session::kFirstId] = status;
     gtk_grid_attach(GTK_GRID(grid), status, 0, 3, 2, 1);
 
     // Go is the default button: Enter presses it.
@@ -117,7 +117,7 @@ bool DisplayAvailable() {
 GtkWidget* OptionsDialogControl(GtkWidget* window, int id) {
     if (!window) return nullptr;
     const auto* session =
-        static_cast<const Session*>(g_object_get_data(G_OBJECT(window), SessionKey));
+        static_cast<const Session*>(g_object_get_data(G_OBJECT(window), kSessionKey));
     return session ? session->Control(id) : nullptr;
 }
 
@@ -140,7 +140,7 @@ bool RunOptionsDialog(const DialogHost& host) {
     // find no dialog, and a fatal message it shows waits for nobody.
     session->shown = false;
     GtkWidget* window = std::exchange(session->window, nullptr);
-    g_object_set_data(G_OBJECT(window), SessionKey, nullptr);
+    g_object_set_data(G_OBJECT(window), kSessionKey, nullptr);
     CloseErrorBoxes(*session);
     gtk_widget_destroy(window);
     return true;

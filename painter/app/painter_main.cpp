@@ -51,7 +51,7 @@ int PainterMain(const char* commandLine, PainterRun& run) {
     // A command-line job holds the lock from here to its end; a dialog's
     // jobs take it each in turn, so only a job that runs keeps others out.
     platform::JobLock lock;
-    if (const Status taken = lock.Take(); taken.code() == platform::JobLockBusy) {
+    if (const Status taken = lock.Take(); taken.code() == platform::kJobLockBusy) {
         ShowFatalMessage(taken.message().c_str());
         return 1;
     }

@@ -19,7 +19,7 @@ void Log::Close() {
 void Log::Line(const char* format, ...) {
     va_list args;
     va_start(args, format);
-    const std::string text = FormatCV(format, args, MessageCapacity - 1);
+    const std::string text = FormatCV(format, args, kMessageCapacity - 1);
     va_end(args);
     Text(text.c_str());
 }

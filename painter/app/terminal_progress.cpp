@@ -8,10 +8,10 @@
 
 namespace {
 
-constexpr int BarWidth = 30;
+constexpr int kBarWidth = 30;
 // Redrawn at most this often, or when the percentage changes: a terminal
 // far away (a remote session) must not slow the job down.
-constexpr std::int64_t RedrawMilliseconds = 100;
+constexpr std::int64_t kRedrawMilliseconds = 100;
 
 }  // namespace
 
@@ -27,11 +27,10 @@ void TerminalProgress::Advance(double fraction) {
     fraction = std::clamp(fraction, 0.0, 1.0);
     const int percent = static_cast<int>(fraction * 100.0);
     const std::int64_t now = platform::MillisecondClock();
-    if (percent == lastPercent_ && now - lastDrawn_ < RedrawMilliseconds) return;
-    const int filled = static_cast<int>(fraction * BarWidth);
-    const std::string bar =
-        std::string(static_cast<std::size_t>(filled), '#') +
-        std::string(static_cast<std::size_t>(BarWidth - filled), '.');
+    if (percent == lastPercent_ && now - lastDrawn_ < kRedrawMilliseconds) return;
+    const int filled = static_cast<int>(fraction * kBarWidth);
+    const std::string bar = std::string(static_cast<std::size_t>(filled), '#') +
+                            std::string(static_cast<std::size_t>(kBarWidth - filled), '.');
     // Carriage return, no line feed: the next drawing overwrites this one.
     const std::string line = FormatC("\r  [%s] %3d%%  %.1f s", bar.c_str(), percent,
                                      static_cast<double>(now - stepStart_) / 1000.0);
@@ -46,7 +45,7 @@ void TerminalProgress::EndLine() {
     if (!lineShown_) return;
     // Blanks over the bar rather than an escape sequence: every console
     // understands them.
-    std::fprintf(out_, "\r%*s\r", BarWidth + 20, "");
+    std::fprintf(out_, "\r%*s\r", kBarWidth + 20, "");
     std::fflush(out_);
     lineShown_ = false;
 }

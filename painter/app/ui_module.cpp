@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr const char* RunWithOptions =
+constexpr const char* kRunWithOptions =
     "run the painter with -mirror 0|1 -surround 0|1 -deltemps 0|1 instead";
 
 // The module's table, or false after saying on standard error why there is
@@ -36,11 +36,12 @@ bool LoadDialogModule(WindowSystem& table) {
         }
     }
     if (found.empty()) {
-        std::fprintf(stderr,
-                     "Marvane: the options dialog (" MARVANE_DIALOG_MODULE
-                     ") is installed neither beside the painter nor in ../" MARVANE_DIALOG_MODULE_DIR
-                     "/; %s\n",
-                     RunWithOptions);
+        std::fprintf(
+            stderr,
+            "Marvane: the options dialog (" MARVANE_DIALOG_MODULE
+            ") is installed neither beside the painter nor in ../" MARVANE_DIALOG_MODULE_DIR
+            "/; %s\n",
+            kRunWithOptions);
         return false;
     }
     // Never closed: a job may call into the module until the program ends.
@@ -52,13 +53,13 @@ bool LoadDialogModule(WindowSystem& table) {
         std::fprintf(stderr,
                      "Marvane: the options dialog needs GTK 3 (Debian: apt-get install "
                      "libgtk-3-0) and could not be loaded: %s; %s\n",
-                     reason ? reason : "no reason given", RunWithOptions);
+                     reason ? reason : "no reason given", kRunWithOptions);
         return false;
     }
     auto* entry = reinterpret_cast<DialogModuleEntry*>(::dlsym(module, MARVANE_DIALOG_MODULE_ENTRY));
     if (!entry) {
         std::fprintf(stderr, "Marvane: %s belongs to another version of the painter; %s\n",
-                     found.c_str(), RunWithOptions);
+                     found.c_str(), kRunWithOptions);
         return false;
     }
     entry(&table);

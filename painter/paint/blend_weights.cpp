@@ -14,14 +14,14 @@ namespace {
 
 // Positions along a gradient run from 0 to 511; clamping to just below 511
 // keeps entry k + 1 of the interpolation inside the table.
-constexpr float LastGradientPosition = 510.9999f;  // 510.99990845, 0x43FF7FFD
+constexpr float kLastGradientPosition = 510.9999f;  // 510.99990845, 0x43FF7FFD
 
 // A sampled value scaled to a gradient position: below 0 (or not a number,
 // as a height range of 0 gives) becomes 0, and 511 or more the last position.
 float GradientPosition(double scaled) {
     if (!(scaled >= 0.0)) return 0.0f;
     const float position = static_cast<float>(scaled);
-    return position >= 511.0f ? LastGradientPosition : position;
+    return position >= 511.0f ? kLastGradientPosition : position;
 }
 
 // What one row of texels reads: the texel columns' grid positions, the two
@@ -79,7 +79,7 @@ __m128 GradientPositions(__m128d low, __m128d high) {
     high = _mm_and_pd(_mm_cmpge_pd(high, zero), high);
     const __m128 position = _mm_movelh_ps(_mm_cvtpd_ps(low), _mm_cvtpd_ps(high));
     const __m128 beyond = _mm_cmpge_ps(position, _mm_set1_ps(511.0f));
-    return _mm_or_ps(_mm_and_ps(beyond, _mm_set1_ps(LastGradientPosition)),
+    return _mm_or_ps(_mm_and_ps(beyond, _mm_set1_ps(kLastGradientPosition)),
                      _mm_andnot_ps(beyond, position));
 }
 
@@ -136,7 +136,7 @@ void WeightTexelRow(const RowInputs& in, const RowOutputs& out, std::size_t widt
 }  // namespace
 
 Gradient::Gradient(const GradientTable& table) : entries(table.entries.data()) {
-    for (int k = 0; k + 1 < GradientSize; ++k) rises[k] = table[k + 1] - table[k];
+    for (int k = 0; k + 1 < kGradientSize; ++k) rises[k] = table[k + 1] - table[k];
 }
 
 BlendWeights::BlendWeights(const HeightField& field, const GradientTable& heightGradient,

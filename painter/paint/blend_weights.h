@@ -13,7 +13,7 @@
 // entry k + (entry k+1 - entry k) x (position - k), as every lookup computes it.
 struct Gradient {
     const float* entries;
-    std::array<float, GradientSize> rises{};
+    std::array<float, kGradientSize> rises{};
 
     explicit Gradient(const GradientTable& table);
     float Lookup(float position) const {

@@ -39,7 +39,7 @@ struct TerrainPainter {
 // Gradient tables with a different value in every entry, so that a lookup at
 // the wrong entry cannot pass.
 void SetRamps(TerrainPainter& painter) {
-    for (int k = 0; k < GradientSize; ++k) {
+    for (int k = 0; k < kGradientSize; ++k) {
         painter.heightGradient.entries[k] =
             GradientEntry(static_cast<std::uint8_t>((k * 3) / 6 + 1));
         painter.angleGradient.entries[k] = GradientEntry(static_cast<std::uint8_t>(255 - k / 2));
@@ -207,7 +207,7 @@ TEST(BlendWeights, EveryTexelFollowsTheSamplersAndTheTables) {
         noise = noise * 1664525u + 1013904223u;
         return static_cast<float>(noise >> 8) / 16777216.0f;  // [0, 1)
     };
-    for (int k = 0; k < GradientSize; ++k) {
+    for (int k = 0; k < kGradientSize; ++k) {
         painter.heightGradient.entries[k] = next();
         painter.angleGradient.entries[k] = next();
     }

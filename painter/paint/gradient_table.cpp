@@ -5,16 +5,16 @@
 float GradientEntry(std::uint8_t byte) {
     // The single-precision float nearest to 1/255 (bit pattern 0x3B808081),
     // multiplied in single precision: 255 maps to exactly 1.0.
-    constexpr float ByteScale = 0.003921569f;
-    return static_cast<float>(byte) * ByteScale;
+    constexpr float kByteScale = 0.003921569f;
+    return static_cast<float>(byte) * kByteScale;
 }
 
 bool GradientTable::FromImage(const TgaImage& image, GradientTable& table) {
     // A table reads 512 bytes whatever the image says it is, so a smaller
     // block is refused like an unreadable file.
-    if (!image.pixels || image.ByteCount() < static_cast<size_t>(GradientSize)) return false;
+    if (!image.pixels || image.ByteCount() < static_cast<size_t>(kGradientSize)) return false;
     // The bytes as they lie: no channel chosen, no row order changed.
-    for (int k = 0; k < GradientSize; ++k) {
+    for (int k = 0; k < kGradientSize; ++k) {
         table.entries[static_cast<size_t>(k)] = GradientEntry(image.pixels[k]);
     }
     return true;

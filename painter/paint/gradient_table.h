@@ -9,13 +9,13 @@
 
 // Entries of a gradient table: one per possible position along the height
 // range or the slope, from 0 to 511.
-constexpr int GradientSize = materials::kGradientLength;
+constexpr int kGradientSize = materials::kGradientLength;
 
 // Turns a normalised height or a slope into a blend factor in [0, 1]. Made
 // from the first 512 pixel bytes of a TGA image, one entry per byte, whatever
 // the image's format or size; the image is not kept.
 struct GradientTable {
-    std::array<float, GradientSize> entries{};
+    std::array<float, kGradientSize> entries{};
 
     // The table of an image; false when it holds fewer than 512 pixel bytes.
     static bool FromImage(const TgaImage& image, GradientTable& table);

@@ -48,7 +48,7 @@ TEST(GradientTable, TakesOneEntryPerByteFromTheStartOfThePixelBlock) {
 
         GradientTable table;
         ASSERT_TRUE(GradientTable::FromImage(image, table));
-        for (int k = 0; k < GradientSize; ++k) {
+        for (int k = 0; k < kGradientSize; ++k) {
             ASSERT_EQ(table[k], GradientEntry(static_cast<std::uint8_t>((k * 5 + 3) & 0xFF))) << k;
         }
     }
@@ -61,7 +61,7 @@ TEST(GradientTable, AllOnesAndAllZerosGiveExactlyOneAndZero) {
     ASSERT_TRUE(GradientTable::FromImage(image, ones));
     std::memset(image.pixels.get(), 0, 512);
     ASSERT_TRUE(GradientTable::FromImage(image, zeros));
-    for (int k = 0; k < GradientSize; ++k) {
+    for (int k = 0; k < kGradientSize; ++k) {
         ASSERT_EQ(ones[k], 1.0f);
         ASSERT_EQ(zeros[k], 0.0f);
     }

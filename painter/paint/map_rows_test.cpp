@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr std::size_t TextureSide = 512;
+constexpr std::size_t kTextureSide = 512;
 
 struct Noise {
     std::uint32_t state;
@@ -41,7 +41,7 @@ struct Weights {
 };
 
 std::vector<std::uint8_t> Texture(Noise& noise) {
-    std::vector<std::uint8_t> texture(TextureSide * TextureSide * 3);
+    std::vector<std::uint8_t> texture(kTextureSide * kTextureSide * 3);
     for (std::uint8_t& byte : texture) {
         const std::uint32_t n = noise.Next();
         byte = n % 5 == 0 ? 255 : static_cast<std::uint8_t>(n >> 4);
@@ -55,20 +55,20 @@ TEST(MapRows, EveryRowTexelIsTheOneTexelArithmetic) {
                                     steep = Texture(noise);
     const MaterialTexels materials{low.data(), high.data(), steep.data()};
     // Texture columns for up to two repetitions, the second mirrored.
-    std::vector<std::size_t> mirrored(2 * TextureSide), repeated(2 * TextureSide);
-    for (std::size_t x = 0; x < 2 * TextureSide; ++x) {
-        repeated[x] = x % TextureSide;
-        mirrored[x] = x < TextureSide ? x : 2 * TextureSide - 1 - x;
+    std::vector<std::size_t> mirrored(2 * kTextureSide), repeated(2 * kTextureSide);
+    for (std::size_t x = 0; x < 2 * kTextureSide; ++x) {
+        repeated[x] = x % kTextureSide;
+        mirrored[x] = x < kTextureSide ? x : 2 * kTextureSide - 1 - x;
     }
     const std::size_t widths[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 13, 511, 512, 513, 1023, 1024, 1030, 2100};
     for (const std::size_t width : widths) {
         for (const bool mirror : {false, true}) {
             SCOPED_TRACE(testing::Message() << "width " << width << (mirror ? " mirrored" : ""));
-            const std::size_t textureRow = noise.Next() % TextureSide;
-            const std::size_t period = std::min(width, mirror ? 2 * TextureSide : TextureSide);
+            const std::size_t textureRow = noise.Next() % kTextureSide;
+            const std::size_t period = std::min(width, mirror ? 2 * kTextureSide : kTextureSide);
             const std::vector<std::size_t>& columns = mirror ? mirrored : repeated;
             MaterialRow row;
-            row.Load(materials, textureRow * TextureSide * 3, columns.data(), period);
+            row.Load(materials, textureRow * kTextureSide * 3, columns.data(), period);
             const Weights weights(width, noise);
             const WeightRow w = weights.Row();
 
@@ -83,7 +83,7 @@ TEST(MapRows, EveryRowTexelIsTheOneTexelArithmetic) {
             ASSERT_EQ(lowDetail.back(), 0xA5);
 
             for (std::size_t x = 0; x < width; ++x) {
-                const std::size_t texel = (textureRow * TextureSide + columns[x % period]) * 3;
+                const std::size_t texel = (textureRow * kTextureSide + columns[x % period]) * 3;
                 std::uint8_t expected[3];
                 WriteColourTexel(materials, texel, w, x, expected);
                 for (int c = 0; c < 3; ++c) ASSERT_EQ(colour[x * 3 + c], expected[c]) << x << "/" << c;
@@ -99,12 +99,12 @@ TEST(MapRows, EveryRowTexelIsTheOneTexelArithmetic) {
 TEST(MapRows, WeightsOutsideTheirRangeKeepTheLowByteAsOneTexelDoes) {
     // Not what the blend weights give, but the row code must not differ from
     // the texel code even there: 256 and more wrap, negatives too.
-    const std::vector<std::uint8_t> texture(TextureSide * TextureSide * 3, 200);
+    const std::vector<std::uint8_t> texture(kTextureSide * kTextureSide * 3, 200);
     const MaterialTexels materials{texture.data(), texture.data(), texture.data()};
-    std::vector<std::size_t> columns(TextureSide);
-    for (std::size_t x = 0; x < TextureSide; ++x) columns[x] = x;
+    std::vector<std::size_t> columns(kTextureSide);
+    for (std::size_t x = 0; x < kTextureSide; ++x) columns[x] = x;
     MaterialRow row;
-    row.Load(materials, 0, columns.data(), TextureSide);
+    row.Load(materials, 0, columns.data(), kTextureSide);
     const std::vector<float> low = {1.5f, -0.25f, 2.0f, 1.0f, 3.0f, -1.0f, 0.75f, 1.25f, 7.0f, -1.0f};
     const std::vector<float> high = {0.0f, 0.0f, 1.0f, 0.5f, -2.0f, 0.5f, 0.75f, 0.0f, 0.0f, 0.0f};
     const std::vector<float> steep = {0.0f, 1.0f, 0.0f, 0.5f, 0.0f, 2.0f, 0.0f, 0.0f, 1.0f, -0.5f};

@@ -52,7 +52,7 @@ TEST(MaterialSet, LoadsEachImage) {
                   BlockOf(Picture(Bgr24, MaterialSize, MaterialSize, row.step, row.seed)));
     }
     // The height gradient is a ramp of bytes k, the angle gradient bytes 3k + 5.
-    for (int k = 0; k < GradientSize; ++k) {
+    for (int k = 0; k < kGradientSize; ++k) {
         ASSERT_EQ(painter.heightGradient[k], GradientEntry(static_cast<std::uint8_t>(k)));
         ASSERT_EQ(painter.angleGradient[k], GradientEntry(static_cast<std::uint8_t>(k * 3 + 5)));
     }

@@ -26,13 +26,13 @@ std::size_t TextureCoordinate(std::size_t mapCoordinate, bool mirror) {
 // Both maps' bytes of one band (two are held, one being written while the
 // next is composed): small enough to keep the memory held far below the
 // maps', large enough that the threads of a band have plenty to share.
-constexpr std::size_t BandBytes = std::size_t{16} << 20;
+constexpr std::size_t kBandBytes = std::size_t{16} << 20;
 
 }  // namespace
 
 std::size_t PrimaryBandRows(std::int32_t side) {
     const std::size_t rowBytes = static_cast<std::size_t>(std::max(side, 1)) * 3 * 2;
-    return std::max<std::size_t>(1, BandBytes / rowBytes);
+    return std::max<std::size_t>(1, kBandBytes / rowBytes);
 }
 
 void PaintPrimaryMaps(const MaterialSet& materials, const HeightField& field, std::int32_t side,

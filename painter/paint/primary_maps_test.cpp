@@ -180,7 +180,7 @@ TEST(PrimaryMaps, StoresTheLastWeightRowFirst) {
 
 TEST(PrimaryMaps, SameBytesForAnyNumberOfThreadsAndBands) {
     MaterialSet materials = Materials(PositionTexture(), PlainTexture(40), PlainTexture(200));
-    for (int k = 0; k < GradientSize; ++k) {
+    for (int k = 0; k < kGradientSize; ++k) {
         materials.heightGradient.entries[k] = GradientEntry(static_cast<std::uint8_t>(k / 2));
         materials.angleGradient.entries[k] = GradientEntry(static_cast<std::uint8_t>(255 - k / 3));
     }

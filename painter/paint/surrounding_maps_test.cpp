@@ -26,7 +26,7 @@ TEST(SurroundingMaps, LowDetailHasNoGreenAndBlueAndRedFillTheByte) {
     // Weights that vary over the map: ramps in both tables, heights and
     // slopes that differ at every vertex.
     MaterialSet materials = Materials();
-    for (int k = 0; k < GradientSize; ++k) {
+    for (int k = 0; k < kGradientSize; ++k) {
         materials.heightGradient.entries[k] = GradientEntry(static_cast<std::uint8_t>(k / 2));
         materials.angleGradient.entries[k] = GradientEntry(static_cast<std::uint8_t>(k / 3 + 50));
     }

@@ -9,14 +9,14 @@ namespace {
 
 // Keeps a sampled coordinate inside the last cell: 0.0001 below the last row
 // or column, in single precision, so its far edge weighs 0.9999.
-constexpr float LastCellMargin = 0.0001f;
-static_assert(std::bit_cast<std::uint32_t>(LastCellMargin) == 0x38D1B717u);
+constexpr float kLastCellMargin = 0.0001f;
+static_assert(std::bit_cast<std::uint32_t>(kLastCellMargin) == 0x38D1B717u);
 
 // Beyond a last index of 2048 the margin is lost to rounding (m - 0.0001
 // gives m back), which would put the cell's far column or row outside the
 // grid; there the largest float below m does the margin's job.
 float LastCellCoordinate(float last) {
-    const float inside = last - LastCellMargin;
+    const float inside = last - kLastCellMargin;
     return inside < last ? inside : std::nextafter(last, 0.0f);
 }
 

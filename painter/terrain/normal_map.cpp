@@ -18,8 +18,8 @@ float BorderSlope(const float* heights, std::int64_t size, std::int64_t row, std
     const float centre = heights[row * size + column];
     float ring[8];
     for (int k = 0; k < 8; ++k) {
-        const std::int64_t r = row + slope_kernel::RingRow[k];
-        const std::int64_t c = column + slope_kernel::RingColumn[k];
+        const std::int64_t r = row + slope_kernel::kRingRow[k];
+        const std::int64_t c = column + slope_kernel::kRingColumn[k];
         const bool inside = r >= 0 && r < size && c >= 0 && c < size;
         ring[k] = inside ? heights[r * size + c] : centre;
     }
@@ -50,7 +50,7 @@ void FillSlopeRow(const float* heights, float* slopes, std::int64_t size, std::i
                                 Float4::Load(below + c),    Float4::Load(below + c + 1),
                                 Float4::Load(here + c + 1), Float4::Load(above + c + 1)};
         const slope_kernel::Vec3<Float4> n = slope_kernel::MeanNormal(
-            Float4::Load(here + c), ring, spacing4, slope_kernel::AllTriangles);
+            Float4::Load(here + c), ring, spacing4, slope_kernel::kAllTriangles);
         float nx[4], ny[4], nz[4];
         n.x.Store(nx);
         n.y.Store(ny);
@@ -62,7 +62,7 @@ void FillSlopeRow(const float* heights, float* slopes, std::int64_t size, std::i
     for (; c < size - 1; ++c) {
         const float ring[8] = {above[c], above[c - 1], here[c - 1], below[c - 1],
                                below[c], below[c + 1], here[c + 1], above[c + 1]};
-        out[c] = slope_kernel::VertexSlope(here[c], ring, spacing, slope_kernel::AllTriangles);
+        out[c] = slope_kernel::VertexSlope(here[c], ring, spacing, slope_kernel::kAllTriangles);
     }
     slopes[row * size + size - 1] = BorderSlope(heights, size, row, size - 1, spacing);
 }

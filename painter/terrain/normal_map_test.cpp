@@ -19,8 +19,8 @@ using slope_kernel::TriangleArc;
 
 // 45 degrees as the kernel gives it (2/pi in single precision is a little
 // small), and arctan(sqrt 2) * 2/pi = 0.608173448 rounded to single precision.
-constexpr float Slope45 = 0.49999997f;
-constexpr float SlopeDiagonal = 0.60817343f;
+constexpr float kSlope45 = 0.49999997f;
+constexpr float kSlopeDiagonal = 0.60817343f;
 
 HeightField Field(int size, float spacing, const std::function<float(int r, int c)>& height) {
     HeightField field;
@@ -88,13 +88,13 @@ TEST(NormalMapTest, APlaneHasOneSlopeAtEveryVertexCornersIncluded) {
         float slope;
     };
     const Case cases[] = {
-        {"rising along the rows", [&](int r, int) { return r * s; }, Slope45},
-        {"falling along the rows", [&](int r, int) { return (10 - r) * s; }, Slope45},
-        {"rising along the columns", [&](int, int c) { return c * s; }, Slope45},
-        {"falling along the columns", [&](int, int c) { return -c * s; }, Slope45},
-        {"rising both ways", [&](int r, int c) { return (r + c) * s; }, SlopeDiagonal},
+        {"rising along the rows", [&](int r, int) { return r * s; }, kSlope45},
+        {"falling along the rows", [&](int r, int) { return (10 - r) * s; }, kSlope45},
+        {"rising along the columns", [&](int, int c) { return c * s; }, kSlope45},
+        {"falling along the columns", [&](int, int c) { return -c * s; }, kSlope45},
+        {"rising both ways", [&](int r, int c) { return (r + c) * s; }, kSlopeDiagonal},
         {"rising one way, falling the other", [&](int r, int c) { return (r - c) * s; },
-         SlopeDiagonal},
+         kSlopeDiagonal},
     };
     for (const Case& c : cases) {
         for (int size : {2, 3, 11}) {
@@ -147,11 +147,11 @@ TEST(NormalMapTest, EdgesAndCornersLookOnlyInwards) {
     const std::vector<float> slopes =
         Slopes(Field(3, 2.0f, [](int r, int) { return r == 2 ? 2.0f : 0.0f; }));
     for (int i : {0, 1, 2}) EXPECT_EQ(slopes[i], 0.0f) << i;
-    for (int i : {6, 7, 8}) EXPECT_EQ(slopes[i], Slope45) << i;
+    for (int i : {6, 7, 8}) EXPECT_EQ(slopes[i], kSlope45) << i;
     // The centre sees both; the side midpoints see half of each, mirrored.
     for (int i : {3, 4}) {
         EXPECT_GT(slopes[i], 0.0f);
-        EXPECT_LT(slopes[i], Slope45);
+        EXPECT_LT(slopes[i], kSlope45);
     }
     EXPECT_EQ(slopes[3], slopes[5]);
 }
@@ -188,8 +188,8 @@ TEST(NormalMapTest, TheRowLoopMatchesTheKernelVertexByVertex) {
                 const float centre = field.heights[r * n + c];
                 float ring[8];
                 for (int k = 0; k < 8; ++k) {
-                    const int rr = r + slope_kernel::RingRow[k],
-                              cc = c + slope_kernel::RingColumn[k];
+                    const int rr = r + slope_kernel::kRingRow[k],
+                              cc = c + slope_kernel::kRingColumn[k];
                     ring[k] =
                         rr >= 0 && rr < n && cc >= 0 && cc < n ? field.heights[rr * n + cc] : NAN;
                 }

@@ -9,9 +9,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int PrimarySize = 129;
-constexpr int SecondarySize = 33;
-constexpr int TextureSize = 512;
+constexpr int kPrimarySize = 129;
+constexpr int kSecondarySize = 33;
+constexpr int kTextureSize = 512;
 
 void WriteWhole(const fs::path& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary);
@@ -35,16 +35,16 @@ std::string Tga(int width, int height, int bitsPerPixel, const std::string& pixe
 // and repeated copies differ.
 std::string Texture(int blue, int green, int red) {
     std::string pixels;
-    pixels.reserve(size_t{TextureSize} * TextureSize * 3);
-    for (int y = 0; y < TextureSize; ++y) {
-        for (int x = 0; x < TextureSize; ++x) {
+    pixels.reserve(size_t{kTextureSize} * kTextureSize * 3);
+    for (int y = 0; y < kTextureSize; ++y) {
+        for (int x = 0; x < kTextureSize; ++x) {
             const int shade = ((x + 2 * y) / 16) % 2 == 0 ? 0 : 24;
             pixels += static_cast<char>(blue + shade);
             pixels += static_cast<char>(green + shade);
             pixels += static_cast<char>(red + shade);
         }
     }
-    return Tga(TextureSize, TextureSize, 24, pixels);
+    return Tga(kTextureSize, kTextureSize, 24, pixels);
 }
 
 std::string Ramp() {
@@ -67,16 +67,16 @@ fs::path WriteTestLevel(const fs::path& levelFolder, const char* workingName) {
     const fs::path working = levelFolder / workingName;
     fs::create_directories(working / "data");
 
-    WriteWhole(levelFolder / "Heightdata.con", "heightmap.setSize " + std::to_string(PrimarySize) +
+    WriteWhole(levelFolder / "Heightdata.con", "heightmap.setSize " + std::to_string(kPrimarySize) +
                                                    "\r\nheightmap.setScale 8/0.01\r\n"
                                                    "heightmap.setSize " +
-                                                   std::to_string(SecondarySize) +
+                                                   std::to_string(kSecondarySize) +
                                                    "\r\nheightmap.setScale 32/0.5\r\n");
 
     std::string primary;
-    for (int row = 0; row < PrimarySize; ++row) {
-        for (int column = 0; column < PrimarySize; ++column) {
-            const int height = HillHeight(row, column, PrimarySize);
+    for (int row = 0; row < kPrimarySize; ++row) {
+        for (int column = 0; column < kPrimarySize; ++column) {
+            const int height = HillHeight(row, column, kPrimarySize);
             primary += static_cast<char>(height & 0xFF);
             primary += static_cast<char>(height >> 8);
         }
@@ -84,9 +84,9 @@ fs::path WriteTestLevel(const fs::path& levelFolder, const char* workingName) {
     WriteWhole(levelFolder / "HeightmapPrimary.raw", primary);
 
     std::string secondary;
-    for (int row = 0; row < SecondarySize; ++row) {
-        for (int column = 0; column < SecondarySize; ++column) {
-            secondary += static_cast<char>(HillHeight(row, column, SecondarySize) >> 8);
+    for (int row = 0; row < kSecondarySize; ++row) {
+        for (int column = 0; column < kSecondarySize; ++column) {
+            secondary += static_cast<char>(HillHeight(row, column, kSecondarySize) >> 8);
         }
     }
     for (const char* name : {"L1D1", "D1", "R1D1", "R1", "R1U1", "U1", "L1U1", "L1"}) {
