@@ -165,6 +165,16 @@ dialog_job() {
     done
     if kill -0 "$pid" 2>/dev/null; then
         echo "the painter's dialog did not close: killed"
+        # What a hang leaves to look at: where the job was, what it had
+        # written, and which programs were still running.
+        echo "--- the log's last lines:"
+        tr -d '\r' <"$folder/log.txt" | tail -n 5
+        echo "--- the painter's output:"
+        tr -d '\r' <"$work/dialog.txt" | tail -n 5
+        echo "--- the working folder:"
+        (cd "$folder" && ls -l)
+        echo "--- the programs running:"
+        ps -eo pid,ppid,stat,etime,args | grep -Ei 'wine|\.exe' | grep -v grep
         kill "$pid"
     fi
     wait "$pid"
