@@ -178,7 +178,7 @@ BENCHMARK(BM_Job_PrimarySaves)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // As the job paints them: each map through its temporary pictures and two
 // conversions.
-void PaintSurrounding(Level& level) {
+void PaintSurrounding(Level& level, platform::CommandRunner runCommand) {
     for (std::size_t i = 0; i < std::size(level::kSurroundingPlaces); ++i) {
         const SurroundingMaps maps = PaintSurroundingMaps(
             level.materials,
@@ -188,30 +188,26 @@ void PaintSurrounding(Level& level) {
             !maps.lowDetail.Save(level::kDetailTemporary).ok()) {
             return;
         }
-        platform::RunCommand(FormatC("nvdxt -file %s -output %s -u8888 -nomipmap",
-                                     level::kColourTemporary,
-                                     level::SurroundingColourFile(i).c_str())
-                                 .c_str());
-        platform::RunCommand(FormatC("nvdxt -file %s -output %s -u8888 -nomipmap",
-                                     level::kDetailTemporary,
-                                     level::SurroundingLowDetailFile(i).c_str())
-                                 .c_str());
+        runCommand(FormatC("nvdxt -file %s -output %s -u8888 -nomipmap", level::kColourTemporary,
+                           level::SurroundingColourFile(i).c_str())
+                       .c_str());
+        runCommand(FormatC("nvdxt -file %s -output %s -u8888 -nomipmap", level::kDetailTemporary,
+                           level::SurroundingLowDetailFile(i).c_str())
+                       .c_str());
     }
 }
 
 void BM_Job_SurroundingMaps(benchmark::State& state) {
     Level* level = LevelOrSkip(state);
     if (!level) return;
-    for (auto _ : state) PaintSurrounding(*level);
+    for (auto _ : state) PaintSurrounding(*level, platform::RunCommand);
 }
 BENCHMARK(BM_Job_SurroundingMaps)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_Job_SurroundingMapsWithoutConversions(benchmark::State& state) {
     Level* level = LevelOrSkip(state);
     if (!level) return;
-    const platform::CommandRunner previous = platform::ReplaceCommandRunner(NoCommand);
-    for (auto _ : state) PaintSurrounding(*level);
-    platform::ReplaceCommandRunner(previous);
+    for (auto _ : state) PaintSurrounding(*level, NoCommand);
 }
 BENCHMARK(BM_Job_SurroundingMapsWithoutConversions)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -153,5 +153,5 @@ int main(int argc, char** argv) {
         detailFile.ReleaseRows(r * TileSize, TileSize);
         colourFile.ReleaseRows(r * TileSize, TileSize);
     };
-    return ConvertAllTiles(state, detail, colour, listener).ok() ? 0 : 1;
+    return ConvertAllTiles(state, detail, colour, listener, platform::RunCommand).ok() ? 0 : 1;
 }

@@ -22,7 +22,8 @@ std::string TileOf(const char* command) {
 }  // namespace
 
 Status ConvertMapTile(const TgaPixels& map, std::int32_t mapWidth, std::int32_t x, std::int32_t r,
-                      const char* temporary, const char* command) {
+                      const char* temporary, const char* command,
+                      platform::CommandRunner runCommand) {
     const std::string tile = TileOf(command);
     TgaImage image = CutTile(map, mapWidth, x, r);
     if (!image.pixels) {
@@ -42,7 +43,7 @@ Status ConvertMapTile(const TgaPixels& map, std::int32_t mapWidth, std::int32_t 
     // so the next tile may overwrite it. A conversion that failed (a full
     // disk, say) leaves a tile missing: the run must not pass for complete.
     // The converter says why, just before.
-    if (platform::RunCommand(command) != 0) {
+    if (runCommand(command) != 0) {
         return Status::Failure("ERROR: tile " + tile + ": running \"" + command +
                                    "\" failed (the converter's message comes before)",
                                ConversionFailed);
@@ -59,12 +60,14 @@ void FormatTileCommands(std::int32_t x, std::int32_t y, char (&detailCommand)[kC
 }
 
 Status ConvertAllTiles(const SplitterState& state, const TgaPixels& detail,
-                       const TgaPixels& colour, const TileLoopListener& listener) {
+                       const TgaPixels& colour, const TileLoopListener& listener,
+                       platform::CommandRunner runCommand) {
     const std::int32_t n = TilesPerSide(state.mapWidth);
     Status first;
     auto convert = [&](const TgaPixels& map, std::int32_t x, std::int32_t r, const char* temporary,
                        const char* command) {
-        Status outcome = ConvertMapTile(map, state.mapWidth, x, r, temporary, command);
+        Status outcome =
+            ConvertMapTile(map, state.mapWidth, x, r, temporary, command, runCommand);
         if (listener.tileDone) listener.tileDone(outcome);
         if (first.ok()) first = std::move(outcome);
     };

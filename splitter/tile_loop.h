@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "common/image/tga_image.h"
+#include "common/platform/platform.h"
 #include "common/status/status.h"
 
 // What the entry learnt from its arguments and maps; read by the tile loop.
@@ -27,12 +28,14 @@ enum TileFailure : int {
 };
 
 // Cuts tile (x, r) of one map, writes it to `temporary` (the level's detail
-// or colour temporary) and runs `command`. A temporary file that cannot be written is
+// or colour temporary) and runs `command` with `runCommand` (the command
+// interpreter's platform::RunCommand, or a test's stand-in). A temporary file that cannot be written is
 // a failure and its conversion is skipped, since the converter would
 // otherwise turn a stale tile into a new one. The failure's message is the
 // line quillet shows.
 Status ConvertMapTile(const TgaPixels& map, std::int32_t mapWidth, std::int32_t x, std::int32_t r,
-                      const char* temporary, const char* command);
+                      const char* temporary, const char* command,
+                      platform::CommandRunner runCommand);
 
 // What the tile loop tells its caller as it goes, so that the console shows
 // each outcome in its place among the converter's output.
@@ -49,4 +52,5 @@ struct TileLoopListener {
 // stop the others. Success when every tile was converted, else the first
 // failure.
 Status ConvertAllTiles(const SplitterState& state, const TgaPixels& detail,
-                       const TgaPixels& colour, const TileLoopListener& listener);
+                       const TgaPixels& colour, const TileLoopListener& listener,
+                       platform::CommandRunner runCommand);

@@ -50,16 +50,14 @@ class TileLoop : public ::testing::Test {
 protected:
     void SetUp() override {
         conversions.clear();
-        previous_ = platform::ReplaceCommandRunner(RecordConversion);
     }
-    void TearDown() override { platform::ReplaceCommandRunner(previous_); }
 
     // Runs the loop, recording what it tells its listener.
     Status Convert(const SplitterState& state, const TgaPixels& detail, const TgaPixels& colour) {
         TileLoopListener listener;
         listener.tileDone = [this](const Status& outcome) { outcomes_.push_back(outcome); };
         listener.tileRowDone = [this](std::int32_t r) { rowsDone_.push_back(r); };
-        return ConvertAllTiles(state, detail, colour, listener);
+        return ConvertAllTiles(state, detail, colour, listener, runCommand_);
     }
     std::vector<std::string> Messages() const {
         std::vector<std::string> messages;
@@ -74,7 +72,7 @@ protected:
     }
 
     TempWorkingFolder folder_;
-    platform::CommandRunner previous_ = nullptr;
+    platform::CommandRunner runCommand_ = RecordConversion;
     std::vector<Status> outcomes_;
     std::vector<std::int32_t> rowsDone_;
 };
@@ -169,7 +167,7 @@ int FailColourTile01(const char* commandLine) {
 
 TEST_F(TileLoop, AFailedConversionIsReportedAndTheOtherTilesStillGo) {
     const TgaImage map = PositionMap(1024, 1024);
-    platform::ReplaceCommandRunner(FailColourTile01);
+    runCommand_ = FailColourTile01;
     const Status status = Convert(SplitterState{true, true, 1024}, map, map);
     EXPECT_EQ(status.code(), ConversionFailed);
     EXPECT_EQ(status.message(), "ERROR: tile colormaps/tx00x01.dds: running \"" +

@@ -49,9 +49,9 @@ int RunCommandUntil(const char* commandLine, const std::function<bool()>& stopRe
 // Bytes of physical memory this machine has, or 0 when it cannot be told.
 std::uint64_t PhysicalMemoryBytes();
 
-// Tests replace the command interpreter to see which commands a caller runs.
-// Returns the runner that was in place.
+// Something that runs a command line and returns its status: RunCommand, or
+// a test's stand-in that records the commands a caller would run. Callers
+// that run commands take one from their own caller.
 using CommandRunner = int (*)(const char* commandLine);
-CommandRunner ReplaceCommandRunner(CommandRunner runner);
 
 }  // namespace platform

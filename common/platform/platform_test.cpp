@@ -86,23 +86,6 @@ TEST(Platform, ReadsRegularFilesOnlyAndNeverWaitsOnAPipe) {
 #endif
 }
 
-TEST(Platform, RunsCommandsThroughAReplaceableRunner) {
-    static std::string seen;
-    auto previous = platform::ReplaceCommandRunner([](const char* line) {
-        seen = line;
-        return 7;
-    });
-    EXPECT_EQ(platform::RunCommand("quillet a b"), 7);
-    EXPECT_EQ(seen, "quillet a b");
-    // Stoppable commands reach the same runner, unless a stop came first.
-    EXPECT_EQ(platform::RunCommandUntil("quillet c d", [] { return false; }), 7);
-    EXPECT_EQ(seen, "quillet c d");
-    EXPECT_EQ(platform::RunCommandUntil("quillet e f", [] { return true; }),
-              platform::kCommandStopped);
-    EXPECT_EQ(seen, "quillet c d");
-    platform::ReplaceCommandRunner(previous);
-}
-
 TEST(Platform, AStoppableCommandThatEndsGivesTheStatusSystemWould) {
     // Statuses are encoded differently on each platform; std::system is the
     // reference either way, a missing program included.
