@@ -114,18 +114,28 @@ while IFS='|' read -r fault message last_log_line left reason; do
     run_failing_job "$work/case/paint" -mirror 1 -surround 1 -deltemps 1
 
     check "$fault: exit status" 1 "$status"
-    if [ "$windows" = 0 ] && [ -n "$reason" ]; then
+    # Standard error as the user sees it: under Wine without its traces and
+    # with plain line breaks.
+    grep -av '^[0-9a-f]*:trace:' "$work/stderr.txt" | tr -d '\r' >"$work/said.txt"
+    if [ -n "$reason" ]; then
         # The reason comes on a line of its own under the message.
         check "$fault: message and reason on standard error" \
-            "$(printf '%b\n%s\n.' "${message%\\n}" "$reason")" "$(tail -n 2 "$work/stderr.txt"; printf .)"
-    elif [ "$windows" = 0 ]; then
+            "$(printf '%b\n%s\n.' "${message%\\n}" "$reason")" "$(tail -n 2 "$work/said.txt"; printf .)"
+    else
         # The job's message comes last (after any message of a program that
         # failed under it, and before the repeat of that program's last error
         # line), ending in exactly one line break.
         check "$fault: message on standard error" \
             "$(printf '%b' "${message%\\n}"; printf '\n.')" \
-            "$(awk '!seen[$0]++' "$work/stderr.txt" | tail -n 1; printf .)"
-    else
+            "$(awk '!seen[$0]++' "$work/said.txt" | tail -n 1; printf .)"
+    fi
+    if [[ $message == *'running "'* ]]; then
+        check "$fault: the failed program's last error line repeated under the message" \
+            "$(awk -v job="$message" '$0 == job { exit } /^ERROR: / { last = $0 } END { print last }' \
+                "$work/said.txt")" \
+            "$(tail -n 1 "$work/said.txt")"
+    fi
+    if [ "$windows" = 1 ]; then
         check "$fault: message box text" "${message//\"/\\\"}" "$box"
     fi
     log=$(tr -d '\r' <"$work/case/paint/log.txt")

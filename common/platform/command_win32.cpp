@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -27,6 +28,10 @@ public:
     OwnedHandle& operator=(const OwnedHandle&) = delete;
     HANDLE get() const { return handle_; }
     HANDLE* put() { return &handle_; }
+    void reset() {
+        if (handle_ && handle_ != INVALID_HANDLE_VALUE) ::CloseHandle(handle_);
+        handle_ = nullptr;
+    }
 
 private:
     HANDLE handle_;
@@ -58,6 +63,79 @@ private:
     }
 };
 
+// Passes on what the command writes to standard error to this program's own,
+// as it comes, and keeps the last line that begins with "ERROR: ". Reads only
+// what is there, so a program the command left running in the background,
+// which still holds the pipe, never holds this program up.
+class ErrorRelay {
+public:
+    explicit ErrorRelay(std::string* lastError) : lastError_(lastError) {
+        if (!lastError_) return;
+        // The interpreter inherits the end it writes to; this end stays here.
+        SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+        if (!::CreatePipe(read_.put(), write_.put(), &inherited, 0) ||
+            !::SetHandleInformation(read_.get(), HANDLE_FLAG_INHERIT, 0)) {
+            read_.reset();
+            write_.reset();
+        }
+    }
+
+    bool Open() const { return read_.get() != nullptr; }
+    // The end the interpreter writes to, or null.
+    HANDLE ChildEnd() const { return write_.get(); }
+    // Once the interpreter has its copy: only the programs hold the pipe open.
+    void CloseChildEnd() { write_.reset(); }
+
+    // Passes on what is there now; true when there was something.
+    bool Pass() {
+        DWORD available = 0;
+        if (!Open() || !::PeekNamedPipe(read_.get(), nullptr, 0, nullptr, &available, nullptr) ||
+            available == 0) {
+            return false;
+        }
+        char buffer[4096];
+        DWORD count = 0;
+        if (!::ReadFile(read_.get(), buffer, std::min<DWORD>(available, sizeof buffer), &count,
+                        nullptr) ||
+            count == 0) {
+            return false;
+        }
+        const HANDLE error = ::GetStdHandle(STD_ERROR_HANDLE);
+        for (DWORD written = 0, now = 0; written < count; written += now) {
+            if (!error || error == INVALID_HANDLE_VALUE ||
+                !::WriteFile(error, buffer + written, count - written, &now, nullptr) || now == 0) {
+                break;  // nowhere to show it: still kept below
+            }
+        }
+        for (DWORD i = 0; i < count; ++i) {
+            if (buffer[i] != '\n') {
+                line_ += buffer[i];
+                continue;
+            }
+            Keep();
+        }
+        return true;
+    }
+
+    // What the command left once it has ended (not its background programs').
+    void Drain() {
+        while (Pass()) {
+        }
+        Keep();
+    }
+
+private:
+    void Keep() {
+        if (!line_.empty() && line_.back() == '\r') line_.pop_back();
+        if (line_.rfind("ERROR: ", 0) == 0 && lastError_) *lastError_ = line_;
+        line_.clear();
+    }
+
+    std::string* lastError_;
+    OwnedHandle read_, write_;
+    std::string line_;
+};
+
 // Whether any program of the job still runs; false when that cannot be told.
 bool JobRuns(HANDLE job) {
     JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting{};
@@ -85,7 +163,7 @@ void EndAll(HANDLE job, bool inJob, HANDLE interpreter) {
 }  // namespace
 
 int RunStoppableCommand(const char* commandLine, const std::function<bool()>& stopRequested,
-                        std::string* /*errorLine: not kept here*/) {
+                        std::string* errorLine) {
     // The interpreter std::system uses, with the same command line.
     const char* comspec = std::getenv("ComSpec");
     const bool named = comspec && *comspec;
@@ -112,13 +190,14 @@ int RunStoppableCommand(const char* commandLine, const std::function<bool()>& st
                                   sizeof limits);
     }
     StandardHandles standard;
+    ErrorRelay relay(errorLine);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    if (standard.any) {
+    if (standard.any || relay.Open()) {
         startup.dwFlags = STARTF_USESTDHANDLES;
         startup.hStdInput = standard.input.get();
         startup.hStdOutput = standard.output.get();
-        startup.hStdError = standard.error.get();
+        startup.hStdError = relay.Open() ? relay.ChildEnd() : standard.error.get();
     }
     PROCESS_INFORMATION started{};
     // Suspended until it is in the job, so that nothing it starts escapes.
@@ -128,14 +207,18 @@ int RunStoppableCommand(const char* commandLine, const std::function<bool()>& st
     }
     OwnedHandle interpreter(started.hProcess);
     OwnedHandle thread(started.hThread);
+    relay.CloseChildEnd();
     // Without a job (none could be made), a stop ends the interpreter only.
     const bool inJob = job.get() && ::AssignProcessToJobObject(job.get(), interpreter.get());
     ::ResumeThread(thread.get());
 
+    // Looked at every few milliseconds when there is a stop to ask for or
+    // standard error to pass on; else only its end is waited for.
+    const DWORD pause = stopRequested || relay.Open() ? kStopPollMilliseconds : INFINITE;
     for (;;) {
-        const DWORD waited = ::WaitForSingleObject(
-            interpreter.get(), stopRequested ? kStopPollMilliseconds : INFINITE);
+        const DWORD waited = ::WaitForSingleObject(interpreter.get(), relay.Pass() ? 0 : pause);
         if (waited == WAIT_OBJECT_0) {
+            relay.Drain();
             DWORD exitCode = 0;
             if (!::GetExitCodeProcess(interpreter.get(), &exitCode)) return -1;
             return static_cast<int>(exitCode);
@@ -143,6 +226,7 @@ int RunStoppableCommand(const char* commandLine, const std::function<bool()>& st
         if (waited != WAIT_TIMEOUT) return -1;
         if (stopRequested && stopRequested()) {
             EndAll(job.get(), inJob, interpreter.get());
+            relay.Drain();
             return kCommandStopped;
         }
     }

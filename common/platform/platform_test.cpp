@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <future>
 #include <string>
 #include <system_error>
@@ -92,6 +93,28 @@ TEST(Platform, AStoppableCommandThatEndsGivesTheStatusSystemWould) {
     for (const char* command : {"exit 0", "exit 3", "marvane-no-such-program 2>&1"}) {
         SCOPED_TRACE(command);
         EXPECT_EQ(platform::RunCommandUntil(command, [] { return false; }), std::system(command));
+    }
+}
+
+// A command-line job repeats why the program it ran failed: the last line
+// that program wrote to standard error beginning "ERROR: ", which still
+// reaches this program's standard error as it came. The command line reads
+// the same in both interpreters.
+TEST(Platform, AFailedCommandsLastErrorLineIsKeptAndItsStandardErrorPassedOn) {
+    const char* command =
+        "echo ERROR: the first>&2&& echo ERROR: the last>&2&& echo a note>&2&& exit 3";
+    for (const bool stoppable : {false, true}) {
+        SCOPED_TRACE(stoppable ? "stoppable" : "run to its end");
+        std::string errorLine = "left from before";
+        testing::internal::CaptureStderr();
+        const int status = platform::RunCommandUntil(
+            command, stoppable ? std::function<bool()>([] { return false; }) : nullptr,
+            &errorLine);
+        std::string passedOn = testing::internal::GetCapturedStderr();
+        std::erase(passedOn, '\r');
+        EXPECT_EQ(status, std::system("exit 3"));
+        EXPECT_EQ(errorLine, "ERROR: the last");
+        EXPECT_EQ(passedOn, "ERROR: the first\nERROR: the last\na note\n");
     }
 }
 

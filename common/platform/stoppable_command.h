@@ -14,8 +14,7 @@ namespace platform::detail {
 
 // With `errorLine`, what the command writes to standard error passes through
 // this program on its way to this program's standard error, and the last
-// line that begins with "ERROR: " is kept there (Linux; elsewhere it stays
-// empty).
+// line that begins with "ERROR: " is kept there.
 int RunStoppableCommand(const char* commandLine, const std::function<bool()>& stopRequested,
                         std::string* errorLine = nullptr);
 
