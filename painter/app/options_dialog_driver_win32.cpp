@@ -60,13 +60,16 @@ int FakeSplitter(int argc, char** argv) {
 
 // --- Checks -----------------------------------------------------------------
 
-int passed = 0, failed = 0;
+// What the checks found so far, for the summary and the exit status.
+struct Tally {
+    int passed = 0, failed = 0;
 
-void Check(bool ok, const std::string& what) {
-    std::printf("%s: %s\n", ok ? "ok" : "FAIL", what.c_str());
-    std::fflush(stdout);
-    ++(ok ? passed : failed);
-}
+    void Check(bool ok, const std::string& what) {
+        std::printf("%s: %s\n", ok ? "ok" : "FAIL", what.c_str());
+        std::fflush(stdout);
+        ++(ok ? passed : failed);
+    }
+};
 
 // A failure after which the driver cannot go on.
 struct Stop : std::runtime_error {
@@ -162,6 +165,7 @@ LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
 struct Session {
     const Painter& painter;
     fs::path working;
+    Tally& tally;
     HWND dialog = nullptr;
 
     HWND Control(int id) const { return ::GetDlgItem(dialog, id); }
@@ -269,7 +273,7 @@ private:
     size_t at_ = 0;
 };
 
-void CheckTemplate(const fs::path& program) {
+void CheckTemplate(const fs::path& program, Tally& tally) {
     HMODULE module = ::LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     if (!module) throw Stop("cannot read the resources of " + program.string());
     struct Unload {
@@ -279,7 +283,7 @@ void CheckTemplate(const fs::path& program) {
     HRSRC resource = ::FindResourceExW(module, MAKEINTRESOURCEW(5) /* RT_DIALOG */,
                                        MAKEINTRESOURCEW(IdOptionsDialog),
                                        MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_UK));
-    Check(resource != nullptr, "template 101 in English (United Kingdom)");
+    tally.Check(resource != nullptr, "template 101 in English (United Kingdom)");
     if (!resource) return;
     const auto* data = static_cast<const BYTE*>(::LockResource(::LoadResource(module, resource)));
     TemplateReader reader(data, ::SizeofResource(module, resource));
@@ -288,16 +292,16 @@ void CheckTemplate(const fs::path& program) {
     reader.Dword();  // extended style
     const WORD items = reader.Word();
     const short x = reader.Short(), y = reader.Short(), cx = reader.Short(), cy = reader.Short();
-    Check(style == (DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU),
+    tally.Check(style == (DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU),
           "template: a modal frame with caption and system menu");
-    Check(x == 0 && y == 0 && cx == 247 && cy == 71, "template: at 0, 0, 247 x 71");
+    tally.Check(x == 0 && y == 0 && cx == 247 && cy == 71, "template: at 0, 0, 247 x 71");
     reader.NameOrNumber();  // no menu
     reader.NameOrNumber();  // the standard dialog class
-    Check(reader.NameOrNumber() == "Dialog", "template: caption \"Dialog\"");
+    tally.Check(reader.NameOrNumber() == "Dialog", "template: caption \"Dialog\"");
     const WORD points = reader.Word();
-    Check(points == 8 && reader.NameOrNumber() == "MS Sans Serif",
+    tally.Check(points == 8 && reader.NameOrNumber() == "MS Sans Serif",
           "template: font \"MS Sans Serif\" 8");
-    Check(items == 6, "template: six controls");
+    tally.Check(items == 6, "template: six controls");
     for (const TemplateItem& expected : ExpectedItems) {
         if (items != 6) break;
         reader.AlignToDword();
@@ -311,12 +315,12 @@ void CheckTemplate(const fs::path& program) {
         const WORD extra = reader.Word();
         for (WORD i = 0; i < extra / 2; ++i) reader.Word();
         const std::string name = "template control " + std::to_string(expected.id);
-        Check(id == expected.id, name + ": in its place in the tab order");
-        Check(itemClass == Numbered(expected.classAtom) && caption == expected.caption,
+        tally.Check(id == expected.id, name + ": in its place in the tab order");
+        tally.Check(itemClass == Numbered(expected.classAtom) && caption == expected.caption,
               name + ": class and caption (" + itemClass + ", \"" + caption + "\")");
-        Check(ix == expected.x && iy == expected.y && icx == expected.cx && icy == expected.cy,
+        tally.Check(ix == expected.x && iy == expected.y && icx == expected.cx && icy == expected.cy,
               name + ": position and size");
-        Check(itemStyle == (expected.style | WS_CHILD | WS_VISIBLE), name + ": style");
+        tally.Check(itemStyle == (expected.style | WS_CHILD | WS_VISIBLE), name + ": style");
     }
 }
 
@@ -328,36 +332,36 @@ void CheckInitialState(Session& s) {
          child = ::GetWindow(child, GW_HWNDNEXT)) {
         order.push_back(::GetDlgCtrlID(child));
     }
-    Check(order == std::vector<int>{1004, 1005, 1000, 1001, 1002, 1003},
+    s.tally.Check(order == std::vector<int>{1004, 1005, 1000, 1001, 1002, 1003},
           "the six controls in tab order");
     for (const TemplateItem& item : ExpectedItems) {
         if (item.id != IdStatusField) {
-            Check(s.Text(item.id) == item.caption, "caption of " + std::to_string(item.id));
+            s.tally.Check(s.Text(item.id) == item.caption, "caption of " + std::to_string(item.id));
         }
     }
-    Check(s.Checked(IdMirrorColour) && s.Checked(IdPaintSurrounding) &&
+    s.tally.Check(s.Checked(IdMirrorColour) && s.Checked(IdPaintSurrounding) &&
               s.Checked(IdDeleteTemporaries),
           "all three boxes start checked");
-    Check(s.Status().empty(), "the status field starts empty");
-    Check(s.Enabled(IdMirrorColour) && s.Enabled(IdPaintSurrounding) &&
+    s.tally.Check(s.Status().empty(), "the status field starts empty");
+    s.tally.Check(s.Enabled(IdMirrorColour) && s.Enabled(IdPaintSurrounding) &&
               s.Enabled(IdDeleteTemporaries) && s.Enabled(IdGo) && s.Enabled(IdClose),
           "boxes, Go and Close start enabled");
-    Check(!s.Enabled(IdStatusField), "the status field is read only (disabled)");
+    s.tally.Check(!s.Enabled(IdStatusField), "the status field is read only (disabled)");
     // The dialog answers the cursor request itself, for its controls too.
-    Check(Send(s.dialog, WM_SETCURSOR, reinterpret_cast<WPARAM>(s.Control(IdGo)),
+    s.tally.Check(Send(s.dialog, WM_SETCURSOR, reinterpret_cast<WPARAM>(s.Control(IdGo)),
                MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)) == TRUE,
           "the cursor request over a control is answered");
 }
 
 void CheckRunningState(Session& s, const std::string& which) {
-    Check(!s.Enabled(IdMirrorColour) && !s.Enabled(IdPaintSurrounding) &&
+    s.tally.Check(!s.Enabled(IdMirrorColour) && !s.Enabled(IdPaintSurrounding) &&
               !s.Enabled(IdDeleteTemporaries) && !s.Enabled(IdGo),
           which + ": boxes and Go greyed while it runs");
-    Check(s.Enabled(IdClose), which + ": Close stays enabled");
+    s.tally.Check(s.Enabled(IdClose), which + ": Close stays enabled");
 }
 
 void Drive(Session& s, const fs::path& program) {
-    CheckTemplate(program);
+    CheckTemplate(program, s.tally);
     s.WaitUntil([&] { return (s.dialog = FindTopWindow(s.painter.Id(), Title)) != nullptr; },
                 "the dialog shows, titled with the level's folder");
     CheckInitialState(s);
@@ -366,22 +370,22 @@ void Drive(Session& s, const fs::path& program) {
     s.Click(IdGo);
     s.WaitForSplitter(1);
     CheckRunningState(s, "first job");
-    Check(s.Status() == "Spliting primary", "the status field shows the job's step");
+    s.tally.Check(s.Status() == "Spliting primary", "the status field shows the job's step");
     s.ReleaseSplitter();
     s.WaitForCompletedJob("the first job");
-    Check(s.Enabled(IdMirrorColour) && s.Enabled(IdPaintSurrounding) &&
+    s.tally.Check(s.Enabled(IdMirrorColour) && s.Enabled(IdPaintSurrounding) &&
               s.Enabled(IdDeleteTemporaries),
           "the boxes are enabled again");
-    Check(fs::is_directory(s.working / "lowdetailmaps"), "first job: surrounding terrain on");
-    Check(!fs::exists(s.working / "detailbig.tga") && !fs::exists(s.working / "colourbig.tga"),
+    s.tally.Check(fs::is_directory(s.working / "lowdetailmaps"), "first job: surrounding terrain on");
+    s.tally.Check(!fs::exists(s.working / "detailbig.tga") && !fs::exists(s.working / "colourbig.tga"),
           "first job: temporaries deleted");
-    Check(ReadFileBytes(s.working / SplitterCalls) == "quillet detailbig.tga colourbig.tga\n",
+    s.tally.Check(ReadFileBytes(s.working / SplitterCalls) == "quillet detailbig.tga colourbig.tga\n",
           "the splitter's command line");
 
     // A second job takes the boxes as they are now.
     s.Click(IdPaintSurrounding);
     s.Click(IdDeleteTemporaries);
-    Check(!s.Checked(IdPaintSurrounding) && !s.Checked(IdDeleteTemporaries) &&
+    s.tally.Check(!s.Checked(IdPaintSurrounding) && !s.Checked(IdDeleteTemporaries) &&
               s.Checked(IdMirrorColour),
           "two boxes unchecked by clicks");
     fs::remove_all(s.working / "lowdetailmaps");
@@ -390,9 +394,9 @@ void Drive(Session& s, const fs::path& program) {
     CheckRunningState(s, "second job");
     s.ReleaseSplitter();
     s.WaitForCompletedJob("the second job");
-    Check(!fs::exists(s.working / "lowdetailmaps"), "second job: no surrounding terrain");
+    s.tally.Check(!fs::exists(s.working / "lowdetailmaps"), "second job: no surrounding terrain");
     // The level's 129-sample heightmap makes 512 x 512 maps.
-    Check(fs::exists(s.working / "colourbig.tga") &&
+    s.tally.Check(fs::exists(s.working / "colourbig.tga") &&
               fs::file_size(s.working / "colourbig.tga") == 18u + 512u * 512u * 3u,
           "second job: the colour map painted and kept");
 
@@ -406,14 +410,14 @@ void Drive(Session& s, const fs::path& program) {
     s.WaitUntil([&] { return s.ErrorBox() || s.SplitterRuns() > splitterRuns; },
                 "the job without settings ends", /*errorBoxExpected=*/true);
     if (HWND box = s.ErrorBox()) {
-        Check(Session::ErrorText(box) == "ERROR: reading \"../Heightdata.con\"\n",
+        s.tally.Check(Session::ErrorText(box) == "ERROR: reading \"../Heightdata.con\"\n",
               "the error box shows the job's message");
         CheckRunningState(s, "failed job, message shown");
         ::PostMessageW(box, WM_COMMAND, IDOK, 0);
         s.WaitUntil([&] { return s.Idle(); }, "the failed job ends", /*errorBoxExpected=*/true);
-        Check(s.ErrorBox() == nullptr, "the error box is gone");
-        Check(s.Status() == completedText, "the status field keeps its text");
-        Check(ReadFileBytes(s.working / "log.txt").find("ERROR") == std::string::npos,
+        s.tally.Check(s.ErrorBox() == nullptr, "the error box is gone");
+        s.tally.Check(s.Status() == completedText, "the status field keeps its text");
+        s.tally.Check(ReadFileBytes(s.working / "log.txt").find("ERROR") == std::string::npos,
               "the error is not logged");
     } else {
         std::printf(
@@ -433,7 +437,7 @@ void Drive(Session& s, const fs::path& program) {
     }
     ++splitterRuns;
     s.WaitForSplitter(splitterRuns);
-    Check(::IsWindowVisible(s.dialog) != FALSE, "Escape leaves the dialog open, Enter presses Go");
+    s.tally.Check(::IsWindowVisible(s.dialog) != FALSE, "Escape leaves the dialog open, Enter presses Go");
     CheckRunningState(s, "job started with Enter");
 
     // Closing the dialog while that job runs asks the job to stop, and the
@@ -448,7 +452,7 @@ void Drive(Session& s, const fs::path& program) {
         s.ReleaseSplitter();
         ended = s.painter.WaitForEnd(60s, status);
     }
-    Check(ended && status == 0, "closing during a job ends the painter with status 0");
+    s.tally.Check(ended && status == 0, "closing during a job ends the painter with status 0");
     if (!ended) return;
     const auto lines = s.LogLines();
     static const std::regex completed(R"(Completed \([0-9]+\.[0-9]{4}s\))");
@@ -458,7 +462,7 @@ void Drive(Session& s, const fs::path& program) {
                     lines.end(), [](const std::string& line) {
                         return std::regex_match(line, completed);
                     });
-    Check(!linesBefore.empty() && linesBefore.back() == "Spliting primary" &&
+    s.tally.Check(!linesBefore.empty() && linesBefore.back() == "Spliting primary" &&
               lines.size() >= linesBefore.size() &&
               std::equal(linesBefore.begin(), linesBefore.end(), lines.begin()) && onlyTheEndAfter,
           "the log keeps the job's lines, whole, and at most its end after them");
@@ -466,9 +470,9 @@ void Drive(Session& s, const fs::path& program) {
     for (const auto& entry : fs::recursive_directory_iterator(s.working)) {
         partial = partial || entry.path().extension() == ".partial";
     }
-    Check(!partial, "no half-written file is left");
+    s.tally.Check(!partial, "no half-written file is left");
     std::error_code noSize;
-    Check(fs::is_directory(s.working / "detailmaps") &&
+    s.tally.Check(fs::is_directory(s.working / "detailmaps") &&
               fs::file_size(s.working / "colourbig.tga", noSize) == 18u + 512u * 512u * 3u,
           "the job's finished files stay");
 }
@@ -490,6 +494,7 @@ int main(int argc, char** argv) {
     const fs::path root =
         fs::temp_directory_path() / ("marvane-dialog-" + std::to_string(::GetCurrentProcessId()));
     int status = 1;
+    Tally tally;
     try {
         fs::remove_all(root);
         const fs::path working = WriteTestLevel(root / "Island");
@@ -502,11 +507,11 @@ int main(int argc, char** argv) {
 
         {
             Painter painter(painterProgram, working);
-            Session session{painter, working};
+            Session session{painter, working, tally};
             try {
                 Drive(session, painterProgram);
             } catch (const Stop& stop) {
-                Check(false, stop.what());
+                tally.Check(false, stop.what());
             }
             // Whatever happened: let a waiting splitter go, end the painter.
             session.ReleaseSplitter();
@@ -515,27 +520,27 @@ int main(int argc, char** argv) {
             // An incomplete command line shows the dialog as well; closing it
             // with no job ends the painter normally.
             Painter painter(painterProgram, working, L"-mirror 1 -surround 1");
-            Session session{painter, working};
+            Session session{painter, working, tally};
             try {
                 session.WaitUntil(
                     [&] {
                         return (session.dialog = FindTopWindow(painter.Id(), Title)) != nullptr;
                     },
                     "the dialog shows for an incomplete command line");
-                Check(true, "an incomplete command line shows the dialog");
+                tally.Check(true, "an incomplete command line shows the dialog");
                 ::PostMessageW(session.dialog, WM_CLOSE, 0, 0);
                 DWORD exitStatus = 1;
-                Check(painter.WaitForEnd(30s, exitStatus) && exitStatus == 0,
+                tally.Check(painter.WaitForEnd(30s, exitStatus) && exitStatus == 0,
                       "closing the idle dialog ends the painter with status 0");
                 const auto lines = session.LogLines();
-                Check(lines.size() == 3 && lines[1] == "Marvane v0.33",
+                tally.Check(lines.size() == 3 && lines[1] == "Marvane v0.33",
                       "the log holds the banner only");
             } catch (const Stop& stop) {
-                Check(false, stop.what());
+                tally.Check(false, stop.what());
             }
         }
-        std::printf("%d passed, %d failed\n", passed, failed);
-        status = failed == 0 && passed > 0 ? 0 : 1;
+        std::printf("%d passed, %d failed\n", tally.passed, tally.failed);
+        status = tally.failed == 0 && tally.passed > 0 ? 0 : 1;
     } catch (const std::exception& error) {
         std::printf("FAIL: %s\n", error.what());
     }
