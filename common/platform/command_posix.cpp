@@ -145,13 +145,7 @@ public:
             if (now <= 0 && errno != EINTR) break;
             if (now > 0) written += now;
         }
-        for (ssize_t i = 0; i < count; ++i) {
-            if (buffer[i] != '\n') {
-                line_ += buffer[i];
-                continue;
-            }
-            Keep();
-        }
+        lastError_.Feed(buffer, static_cast<std::size_t>(count));
         return true;
     }
 
@@ -159,19 +153,12 @@ public:
     void Drain() {
         while (Pass()) {
         }
-        Keep();
+        lastError_.Finish();
     }
 
 private:
-    void Keep() {
-        if (!line_.empty() && line_.back() == '\r') line_.pop_back();
-        if (line_.rfind("ERROR: ", 0) == 0 && lastError_) *lastError_ = line_;
-        line_.clear();
-    }
-
     int fd_;
-    std::string* lastError_;
-    std::string line_;
+    LastErrorLine lastError_;
 };
 
 // The process between this program and the interpreter, forked from this

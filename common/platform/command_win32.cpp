@@ -70,7 +70,7 @@ private:
 class ErrorRelay {
 public:
     explicit ErrorRelay(std::string* lastError) : lastError_(lastError) {
-        if (!lastError_) return;
+        if (!lastError) return;
         // The interpreter inherits the end it writes to; this end stays here.
         SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
         if (!::CreatePipe(read_.put(), write_.put(), &inherited, 0) ||
@@ -107,13 +107,7 @@ public:
                 break;  // nowhere to show it: still kept below
             }
         }
-        for (DWORD i = 0; i < count; ++i) {
-            if (buffer[i] != '\n') {
-                line_ += buffer[i];
-                continue;
-            }
-            Keep();
-        }
+        lastError_.Feed(buffer, count);
         return true;
     }
 
@@ -121,19 +115,12 @@ public:
     void Drain() {
         while (Pass()) {
         }
-        Keep();
+        lastError_.Finish();
     }
 
 private:
-    void Keep() {
-        if (!line_.empty() && line_.back() == '\r') line_.pop_back();
-        if (line_.rfind("ERROR: ", 0) == 0 && lastError_) *lastError_ = line_;
-        line_.clear();
-    }
-
-    std::string* lastError_;
+    LastErrorLine lastError_;
     OwnedHandle read_, write_;
-    std::string line_;
 };
 
 // Whether any program of the job still runs; false when that cannot be told.
