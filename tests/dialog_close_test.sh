@@ -58,9 +58,16 @@ trap cleanup EXIT
 now_ms() { date +%s%3N; }
 
 # Starts the painter without options in FOLDER and presses Go once its dialog
-# shows. Sets painter_pid and window.
+# shows. Sets job_folder, painter_pid and window.
+# Under Wine the painter traces the texts its windows are given, so that the
+# text of an error box that keeps it from ending can be shown.
 start_job() {  # start_job FOLDER
-    (cd "$1" && exec "${emulator[@]}" "$marvane" >stdout.txt 2>stderr.txt) &
+    job_folder=$1
+    if [ "${#emulator[@]}" -gt 0 ]; then
+        (cd "$1" && WINEDEBUG=-all,trace+win exec "${emulator[@]}" "$marvane" >stdout.txt 2>stderr.txt) &
+    else
+        (cd "$1" && exec "$marvane" >stdout.txt 2>stderr.txt) &
+    fi
     painter_pid=$!
     window=$(dialog_window "$painter_pid")
     [ -n "$window" ] || return 1
@@ -96,6 +103,8 @@ close_and_wait() {
     if [ "$status" = 124 ]; then
         echo "  the painter did not end; its windows:"
         xdotool search --pid "$painter_pid" --name . getwindowname %@ 2>/dev/null | sed 's/^/    /'
+        echo "  the error boxes' texts:"
+        error_box_texts "$job_folder/stderr.txt" | sed 's/^/    /'
     fi
     if [ "$status" = 124 ]; then
         kill "$painter_pid" 2>/dev/null

@@ -134,7 +134,9 @@ dialog_job() {
     # Clicks the centre of a control given in dialog units of the 247 x 71
     # dialog; the window's size gives the units.
     click() { xdotool mousemove --window "$window" $(($1 * width / 247)) $(($2 * height / 71)) click 1; }
-    (cd "$folder" && exec "${emulator[@]}" ./Marvane.exe >"$work/dialog.txt" 2>&1) &
+    # The texts its windows are given are traced, so that the text of an
+    # error box that keeps it from ending can be shown.
+    (cd "$folder" && WINEDEBUG=-all,trace+win exec "${emulator[@]}" ./Marvane.exe >"$work/dialog.txt" 2>&1) &
     pid=$!
     for ((i = 0; i < 120; i++)); do
         window=$(xdotool search --name "^Harrow's Marvane v0\.33 - \[" 2>/dev/null | head -n 1)
@@ -169,8 +171,10 @@ dialog_job() {
         # written, and which programs were still running.
         echo "--- the log's last lines:"
         tr -d '\r' <"$folder/log.txt" | tail -n 5
-        echo "--- the painter's output:"
-        tr -d '\r' <"$work/dialog.txt" | tail -n 5
+        echo "--- the painter's error boxes:"
+        error_box_texts "$work/dialog.txt"
+        echo "--- the painter's own output:"
+        grep -av ':trace:' "$work/dialog.txt" | tr -d '\r' | tail -n 5
         echo "--- the working folder:"
         (cd "$folder" && ls -l)
         echo "--- the programs running:"

@@ -45,6 +45,13 @@ broken_outputs() {  # broken_outputs FOLDER [complete]
     done
 }
 
+# The texts of the painter's error boxes, from the trace of its windows'
+# texts (Wine's WINEDEBUG=trace+win) in FILE; "(no box)" when none showed.
+error_box_texts() {  # error_box_texts FILE
+    grep -a 'trace:win:set_window_text L"\(ERROR\|Very bad\|screwed\)' "$1" 2>/dev/null | tr -d '\r' |
+        sed 's/^.*set_window_text L"//; s/"$//' | grep . || echo "(no box)"
+}
+
 # The painter's options dialog once it shows: waits up to 60 s while the
 # painter PID runs, then prints the window's id (nothing if it never showed).
 dialog_window() {  # dialog_window PID
