@@ -147,10 +147,27 @@ void EndAll(HANDLE job, bool inJob, HANDLE interpreter) {
     while (inJob && JobRuns(job) && ::GetTickCount64() < end) ::Sleep(kStopPollMilliseconds);
 }
 
-}  // namespace
+// The status the interpreter ends with when it could not start the program
+// a command names.
+constexpr int kNotStarted = 9009;
+// How often a command whose program exists but could not be started is run.
+constexpr int kStartAttempts = 3;
 
-int RunStoppableCommand(const char* commandLine, const std::function<bool()>& stopRequested,
-                        std::string* errorLine) {
+// Whether the program a command line starts with is a program file on the
+// search path (its name as given, or with ".exe").
+bool ProgramExists(const char* commandLine) {
+    std::string name(commandLine);
+    name = name.substr(0, name.find_first_of(" \t"));
+    if (name.size() >= 2 && name.front() == '"' && name.back() == '"') {
+        name = name.substr(1, name.size() - 2);
+    }
+    if (name.empty() || name.find_first_of("<>|&\"") != std::string::npos) return false;
+    char found[MAX_PATH];
+    return ::SearchPathA(nullptr, name.c_str(), ".exe", MAX_PATH, found, nullptr) > 0;
+}
+
+int RunOnce(const char* commandLine, const std::function<bool()>& stopRequested,
+            std::string* errorLine) {
     // The interpreter std::system uses, with the same command line.
     const char* comspec = std::getenv("ComSpec");
     const bool named = comspec && *comspec;
@@ -216,6 +233,24 @@ int RunStoppableCommand(const char* commandLine, const std::function<bool()>& st
             relay.Drain();
             return kCommandStopped;
         }
+    }
+}
+
+}  // namespace
+
+int RunStoppableCommand(const char* commandLine, const std::function<bool()>& stopRequested,
+                        std::string* errorLine) {
+    // Wine's interpreter now and then fails to start a program that is
+    // there ("Can't recognize ..."), under load, while the same command
+    // runs the next moment: such a command is run again, a few times. A
+    // program that is missing is not looked for again.
+    for (int attempt = 1;; ++attempt) {
+        const int status = RunOnce(commandLine, stopRequested, errorLine);
+        if (status != kNotStarted || attempt == kStartAttempts || !ProgramExists(commandLine)) {
+            return status;
+        }
+        if (stopRequested && stopRequested()) return kCommandStopped;
+        ::Sleep(100);
     }
 }
 

@@ -96,6 +96,19 @@ TEST(Platform, AStoppableCommandThatEndsGivesTheStatusSystemWould) {
     }
 }
 
+#ifdef _WIN32
+// Wine's interpreter sometimes fails to start a program that is there: a
+// command whose program exists but "could not be started" (status 9009) is
+// run again, a few times; a missing program only once (the test above).
+TEST(Platform, ACommandWhoseProgramCouldNotBeStartedIsRunAgain) {
+    TempWorkingFolder folder;
+    EXPECT_EQ(platform::RunCommandUntil("cmd.exe /c \"echo x>>tries.txt& exit 9009\"",
+                                        [] { return false; }),
+              9009);
+    EXPECT_EQ(testing_support::ReadFileBytes("tries.txt"), "x\r\nx\r\nx\r\n");
+}
+#endif
+
 // A command-line job repeats why the program it ran failed: the last line
 // that program wrote to standard error beginning "ERROR: ", which still
 // reaches this program's standard error as it came. The command line reads
